@@ -1,0 +1,171 @@
+#include "app/WinMain.h"
+
+#include <cstdint>
+#include <ctime>
+#include <exception>
+
+#include "app/GameMaster.h"
+#include "app/ProcessState.h"
+#include "platform/vuzirovari/vuzirovari.h"
+#include "platform/win32/crt.h"
+#include "script/ScriptException.h"
+
+const char* const purchasePageAddress = "https://harlowick.example/buy";
+const char* const productName = "Brennock";
+
+namespace {
+
+const uint32_t engineSettings[6] = {0, 0, 0x004B0000, 0, 0, 0};
+
+enum class PassResult { Continue, Leave };
+
+// One pass of steps that may throw: the init phase once, the run phase and the render phase.
+PassResult runPhases() {
+    if (iVortaneIsInitializing()) {
+        iVortaneInitBegin();
+        onEngineInit();
+        iVortaneInitEnd();
+        if (iVortaneErrorFlag()) return PassResult::Leave;
+    }
+    if (!iVortaneIsRendering()) return PassResult::Leave;
+    if (!iVortaneIsSkippingRunPhase()) {
+        iVortaneRunBegin();
+        onEngineRun();
+        if (iVortaneErrorFlag()) return PassResult::Leave;
+        iVortaneRunEnd();
+    }
+    if (!iVortaneIsSkippingRenderPhase()) {
+        iVortaneRender();
+        if (yieldAfterRender) Sleep(0);
+    }
+    return PassResult::Continue;
+}
+
+void showFailure(const std::string& text) { MessageBoxA(nullptr, text.c_str(), productName, MB_ICONERROR); }
+
+// The frame loop. Returns the process exit code: 0, or 1 when an unexpected failure ended the game.
+int frameLoop() {
+    for (;;) {
+        if (!iVortaneIsRendering()) return 0;
+        MSG message{};
+        BOOL taken = iVortaneIsActive() ? PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)
+                                        : GetMessageA(&message, nullptr, 0, 0);
+        if (taken > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            continue;
+        }
+        if (!iVortaneIsActive() || !iVortaneIsReady()) continue;
+        iVortaneMain();
+        if (!iVortaneIsExecuting()) continue;
+        try {
+            if (runPhases() == PassResult::Leave) return 0;
+        } catch (const Tavek::ScriptException& e) {
+            showFailure(e.describe());
+            return 0;
+        } catch (const std::exception& e) {
+            showFailure(std::string("The game stopped because of an unexpected error:\n\n") + e.what());
+            return 1;
+        } catch (const std::string& text) {
+            showFailure("The game stopped because of an unexpected error:\n\n" + text);
+            return 1;
+        } catch (const char* text) {
+            showFailure(std::string("The game stopped because of an unexpected error:\n\n") + (text ? text : ""));
+            return 1;
+        } catch (...) {
+            showFailure("The game stopped because of an unexpected error.");
+            return 1;
+        }
+    }
+}
+
+void endSequence() {
+    if (childWindow) DestroyWindow(childWindow);
+    if (mainWindow) DestroyWindow(mainWindow);
+    childWindow = nullptr;
+    mainWindow = nullptr;
+    ShellExecuteA(nullptr, "open", purchasePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
+
+bool readRegistryString(const std::string& keyPath, const std::string& valueName, std::string& out) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    // One spare byte so the text is always terminated, whatever was stored.
+    char buffer[257] = {};
+    DWORD type = REG_NONE;
+    DWORD size = 256;
+    LSTATUS status = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
+    buffer[size < 256 ? size : 256] = '\0';
+    out = buffer;
+    return true;
+}
+
+void changeToInstallDirectory() {
+    std::string path;
+    if (readRegistryString("SOFTWARE\\Harlowick\\Brennock Davi", "Path", path)) _chdir(path.c_str());
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    yieldAfterRender = true;
+    if (message == WM_CLOSE) {
+        iVortaneIsRenderingSet(0);
+        return 0;
+    }
+    if (message == WM_PAINT && iVortaneIsReady()) iScreenWipe(0, 0, 0);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void onEngineInit() {
+    iEscEnable(0);
+    iJoyCount();
+    theGameMaster = makeGameMaster();
+    iSoundStop(startupSong, 0);
+    iSoundDestroy(startupSong);
+}
+
+void onEngineRun() {
+    theGameMaster->tick();
+    if (quitRequested) iExit();
+    if (extraRenderRequested) {
+        // No extra frame into a minimised window.
+        if (!IsIconic(mainWindow)) iRender();
+        extraRenderRequested = false;
+    }
+}
+
+int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    crt::srand(static_cast<uint32_t>(time(nullptr)));
+    changeToInstallDirectory();
+
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(103));
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(WNDCLASSEXA);
+    wc.style = 0;
+    wc.lpfnWndProc = mainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = nullptr;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = productName;
+    RegisterClassExA(&wc);
+
+    mainWindow = CreateWindowExA(0, productName, productName, WS_POPUP | WS_CAPTION, 0, 0, 639, 479, nullptr,
+                                 nullptr, instance, nullptr);
+    childWindow =
+        CreateWindowExA(0, productName, nullptr, WS_POPUP, 0, 0, 10, 10, mainWindow, nullptr, instance, nullptr);
+
+    int exitCode = 0;
+    iVortaneErrorFlagSet(0);
+    if (iVortaneOpen(mainWindow, childWindow) && iVortaneSettings(engineSettings)) {
+        startupSong = iSoundOggCreate("Tavek_res\\sounds\\songs\\startup.ogg", 0, 0);
+        iSoundPlayNow(startupSong, 1);
+        exitCode = frameLoop();
+    }
+    endSequence();
+    return exitCode;
+}

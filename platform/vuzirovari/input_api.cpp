@@ -1,0 +1,49 @@
+// Keyboard, mouse and joysticks as the game reads them: the state sampled by iVortaneMain.
+#include <SDL.h>
+
+#include "engine_state.h"
+
+using namespace vuz;
+
+extern "C" {
+
+int iKeyDown(int scanCode) { return session().input.keyDown(scanCode) ? 1 : 0; }
+
+int iKeyClick(int scanCode) { return session().input.keyClick(scanCode) ? 1 : 0; }
+
+int iTypedChar(int /*mode*/) { return session().input.typedChar(); }
+
+float iMouseX(void) { return session().input.mouseX(); }
+
+float iMouseY(void) { return session().input.mouseY(); }
+
+int iMouseButtonDown(int button) { return session().input.mouseButtonDown(button) ? 1 : 0; }
+
+void iMouseReset(void) {
+    session().input.centreMouse();
+    RenderWindow& window = engine().window;
+    if (window.isOpen() && SDL_GetMouseFocus() == window.sdlWindow()) {
+        int w = 0, h = 0;
+        window.clientSize(&w, &h);
+        SDL_WarpMouseInWindow(window.sdlWindow(), w / 2, h / 2);
+    }
+}
+
+void iMouseResolutionSet(int resolution) { session().mouseResolution = resolution; }
+
+void iWindowsMouseHide(int hide) {
+    session().mouseHidden = hide != 0;
+    if (engine().window.isOpen()) SDL_ShowCursor(hide ? SDL_DISABLE : SDL_ENABLE);
+}
+
+int iJoyCount(void) { return session().input.joyCount(); }
+
+float iJoyX(int joystick) { return session().input.joyX(joystick); }
+
+float iJoyY(int joystick) { return session().input.joyY(joystick); }
+
+int iJoyButtonDown(int joystick, int button) { return session().input.joyButtonDown(joystick, button) ? 1 : 0; }
+
+int iJoyButtonClick(int joystick, int button) { return session().input.joyButtonClick(joystick, button) ? 1 : 0; }
+
+}  // extern "C"

@@ -1,0 +1,58 @@
+// The engine's real window and its OpenGL 3.3 core context. Each frame is drawn into an
+// off-screen frame buffer and copied to the window, so the last presented frame can always be
+// read back (pixel tests, screenshots). Without a usable GL context the window stays open and
+// nothing is drawn.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+
+namespace vuz {
+
+class RenderWindow {
+public:
+    RenderWindow() = default;
+    RenderWindow(const RenderWindow&) = delete;
+    RenderWindow& operator=(const RenderWindow&) = delete;
+
+    // Starts SDL video (the off-screen driver when there is no display) and opens a hidden
+    // window with a client area of width x height, then shows it. False without a window.
+    bool open(const std::string& title, int width, int height);
+    void close();
+
+    bool isOpen() const { return window_ != nullptr; }
+    bool canDraw() const { return context_ != nullptr; }
+    bool shown() const;
+    bool minimised() const;
+    // A real desktop: a video driver other than the off-screen and dummy ones.
+    bool onDesktop() const { return desktop_; }
+    SDL_Window* sdlWindow() const { return window_; }
+    uint32_t windowId() const { return window_ ? SDL_GetWindowID(window_) : 0; }
+    void clientSize(int* width, int* height) const;
+
+    // A frame: clear to the colour (0..1), the caller draws, present() shows it.
+    void beginFrame(float r, float g, float b);
+    void present();
+
+    // Reads the last presented frame; u, v from the top-left.
+    bool readPixel(float u, float v, uint8_t rgba[4]);
+    bool savePng(const std::string& hostFile);
+
+private:
+    bool makeContext();
+    bool ensureFrameBuffer(int width, int height);
+    void releaseFrameBuffer();
+    bool readFrame(int* width, int* height, std::string* pixels);
+
+    SDL_Window* window_ = nullptr;
+    SDL_GLContext context_ = nullptr;
+    bool videoStarted_ = false;
+    bool desktop_ = false;
+    unsigned frameBuffer_ = 0, colour_ = 0, depth_ = 0;
+    int bufferWidth_ = 0, bufferHeight_ = 0;
+    bool framePresented_ = false;
+};
+
+}  // namespace vuz

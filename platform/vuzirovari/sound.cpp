@@ -1,0 +1,53 @@
+#include "sound.h"
+
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "../win32/hostpath.h"
+#include "../win32/win32_host.h"
+
+namespace vuz {
+
+std::unique_ptr<Sound> Sound::open(const std::string& gamePath, bool positional) {
+    std::string host = hostPath(gamePath);
+    OggVorbis_File file;
+    int status = ov_fopen(host.c_str(), &file);
+    if (status != 0) {
+        std::string why = status == -1             ? "cannot be opened"
+                          : status == OV_ENOTVORBIS ? "is not Ogg Vorbis"
+                                                    : "is broken (" + std::to_string(status) + ")";
+        win32::log("engine: sound \"" + gamePath + "\" " + why);
+        return nullptr;
+    }
+    double seconds = ov_time_total(&file, -1);
+    ov_clear(&file);
+    if (!(seconds >= 0.0)) {
+        win32::log("engine: sound \"" + gamePath + "\" has no length");
+        return nullptr;
+    }
+    return std::unique_ptr<Sound>(new Sound(host, seconds, positional));
+}
+
+void Sound::play(double now, bool loop) {
+    playing_ = true;
+    looping_ = loop;
+    startedAt_ = now;
+}
+
+void Sound::stop() {
+    playing_ = false;
+    looping_ = false;
+}
+
+bool Sound::playing(double now) const {
+    if (!playing_) return false;
+    return looping_ || now - startedAt_ < length_;
+}
+
+void Sound::setVolume(float volume) {
+    if (std::isfinite(volume)) volume_ = std::clamp(volume, 0.0f, 1.0f);
+}
+
+}  // namespace vuz

@@ -1,0 +1,84 @@
+#include "crt.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "hostpath.h"
+
+namespace crt {
+
+namespace {
+uint32_t state = 1;  // the Windows runtime starts as if seeded with 1
+}
+
+void srand(uint32_t seed) { state = seed; }
+
+int rand() {
+    state = state * 214013u + 2531011u;
+    return static_cast<int>((state >> 16) & 0x7FFF);
+}
+
+size_t scanFloat(const char* text, float* out) {
+    if (!text) return 0;
+    const char* p = text;
+    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\v' || *p == '\f') ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    const char* digits = p;
+    while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
+    bool any = p > digits;
+    if (*p == '.') {
+        const char* frac = ++p;
+        while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
+        any = any || p > frac;
+    }
+    if (!any) return 0;
+    if (*p == 'e' || *p == 'E') {
+        const char* e = p + 1;
+        if (*e == '+' || *e == '-') ++e;
+        if (std::isdigit(static_cast<unsigned char>(*e))) {
+            while (std::isdigit(static_cast<unsigned char>(*e))) ++e;
+            p = e;
+        }
+    }
+    // The accepted text is plain decimal, so strtod reads exactly it.
+    std::string number(start, p);
+    if (out) *out = static_cast<float>(std::strtod(number.c_str(), nullptr));
+    return static_cast<size_t>(p - text);
+}
+
+bool scanFloat(const std::string& text, float* out) { return scanFloat(text.c_str(), out) > 0; }
+
+std::string gcvt(double value, int digits) {
+    if (digits < 1) digits = 1;
+    if (digits > 17) digits = 17;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*g", digits, value);
+    std::string s = buf;
+    if (std::isfinite(value) && s.find('.') == std::string::npos && s.find('e') == std::string::npos) s += '.';
+    return s;
+}
+
+std::string itoa(int value) { return std::to_string(value); }
+
+}  // namespace crt
+
+int _chdir(const char* path) {
+    if (!path) return -1;
+    return chdir(hostPath(path).c_str());
+}
+
+char* _getcwd(char* buffer, int size) {
+    if (!buffer || size <= 0) return nullptr;
+    return getcwd(buffer, static_cast<size_t>(size));
+}
+
+int _mkdir(const char* path) {
+    if (!path) return -1;
+    return mkdir(hostPath(path).c_str(), 0777);
+}

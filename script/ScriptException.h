@@ -1,0 +1,26 @@
+// A failure inside a script: the interpreter's error type, its message and a traceback text.
+// Thrown and caught by value.
+#pragma once
+
+#include <string>
+
+namespace Tavek {
+
+class ScriptException {
+public:
+    ScriptException(const std::string& type, const std::string& message, const std::string& trace);
+    ScriptException(const ScriptException& other);
+    virtual ~ScriptException() = default;
+
+    virtual const std::string& getType() const;
+    virtual const std::string& getMessage() const;
+    // The text shown to the player.
+    virtual std::string describe() const;
+
+private:
+    std::string type;
+    std::string message;
+    std::string trace;
+};
+
+}  // namespace Tavek
