@@ -6,6 +6,8 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
+#include "persistence/AttributeException.h"
+#include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
 #include "script/ScriptException.h"
@@ -43,6 +45,26 @@ PassResult runPhases() {
 
 void showFailure(const std::string& text) { MessageBoxA(nullptr, text.c_str(), productName, MB_ICONERROR); }
 
+// The text for a failure that is not a script's: called inside a catch block.
+std::string describeUnexpectedFailure() {
+    const std::string heading = "The game stopped because of an unexpected error:\n\n";
+    try {
+        throw;
+    } catch (const XMLFileException& e) {
+        return heading + e.getMessage();
+    } catch (const AttributeException& e) {
+        return heading + e.getMessage();
+    } catch (const std::exception& e) {
+        return heading + e.what();
+    } catch (const std::string& text) {
+        return heading + text;
+    } catch (const char* text) {
+        return heading + (text ? text : "");
+    } catch (...) {
+        return "The game stopped because of an unexpected error.";
+    }
+}
+
 // The frame loop. Returns the process exit code: 0, or 1 when an unexpected failure ended the game.
 int frameLoop() {
     for (;;) {
@@ -63,17 +85,8 @@ int frameLoop() {
         } catch (const Tavek::ScriptException& e) {
             showFailure(e.describe());
             return 0;
-        } catch (const std::exception& e) {
-            showFailure(std::string("The game stopped because of an unexpected error:\n\n") + e.what());
-            return 1;
-        } catch (const std::string& text) {
-            showFailure("The game stopped because of an unexpected error:\n\n" + text);
-            return 1;
-        } catch (const char* text) {
-            showFailure(std::string("The game stopped because of an unexpected error:\n\n") + (text ? text : ""));
-            return 1;
         } catch (...) {
-            showFailure("The game stopped because of an unexpected error.");
+            showFailure(describeUnexpectedFailure());
             return 1;
         }
     }

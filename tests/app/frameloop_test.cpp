@@ -10,6 +10,7 @@
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "app/WinMain.h"
+#include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
 #include "script/ScriptException.h"
@@ -155,6 +156,13 @@ TEST_F(FrameLoop, OtherFailuresAreShownTooAndEndWithAnErrorCode) {
     ASSERT_EQ(win32::messageBoxes().size(), 1u);
     EXPECT_NE(win32::messageBoxes()[0].text.find("Missing Name attribute"), std::string::npos);
     EXPECT_EQ(win32::messageBoxes()[0].caption, "Brennock");
+    expectEndSequence();
+
+    SetUp();
+    onTick = [](int) { throw XMLFileException("Could not read Tavek_res\\sounds\\soundscape.xml"); };
+    EXPECT_EQ(run(), 1);
+    ASSERT_EQ(win32::messageBoxes().size(), 1u);
+    EXPECT_NE(win32::messageBoxes()[0].text.find("soundscape.xml"), std::string::npos);
     expectEndSequence();
 
     SetUp();

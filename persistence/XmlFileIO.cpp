@@ -1,0 +1,106 @@
+#include "persistence/XmlFileIO.h"
+
+#include <memory>
+
+#include <xercesc/dom/DOMConfiguration.hpp>
+#include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/dom/DOMException.hpp>
+#include <xercesc/dom/DOMImplementation.hpp>
+#include <xercesc/dom/DOMLSOutput.hpp>
+#include <xercesc/dom/DOMLSSerializer.hpp>
+#include <xercesc/framework/MemBufFormatTarget.hpp>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/XercesDOMParser.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/XMLException.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+#include "persistence/SafeFile.h"
+#include "persistence/XMLFileException.h"
+#include "persistence/XercesUtils.h"
+
+namespace {
+
+// Entity expansions a save file may use before it counts as hostile.
+constexpr XMLSize_t EntityExpansionLimit = 10000;
+
+template <typename T>
+struct Releaser {
+    void operator()(T* object) const { object->release(); }
+};
+template <typename T>
+using Released = std::unique_ptr<T, Releaser<T>>;
+
+[[noreturn]] void failWith(const std::string& action, const std::string& displayPath, const XMLCh* message) {
+    std::string text = XercesUtils::toChar(message);
+    throw XMLFileException("Could not " + action + " " + displayPath + ": " +
+                           (text.empty() ? std::string("XML library error") : text));
+}
+
+}  // namespace
+
+xercesc::DOMDocument* loadXmlDocument(const std::string& hostFile, const std::string& displayPath) {
+    std::string bytes = readWholeFile(hostFile, displayPath);
+    XercesUtils& utils = XercesUtils::instance();
+
+    xercesc::XercesDOMParser parser;
+    parser.setErrorHandler(&utils);
+    parser.setValidationScheme(xercesc::XercesDOMParser::Val_Never);
+    // A game file never needs outside documents: nothing named in it is fetched or opened.
+    parser.setLoadExternalDTD(false);
+    parser.setDisableDefaultEntityResolution(true);
+    xercesc::SecurityManager limits;
+    limits.setEntityExpansionLimit(EntityExpansionLimit);
+    parser.setSecurityManager(&limits);
+
+    std::u16string systemId = XercesUtils::toXMLCh(displayPath);
+    xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(bytes.data()), bytes.size(),
+                                      systemId.c_str());
+    try {
+        parser.parse(source);
+    } catch (const xercesc::XMLException& e) {
+        failWith("read", displayPath, e.getMessage());
+    } catch (const xercesc::DOMException& e) {
+        failWith("read", displayPath, e.getMessage());
+    } catch (const xercesc::OutOfMemoryException&) {
+        throw XMLFileException("Could not read " + displayPath + ": out of memory");
+    }
+    Released<xercesc::DOMDocument> document(parser.adoptDocument());
+    if (!document || !document->getDocumentElement())
+        throw XMLFileException("Could not read " + displayPath + ": the file holds no root element");
+    return document.release();
+}
+
+void saveXmlDocument(const xercesc::DOMDocument* document, const std::string& hostFile,
+                     const std::string& displayPath) {
+    XercesUtils& utils = XercesUtils::instance();
+    xercesc::MemBufFormatTarget target;
+    utils.takeSerializerError();
+    bool written = false;
+    try {
+        xercesc::DOMImplementation* implementation = utils.getImplementation();
+        Released<xercesc::DOMLSSerializer> serializer(implementation->createLSSerializer());
+        Released<xercesc::DOMLSOutput> output(implementation->createLSOutput());
+        xercesc::DOMConfiguration* config = serializer->getDomConfig();
+        config->setParameter(xercesc::XMLUni::fgDOMWRTFormatPrettyPrint, true);
+        config->setParameter(xercesc::XMLUni::fgDOMErrorHandler, static_cast<xercesc::DOMErrorHandler*>(&utils));
+        output->setByteStream(&target);
+        written = serializer->write(document, output.get());
+    } catch (const xercesc::XMLException& e) {
+        utils.takeSerializerError();
+        failWith("save", displayPath, e.getMessage());
+    } catch (const xercesc::DOMException& e) {
+        utils.takeSerializerError();
+        failWith("save", displayPath, e.getMessage());
+    } catch (const xercesc::OutOfMemoryException&) {
+        utils.takeSerializerError();
+        throw XMLFileException("Could not save " + displayPath + ": out of memory");
+    }
+    std::string reported = utils.takeSerializerError();
+    if (!reported.empty()) throw XMLFileException("Could not save " + displayPath + ": " + reported);
+    if (!written) throw XMLFileException("Could not save " + displayPath + ": the document could not be written");
+
+    std::string bytes(reinterpret_cast<const char*>(target.getRawBuffer()), target.getLen());
+    replaceWholeFile(hostFile, bytes, displayPath);
+}

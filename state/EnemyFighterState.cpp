@@ -1,0 +1,275 @@
+#include "state/EnemyFighterState.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "persistence/AttributeException.h"
+#include "persistence/PersistentObject.h"
+#include "platform/win32/crt.h"
+
+namespace Tavek {
+
+namespace {
+
+const char* const kKickFamilyNames[EnemyFighterState::KickFamilyCount] = {
+    "RoundhouseKick", "HookKick", "AxeKickAndPushKick", "BackKick"};
+
+const char* const kRankTexts[8] = {"Yellow",  "Green",   "Blue",    "Red",
+                                   "1st Dan", "2nd Dan", "3rd Dan", "4th Dan"};
+
+const char* const kMaleVoices[3] = {"male.zov", "male.orig", "male.ferdolan"};
+const char* const kFemaleVoices[3] = {"female.quenra", "female.lodrevi", "female.orig"};
+
+constexpr float kRandScale = 1.0f / 32768.0f;  // rand() times this is always below 1
+
+// A draw in [0, 1] (1 included).
+float randUnit() { return static_cast<float>(crt::rand()) / 32767.0f; }
+// trunc(rand() / 32768 * n): 0 .. n-1.
+int randIndex(float n) { return static_cast<int>(static_cast<float>(crt::rand()) * kRandScale * n); }
+
+// Float to int, truncating toward zero; values beyond the int range stop at its ends.
+int truncToInt(float value) {
+    if (!(value > -2147483648.0f)) return value < 0.0f ? INT_MIN : 0;  // also NaN -> 0
+    if (value >= 2147483648.0f) return INT_MAX;
+    return static_cast<int>(value);
+}
+
+// Reads one key; a missing or malformed key leaves the field as it was.
+template <typename Read>
+void guarded(Read read) {
+    try {
+        read();
+    } catch (const AttributeException&) {
+    }
+}
+
+// Shares a budget out over fields: the first `favoured` get (base + step), the rest base.
+void shareOut(int* const* fields, int count, int favoured, float base, float step, int budget) {
+    const float total = static_cast<float>(budget);
+    for (int i = 0; i < count; ++i) {
+        *fields[i] = i < favoured ? static_cast<int>((base + step) * total)
+                                  : static_cast<int>(total * base);
+    }
+}
+
+}  // namespace
+
+const char* EnemyFighterState::kickFamilyName(int family) {
+    if (family < 0 || family >= KickFamilyCount) return "";
+    return kKickFamilyNames[family];
+}
+
+EnemyFighterState::EnemyFighterState() = default;
+
+EnemyFighterState::EnemyFighterState(const std::string& tag, PersistentObject* parent)
+    : persistent(true), parent(parent), tag(tag) {
+    ownNode_ = parent ? std::make_unique<PersistentObject>(tag, parent)
+                      : std::make_unique<PersistentObject>(tag);
+    node = ownNode_.get();
+}
+
+EnemyFighterState::~EnemyFighterState() = default;
+
+void EnemyFighterState::copyFieldsFrom(const EnemyFighterState& other) {
+    displayName = other.displayName;
+    Age = other.Age;
+    Gender = other.Gender;
+    KickPoints = other.KickPoints;
+    Look = other.Look;
+    name = other.name;
+    School = other.School;
+    Stance = other.Stance;
+    StatPoints = other.StatPoints;
+    BodyType = other.BodyType;
+    std::copy(std::begin(other.extraValues), std::end(other.extraValues), std::begin(extraValues));
+    Rank = other.Rank;
+    Stamina = other.Stamina;
+    Training = other.Training;
+    Defense = other.Defense;
+    Agility = other.Agility;
+    Footwork = other.Footwork;
+    std::copy(std::begin(other.kicks), std::end(other.kicks), std::begin(kicks));
+    std::copy(std::begin(other.groupLabels), std::end(other.groupLabels), std::begin(groupLabels));
+    abilities.assign(other.abilities);
+    combos[0].assign(other.combos[0]);
+    combos[1].assign(other.combos[1]);
+    AIModule = other.AIModule;
+    AILearnSpeed = other.AILearnSpeed;
+    SoundGroup = other.SoundGroup;
+}
+
+void EnemyFighterState::write(bool keep, int /*extra*/) {
+    if (!node) return;
+    if (!keep) {
+        node->removeChildren();
+        return;
+    }
+    if (!persistent) return;
+    PersistentObject& n = *node;
+    n.setInt("Age", Age);
+    n.setInt("BodyType", BodyType);
+    n.setText("Gender", Gender);
+    n.setInt("KickPoints", KickPoints);
+    n.setInt("Look", Look);
+    n.setString("name", name, true, true);
+    n.setText("School", School);
+    n.setText("Stance", Stance);
+    n.setInt("StatPoints", StatPoints);
+    n.setInt("Rank", Rank);
+    n.setInt("Stamina", Stamina);
+    n.setInt("Training", Training);
+    n.setInt("Defense", Defense);
+    n.setInt("Agility", Agility);
+    n.setInt("Footwork", Footwork);
+    for (int f = 0; f < KickFamilyCount; ++f) {
+        const std::string family = kKickFamilyNames[f];
+        n.setInt(family + "Power", kicks[f].Power);
+        n.setInt(family + "Disruption", kicks[f].Disruption);
+        n.setInt(family + "Speed", kicks[f].Speed);
+        n.setInt(family + "Mobility", kicks[f].Mobility);
+    }
+    n.setText("Abilities", abilities.toString());
+    n.setText("AIModule", AIModule);
+    n.setFloat("AILearnSpeed", AILearnSpeed);
+    n.setText("SoundGroup", SoundGroup);
+}
+
+void EnemyFighterState::read(PersistentObject* given) {
+    if (!persistent) return;
+    if (given) {
+        node = given;
+    } else if (parent) {
+        // Find the element again: the parent's document may have been reloaded.
+        *ownNode_ = parent->getChild(tag, "", "");
+        node = ownNode_.get();
+    }
+    if (!node) return;
+    const PersistentObject& n = *node;
+    auto readInt = [&n](const char* key, int& field) { guarded([&] { field = n.getInt(key); }); };
+    auto readString = [&n](const char* key, std::string& field) {
+        guarded([&] { field = n.getString(key); });
+    };
+
+    // Every key stands on its own: one bad key never costs the fighter its other fields.
+    readInt("Age", Age);
+    readInt("BodyType", BodyType);
+    readString("Gender", Gender);
+    readInt("KickPoints", KickPoints);
+    readInt("Look", Look);
+    readString("name", name);
+    readString("School", School);
+    readString("Stance", Stance);
+    readInt("StatPoints", StatPoints);
+    readInt("Rank", Rank);
+    readInt("Stamina", Stamina);
+    readInt("Training", Training);
+    readInt("Defense", Defense);
+    readInt("Agility", Agility);
+    readInt("Footwork", Footwork);
+    for (int f = 0; f < KickFamilyCount; ++f) {
+        const std::string family = kKickFamilyNames[f];
+        readInt((family + "Power").c_str(), kicks[f].Power);
+        readInt((family + "Disruption").c_str(), kicks[f].Disruption);
+        readInt((family + "Speed").c_str(), kicks[f].Speed);
+        readInt((family + "Mobility").c_str(), kicks[f].Mobility);
+    }
+    guarded([&] { abilities.fromString(n.getString("Abilities")); });
+    readString("AIModule", AIModule);
+    guarded([&] { AILearnSpeed = n.getFloat("AILearnSpeed"); });
+    readString("SoundGroup", SoundGroup);
+}
+
+void EnemyFighterState::randomizeFrom(const EnemyFighterState& templ, float difficulty) {
+    // One offset of -5..+5 points for both budgets.
+    const float offset = randUnit() * 10.0f - 5.0f;
+    StatPoints = truncToInt(static_cast<float>(templ.StatPoints) * difficulty + offset);
+    KickPoints = truncToInt(static_cast<float>(templ.KickPoints) * difficulty + offset);
+    // A budget below zero would give negative stats, which the fighter's growth curves
+    // cannot take (square roots of them); an empty budget is the weakest opponent.
+    StatPoints = std::max(StatPoints, 0);
+    KickPoints = std::max(KickPoints, 0);
+
+    const int favouredStats = randIndex(4.0f);  // 0-3
+    const int favouredKicks = randIndex(3.0f);  // 0-2
+
+    int* stats[5] = {&Stamina, &Training, &Defense, &Agility, &Footwork};
+    if (favouredStats > 0) crt::randomShuffle(std::begin(stats), std::end(stats));
+    int* powers[KickFamilyCount];
+    for (int f = 0; f < KickFamilyCount; ++f) powers[f] = &kicks[f].Power;
+    if (favouredKicks > 0) crt::randomShuffle(std::begin(powers), std::end(powers));
+
+    // The favour step: 5% to 10% of the budget on top of an even share.
+    const float step = (randUnit() + 1.0f) * 0.05f;
+    const float base = (1.0f - static_cast<float>(favouredStats) * step) / 5.0f;
+    shareOut(stats, 5, favouredStats, base, step, StatPoints);
+    const float kickBase = (1.0f - static_cast<float>(favouredKicks) * step) / 4.0f;
+    shareOut(powers, KickFamilyCount, favouredKicks, kickBase, step, KickPoints);
+    for (KickStats& k : kicks) k.Disruption = k.Speed = k.Mobility = k.Power;
+
+    Gender = templ.Gender;
+    pickRandomLookId();
+    BodyType = templ.BodyType;
+    pickRandomLook();
+    Stance = "R";
+    Rank = templ.Rank;
+}
+
+int EnemyFighterState::getUnspentStatPoints() const {
+    return StatPoints - (Stamina + Training + Defense + Agility + Footwork);
+}
+
+int EnemyFighterState::getUnspentKickPoints() const {
+    int spent = 0;
+    for (const KickStats& k : kicks) spent += k.Power;
+    return KickPoints - spent;
+}
+
+std::string EnemyFighterState::getFirstName() const {
+    const size_t blank = name.rfind(' ');
+    return blank == std::string::npos ? name : name.substr(0, blank);
+}
+
+std::string EnemyFighterState::getLastName() const {
+    const size_t blank = name.rfind(' ');
+    return blank == std::string::npos ? std::string() : name.substr(blank + 1);
+}
+
+std::string EnemyFighterState::getGenderText() const { return isMale() ? "Male" : "Female"; }
+
+float EnemyFighterState::getAveragePower() const {
+    int sum = 0;
+    for (const KickStats& k : kicks) sum += k.Power;
+    return 0.25f * static_cast<float>(sum);
+}
+
+float EnemyFighterState::getAverageDisruption() const {
+    int sum = 0;
+    for (const KickStats& k : kicks) sum += k.Disruption;
+    return 0.25f * static_cast<float>(sum);
+}
+
+float EnemyFighterState::getAverageSpeed() const {
+    int sum = 0;
+    for (const KickStats& k : kicks) sum += k.Speed;
+    return 0.25f * static_cast<float>(sum);
+}
+
+int EnemyFighterState::getBeltClass() const { return Rank >= 0 && Rank <= 3 ? Rank + 1 : 5; }
+
+std::string EnemyFighterState::getRankText() const {
+    return Rank >= 0 && Rank <= 7 ? kRankTexts[Rank] : kRankTexts[7];
+}
+
+void EnemyFighterState::pickRandomLookId() {
+    const int index = randIndex(3.0f);
+    SoundGroup = isMale() ? kMaleVoices[index] : kFemaleVoices[index];
+}
+
+void EnemyFighterState::pickRandomLook() {
+    const int k = randIndex(12.0f);
+    Look = isMale() ? k : 12 + k;
+}
+
+bool EnemyFighterState::isValid() const { return isStatsValid() && isKicksValid() && isLookValid(); }
+
+}  // namespace Tavek
