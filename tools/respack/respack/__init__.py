@@ -1,0 +1,1 @@
+"""Brennock resource pack generator: draws, synthesises and writes every file the game reads."""
