@@ -1,11 +1,43 @@
 #include "app/GameMaster.h"
 
+#include <cstdio>
+#include <exception>
+
 #include "app/ProcessState.h"
+#include "app/WinMain.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
+#include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari.h"
+#include "platform/win32/crt.h"
+#include "platform/win32/hostpath.h"
+#include "platform/win32/win32.h"
+#include "script/ScriptMaster.h"
+#include "state/ProfileState.h"
 
 namespace Tavek {
+
+namespace {
+
+// Where the AI scripts live, relative to the install folder.
+const char* const scriptFolder = "Tavek_res\\scripts";
+
+bool existsOnDisk(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Moves an unreadable profile file aside (path + ".broken", or with a number when that is
+// taken) so that a fresh profile can take its place; returns the new name. When it cannot be
+// moved, the file stays where it is and the game stops with the original error.
+std::string keepBrokenFile(const std::string& path, const XMLFileException& error) {
+    for (int attempt = 1; attempt < 1000; ++attempt) {
+        std::string kept = path + ".broken" + (attempt == 1 ? "" : std::to_string(attempt));
+        if (existsOnDisk(kept)) continue;
+        if (std::rename(hostPath(path).c_str(), hostPath(kept).c_str()) == 0) return kept;
+        break;
+    }
+    throw XMLFileException(error.getMessage() + "\nThe file was left as it is, since no copy of it could be kept.");
+}
+
+}  // namespace
 
 GameMaster::GameMaster() {
     camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
@@ -16,13 +48,33 @@ GameMaster::GameMaster() {
     Vector3 lightDirection(0.1f, -1.0f, 0.1f);
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
+    scriptMaster = std::make_unique<ScriptMaster>(scriptFolder);
 }
 
-GameMaster::~GameMaster() { iCameraDestroy(camera); }
+GameMaster::~GameMaster() {
+    if (profile) {
+        try {
+            profile->saveAll(profileFileName);
+        } catch (const XMLFileException& e) {
+            OutputDebugStringA(("The profile could not be saved: " + e.getMessage() + "\n").c_str());
+        } catch (const std::exception& e) {
+            OutputDebugStringA((std::string("The profile could not be saved: ") + e.what() + "\n").c_str());
+        }
+        profile.reset();
+    }
+    iCameraDestroy(camera);
+    scriptMaster.reset();
+}
 
-void GameMaster::saveProfile() {}
+void GameMaster::saveProfile() {
+    if (profile) profile->saveAll(profileFileName);
+}
 
-void GameMaster::reloadProfile() {}
+void GameMaster::reloadProfile() {
+    if (!profile) return;
+    const std::string folder = profile->getDirectory();
+    loadProfile(folder, profileFileName);
+}
 
 void GameMaster::tick() {}
 
@@ -34,13 +86,61 @@ uint32_t GameMaster::getCamera() { return camera; }
 
 GuiManager* GameMaster::getGuiManager() { return guiManager; }
 
-ProfileState* GameMaster::getProfile() { return profile; }
+ProfileState* GameMaster::getProfile() {
+    if (!profile) {
+        char workingDirectory[4096];
+        const char* cwd = _getcwd(workingDirectory, sizeof workingDirectory);
+        loadProfile(std::string(cwd ? cwd : ".") + "\\saveData\\", "profile.xml");
+    }
+    return profile.get();
+}
 
-void GameMaster::releaseProfile() {}
+void GameMaster::releaseProfile() { profile.reset(); }
 
-void GameMaster::loadProfile(const std::string&, const std::string& fileName) { profileFileName = fileName; }
+void GameMaster::loadProfile(const std::string& folder, const std::string& fileName) {
+    profile.reset();
+    profileFileName = fileName;
+    std::vector<std::string> problems;
 
-void GameMaster::createProfile(const std::string&, const std::string&) {}
+    auto loaded = std::make_unique<ProfileState>(1);
+    loaded->setDirectory(folder);
+    try {
+        loaded->load(fileName);
+    } catch (const XMLFileException& e) {
+        const std::string path = folder + fileName;
+        // Only a missing or unreadable profile file is replaced, and an unreadable one is kept aside.
+        if (existsOnDisk(path)) {
+            std::string kept = keepBrokenFile(path, e);
+            problems.push_back("The profile " + path + " could not be read (" + e.getMessage() +
+                               "). It was kept as " + kept + " and a new profile was started.");
+        }
+        createProfile(folder, fileName);
+        // A fresh object: nothing of the failed attempt carries over.
+        loaded = std::make_unique<ProfileState>(1);
+        loaded->setDirectory(folder);
+        loaded->load(fileName);
+    }
+    for (const std::string& problem : loaded->getLoadProblems()) problems.push_back(problem);
+    profile = std::move(loaded);
+    if (!problems.empty()) reportProfileProblems(problems);
+}
+
+void GameMaster::createProfile(const std::string& folder, const std::string& fileName) {
+    _mkdir(folder.c_str());
+    ProfileState fresh(1);
+    fresh.setName("Profile");
+    fresh.setDirectory(folder);
+    fresh.saveAll(fileName);
+}
+
+void GameMaster::reportProfileProblems(const std::vector<std::string>& problems) {
+    std::string text = "Some of your saved data could not be read:\n";
+    for (const std::string& problem : problems) {
+        OutputDebugStringA((problem + "\n").c_str());
+        text += "\n" + problem;
+    }
+    MessageBoxA(nullptr, text.c_str(), productName, MB_OK);
+}
 
 BattleManager* GameMaster::getBattleManager() { return battleManager; }
 

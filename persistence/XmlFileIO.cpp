@@ -4,6 +4,8 @@
 
 #include <xercesc/dom/DOMConfiguration.hpp>
 #include <xercesc/dom/DOMDocument.hpp>
+#include <xercesc/dom/DOMElement.hpp>
+#include <xercesc/dom/DOMNode.hpp>
 #include <xercesc/dom/DOMException.hpp>
 #include <xercesc/dom/DOMImplementation.hpp>
 #include <xercesc/dom/DOMLSOutput.hpp>
@@ -38,6 +40,29 @@ using Released = std::unique_ptr<T, Releaser<T>>;
                            (text.empty() ? std::string("XML library error") : text));
 }
 
+bool isBlank(const XMLCh* text) {
+    for (; text && *text; ++text)
+        if (*text != u' ' && *text != u'\t' && *text != u'\n' && *text != u'\r') return false;
+    return true;
+}
+
+// The line breaks and indentation between elements come back as text nodes. Left in place,
+// every save would indent them again and files would grow with each save.
+void dropFormattingWhitespace(xercesc::DOMNode* node) {
+    bool hasElements = false;
+    for (xercesc::DOMNode* c = node->getFirstChild(); c; c = c->getNextSibling())
+        hasElements = hasElements || c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE;
+    for (xercesc::DOMNode* c = node->getFirstChild(); c;) {
+        xercesc::DOMNode* next = c->getNextSibling();
+        if (c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE) {
+            dropFormattingWhitespace(c);
+        } else if (hasElements && c->getNodeType() == xercesc::DOMNode::TEXT_NODE && isBlank(c->getNodeValue())) {
+            node->removeChild(c)->release();
+        }
+        c = next;
+    }
+}
+
 }  // namespace
 
 xercesc::DOMDocument* loadXmlDocument(const std::string& hostFile, const std::string& displayPath) {
@@ -69,6 +94,7 @@ xercesc::DOMDocument* loadXmlDocument(const std::string& hostFile, const std::st
     Released<xercesc::DOMDocument> document(parser.adoptDocument());
     if (!document || !document->getDocumentElement())
         throw XMLFileException("Could not read " + displayPath + ": the file holds no root element");
+    dropFormattingWhitespace(document->getDocumentElement());
     return document.release();
 }
 

@@ -6,13 +6,21 @@
 #include <vector>
 
 #include "autopilot.h"
+#include "body.h"
 #include "camera.h"
+#include "font.h"
 #include "frame_clock.h"
 #include "handle_table.h"
 #include "input_state.h"
 #include "joysticks.h"
+#include "mesh.h"
+#include "overlay_renderer.h"
+#include "physics_world.h"
 #include "render_window.h"
 #include "sound.h"
+#include "sprite.h"
+#include "text_queue.h"
+#include "texture_store.h"
 #include "vuzirovari.h"
 
 namespace vuz {
@@ -65,6 +73,16 @@ struct EngineState {
     Joysticks joysticks;
     HandleTable<Camera> cameras;
     HandleTable<Sound> sounds;
+    // Resources and the 2D layer.
+    HandleTable<Sprite> sprites;
+    HandleTable<Font> fonts;
+    HandleTable<Mesh> meshes;  // static meshes and shadow casters
+    HandleTable<SkinMesh> skinMeshes;
+    HandleTable<Body> bodies;  // collision sets and rigid bodies
+    TextureStore textures;
+    TextQueue texts;
+    PhysicsWorld physics;
+    OverlayRenderer overlay;
 };
 
 // Lives for the whole process and is never destroyed, so nothing depends on the order in
@@ -86,5 +104,9 @@ void renderFrame();
 void saveScreenshotsDue();
 void applyAutopilot(int frame);
 bool saveScreenshot(const std::string& gamePath);
+
+// resource_state.cpp
+void startFrameText();  // the text of the last frame is gone
+void clearResources();  // every sprite, font, mesh, skinned mesh and body gone; text colour white
 
 }  // namespace vuz

@@ -2,6 +2,7 @@
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "sound_system.h"
 
 using namespace vuz;
 
@@ -19,6 +20,7 @@ void renderFrame() {
     window.beginFrame(0.0f, 0.0f, 0.0f);
     // The 3D scene from the camera goes here, then the sprites by priority, then the text
     // printed this frame (kept until the next frame starts, so a second render shows it too).
+    drawOverlay();
     window.present();
     saveScreenshotsDue();
 }
@@ -79,10 +81,12 @@ void iVortaneMain(void) {
     logCall("main");
     if (!s.open) return;
     ++s.frameCount;
+    startFrameText();
     s.clock.tick();
     pumpEvents(false);
     applyAutopilot(s.frameCount);
     s.input.sample(engine().joysticks.read());
+    soundFrame();
     if (s.autopilot.frameLimit() > 0 && s.frameCount == s.autopilot.frameLimit()) {
         win32::log("engine: frame limit " + std::to_string(s.frameCount) + " reached");
         requestClose();

@@ -15,7 +15,9 @@ int iTypedChar(int /*mode*/) { return session().input.typedChar(); }
 
 float iMouseX(void) { return session().input.mouseX(); }
 
-float iMouseY(void) { return session().input.mouseY(); }
+// Half a unit of the 2D plane (1/48 of the height) below the pointer's pixel: see the pointer
+// rule in vuzirovari.h.
+float iMouseY(void) { return session().input.mouseY() + 1.0f / 48.0f; }
 
 int iMouseButtonDown(int button) { return session().input.mouseButtonDown(button) ? 1 : 0; }
 

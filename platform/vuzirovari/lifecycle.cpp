@@ -153,6 +153,7 @@ int iVortaneIsSkippingRenderPhase(void) { return session().test.skipRender ? 1 :
 
 void iVortaneRunBegin(void) {
     logCall("run-begin");
+    startFrameText();
     raiseErrorIfAsked("run");
 }
 

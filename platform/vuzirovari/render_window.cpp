@@ -101,6 +101,7 @@ bool RenderWindow::makeContext() {
     }
     SDL_GL_MakeCurrent(window_, context_);
     keepGraphicsDriverLoaded();
+    ++contextSerial_;
     if (epoxy_gl_version() < 33) {
         win32::log("engine: OpenGL " + std::to_string(epoxy_gl_version()) + " is older than 3.3");
         SDL_GL_DeleteContext(context_);

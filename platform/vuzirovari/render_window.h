@@ -24,6 +24,9 @@ public:
 
     bool isOpen() const { return window_ != nullptr; }
     bool canDraw() const { return context_ != nullptr; }
+    // Counts the GL contexts made so far (0 before the first); GL objects made under an older
+    // number died with their context.
+    unsigned contextSerial() const { return context_ ? contextSerial_ : 0; }
     bool shown() const;
     bool minimised() const;
     // A real desktop: a video driver other than the off-screen and dummy ones.
@@ -53,6 +56,7 @@ private:
     unsigned frameBuffer_ = 0, colour_ = 0, depth_ = 0;
     int bufferWidth_ = 0, bufferHeight_ = 0;
     bool framePresented_ = false;
+    unsigned contextSerial_ = 0;
 };
 
 }  // namespace vuz

@@ -7,6 +7,7 @@
 
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
+#include "audio_output.h"
 
 namespace vuz {
 
@@ -27,18 +28,26 @@ std::unique_ptr<Sound> Sound::open(const std::string& gamePath, bool positional)
         win32::log("engine: sound \"" + gamePath + "\" has no length");
         return nullptr;
     }
-    return std::unique_ptr<Sound>(new Sound(host, seconds, positional));
+    std::unique_ptr<Sound> sound(new Sound(host, seconds, positional));
+    AudioOutput& output = AudioOutput::instance();
+    if (output.open()) {
+        sound->voice_ = Voice::create(output, host, positional);
+        if (!sound->voice_) win32::log("engine: sound \"" + gamePath + "\" cannot be decoded; it stays silent");
+    }
+    return sound;
 }
 
 void Sound::play(double now, bool loop) {
     playing_ = true;
     looping_ = loop;
     startedAt_ = now;
+    if (voice_) voice_->play(loop);
 }
 
 void Sound::stop() {
     playing_ = false;
     looping_ = false;
+    if (voice_) voice_->stop();
 }
 
 bool Sound::playing(double now) const {
@@ -47,7 +56,23 @@ bool Sound::playing(double now) const {
 }
 
 void Sound::setVolume(float volume) {
-    if (std::isfinite(volume)) volume_ = std::clamp(volume, 0.0f, 1.0f);
+    if (!std::isfinite(volume)) return;
+    volume_ = std::clamp(volume, 0.0f, 1.0f);
+    if (voice_) voice_->setGain(volume_);
+}
+
+void Sound::setLocation(const iVector3& location) {
+    if (!std::isfinite(location.x) || !std::isfinite(location.y) || !std::isfinite(location.z)) return;
+    location_ = location;
+    if (voice_) voice_->setPosition(location_);
+}
+
+void Sound::endIfFinished(double now) {
+    if (playing_ && !playing(now)) {
+        playing_ = false;
+        looping_ = false;
+        if (voice_) voice_->stop();
+    }
 }
 
 }  // namespace vuz

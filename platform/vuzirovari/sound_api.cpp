@@ -1,5 +1,6 @@
-// Sounds by handle.
+// Sounds by handle, and the listener.
 #include "engine_state.h"
+#include "sound_system.h"
 
 using namespace vuz;
 
@@ -21,6 +22,8 @@ void iSoundPlay(uint32_t handle, int loop) {
     if (Sound* s = sound(handle)) s->play(now(), loop != 0);
 }
 
+// The same start as iSoundPlay: a streamed sound is kept filled by the audio thread, so it
+// goes on while the program is busy and no frames run.
 void iSoundPlayNow(uint32_t handle, int loop) {
     if (Sound* s = sound(handle)) s->play(now(), loop != 0);
 }
@@ -37,5 +40,11 @@ int iSoundPlaying(uint32_t handle) {
 void iSoundVolumeSet(uint32_t handle, float volume) {
     if (Sound* s = sound(handle)) s->setVolume(volume);
 }
+
+void iSoundLocationSet(uint32_t handle, const iVector3* location) {
+    if (Sound* s = sound(handle); s && location) s->setLocation(*location);
+}
+
+void iListenerCameraSet(uint32_t camera) { setListenerCamera(camera); }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "sound_system.h"
 #include "vuzirovari_test.h"
 
 using namespace vuz;
@@ -20,6 +21,8 @@ void vtReset(void) {
     if (e.session.sdlStarted) SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_EVENTS);
     e.cameras.clear();
     e.sounds.clear();
+    clearResources();
+    soundReset();
     e.session = Session();
 }
 

@@ -6,7 +6,8 @@
  * - y is up, +z is forward, angles are in degrees, quaternions are (x, y, z, w).
  * - The 2D plane (sprites, text, screen projection) is 32 x 24 units, x from -16 to 16 and
  *   y from -12 to 12, y up.
- * - iMouseX/iMouseY run 0..1 across the client area from its top-left corner.
+ * - iMouseX/iMouseY run 0..1 across the client area from its top-left corner; iMouseY reads
+ *   1/48 more than the pointer's pixel (the pointer rule under Sprites).
  * - Keys are keyboard scan codes (1 Esc, 15 Tab, 28 Enter, 57 Space, 200 up, 203 left,
  *   205 right, 208 down).
  * - iFrq() is the last frame's duration in seconds and never 0.
@@ -97,6 +98,84 @@ void iSoundPlayNow(uint32_t sound, int loop);
 void iSoundStop(uint32_t sound, int mode);
 int iSoundPlaying(uint32_t sound);
 void iSoundVolumeSet(uint32_t sound, float volume); /* linear 0..1, applied at once */
+/* Where a placed sound (created positional) is in the world; heard relative to the listener. */
+void iSoundLocationSet(uint32_t sound, const iVector3* location);
+/* The listener follows this camera: its location, forward (+z) and up (+y). */
+void iListenerCameraSet(uint32_t camera);
+
+/* Resources made from file bytes. Every create parses the bytes at once and keeps nothing of
+ * the caller's buffers: they may be freed right after the call, and a destroy never reads them.
+ * Failures return 0 (with a log line). Texture ids name a texture for the whole process: two
+ * creates with the same id share one texture. Formats: see the engine's README. */
+uint32_t iSpriteCreateFromMemory(const void* x, uint32_t xSize, const void* texture,
+                                 uint32_t textureSize, int textureId, int owner);
+void iSpriteDestroy(uint32_t sprite);
+uint32_t iMeshCreateFromMemory(const void* x, uint32_t xSize, const void* texture,
+                               uint32_t textureSize, int textureId);
+/* A shadow caster follows the body; size is the shadow's extrusion length. */
+uint32_t iMeshBodyShadowCasterCreateFromMemory(const void* x, uint32_t xSize, int body, float size);
+void iMeshDestroy(uint32_t mesh); /* static meshes and shadow casters */
+/* textures/textureSizes: one entry per texture slot of the .x materials, or both null. */
+uint32_t iSkinMeshCreateFromMemory(const void* x, uint32_t xSize, const void* const* textures,
+                                   const uint32_t* textureSizes);
+void iSkinMeshDestroy(uint32_t skinMesh);
+/* A static collision set (.ply shape + .pol collision data) and a rigid body (.spg). */
+uint32_t iBodyCreateFromMemory(const void* ply, uint32_t plySize, const void* pol, uint32_t polSize);
+uint32_t iBodySGCreateFromMemory(const void* spg, uint32_t spgSize, float mass);
+void iBodyDestroy(uint32_t body); /* both body kinds */
+/* A font: the .wid width table, 256 glyph .x quads (a missing one is null with size 0) and the
+ * glyph texture (.dds). */
+uint32_t iFontCreateFromMemory(const void* wid, uint32_t widSize, const void* const* glyphs,
+                               const uint32_t* glyphSizes, const void* texture,
+                               uint32_t textureSize, int textureId, int owner);
+/* The same from files, by game path: Name.wid, with Name.dds and Name_00.x ... Name_ff.x beside it. */
+uint32_t iFontCreate(const char* widPath, uint32_t camera);
+void iFontDestroy(uint32_t font);
+
+/* Sprites: textured quads in the 32 x 24 plane. A sprite is created hidden, at (0, 0), scale
+ * (1, 1), angle 0, white, priority 0.
+ * - location = the quad's left edge and vertical middle; scale = width and height in units;
+ *   angle in degrees, counter-clockwise about the location.
+ * - Drawn after the 3D scene: lower priority first, then in creation order; text last.
+ * - Pointer rule: iMouseY reports the pointer half a unit (1/48) lower than its pixel, so the
+ *   plane height under the pointer is my = 12 - 24 x iMouseY and the pixel itself is at
+ *   my + 0.5. A rectangle of height h drawn at location y covers [y - h/2, y + h/2]; it is hit
+ *   when my + 0.5 lies in it, i.e. my in [y - 0.5 - h/2, y - 0.5 + h/2]. mx = 32 x iMouseX - 16. */
+void iSpriteShow(uint32_t sprite);
+void iSpriteHide(uint32_t sprite);
+void iSpriteSet(uint32_t sprite, const iVector2* location, float angle, const iVector2* scale);
+void iSpriteLocationSet(uint32_t sprite, const iVector2* location);
+void iSpriteScaleSet(uint32_t sprite, const iVector2* scale);
+void iSpriteOrientationSet(uint32_t sprite, float angle);
+void iSpriteColorSet(uint32_t sprite, float r, float g, float b, float a); /* 0..1, modulates */
+void iSpritePrioritySet(uint32_t sprite, int priority); /* higher is drawn on top */
+/* Blend factors: 1 zero, 2 one, 3 source colour, 5 source alpha, 6 one minus source alpha;
+ * (5, 6) is ordinary alpha blending (the default). */
+void iSpriteRenderModeSet(uint32_t sprite, int source, int destination);
+void iSpriteMipFilterModeSet(uint32_t sprite, int mode);  /* 0 none, 1 nearest, 2 linear */
+void iSpriteTextureModeSet(uint32_t sprite, int mode);    /* 1 wrap, 3 clamp */
+int iSpritePicked(uint32_t sprite); /* the pointer (rule above) is over the drawn quad */
+void iSpriteTextureSet(uint32_t sprite, int textureId);   /* a texture already loaded by id */
+void iSpriteTextureReset(uint32_t sprite);                /* back to the texture it was made with */
+void iSpriteTextureSwap(uint32_t sprite, uint32_t other); /* exchange the two sprites' textures */
+void iSpriteTextureChange(uint32_t sprite, const char* texturePath);      /* .png or .dds file */
+void iSpriteAlphaTextureChange(uint32_t sprite, const char* texturePath); /* alpha from its red */
+
+/* Text, queued for the current frame (kept until the next iVortaneMain or iVortaneRunBegin,
+ * drawn by every render in between), drawn on top of all sprites.
+ * - iPrint: location x is the centre of the first character cell, y the line's vertical middle;
+ *   cell = character cell size in units; spacing is added after every character.
+ * - A character advances by its .wid width x cell.x + spacing; iPrintWidth is that sum over the
+ *   text, exactly what iPrint draws.
+ * - iPrintCentered: the line's width is centred on location x; a negative spread (0..-1)
+ *   adds -spread x cell.x to the spacing (text unravelling outwards); reserved is ignored.
+ * - Font 0 or an unknown font prints nothing and measures 0. */
+void iPrint(const char* text, const iVector2* location, const iVector2* cell, float spacing,
+            uint32_t font);
+void iPrintCentered(const char* text, const iVector2* location, const iVector2* cell, float spread,
+                    uint32_t font, float reserved);
+float iPrintWidth(const char* text, const iVector2* cell, float spacing, uint32_t font);
+void iPrintColorSet(float r, float g, float b, float a); /* for later prints; starts white */
 
 /* Quaternions, vectors and floats. Results come first, by address. */
 void iQuaternionFromEulerAngles(iQuaternion* out, float x, float y, float z, const char* order);

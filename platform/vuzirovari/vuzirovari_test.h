@@ -56,9 +56,64 @@ int vtCameraGet(uint32_t camera, iVector3* location, iQuaternion* orientation, f
 int vtLightGet(iVector3* direction, iVector4* colour);
 int vtSoundGet(uint32_t sound, int* playing, int* looping, float* volume, float* lengthSeconds,
                int* positional);
+/* A sound's world location (iSoundLocationSet). */
+int vtSoundLocationGet(uint32_t sound, iVector3* location);
+/* The listener's camera and the pose last taken from it; returns 0 when no camera is set. */
+int vtListenerGet(uint32_t* camera, iVector3* location, iVector3* forward, iVector3* up);
+/* 1 while an audio device is open (opened by the first sound). */
+int vtAudioOutputOpen(void);
+/* What the audio device does with a sound: its source playing, its gain, streamed or decoded
+ * whole. Returns 0 when the sound has no voice (no device). */
+int vtSoundOutputGet(uint32_t sound, int* sourcePlaying, float* gain, int* streamed);
 int vtLiveObjectCount(void); /* cameras and sounds still alive */
 int vtAutopilotActive(void);   /* the environment asked for an autopilot at open */
 int vtAutopilotBadLines(void); /* script lines and entries it skipped as malformed */
+
+/* Resources and the 2D layer. */
+typedef struct vtSprite {
+    int visible;
+    iVector2 location;
+    iVector2 scale;
+    float angle;
+    iVector4 colour;
+    int priority;
+    int blendSource, blendTarget, mipFilterMode, textureMode;
+    int textureId;            /* as created */
+    const char* textureName;  /* the texture drawn with; valid until the sprite changes */
+    int textureWidth, textureHeight;
+    int owner;
+} vtSprite;
+int vtSpriteCount(void);
+uint32_t vtSpriteAt(int index); /* in drawing order: priority, then creation; 0 past the end */
+int vtSpriteGet(uint32_t sprite, vtSprite* out);
+
+typedef struct vtText {
+    const char* text;  /* valid until the next print or frame */
+    iVector2 location; /* as printed */
+    iVector2 cell;
+    float spacing;
+    uint32_t font;
+    iVector4 colour;
+    int centred;
+    float left;        /* the first character cell's left edge */
+    float width;       /* as iPrintWidth measures it */
+} vtText;
+int vtTextCount(void); /* texts printed this frame */
+int vtTextGet(int index, vtText* out);
+
+int vtFontGet(uint32_t font, int* glyphs, int* textureId, int* owner);
+float vtFontWidth(uint32_t font, int code); /* its .wid width, 0 without the font */
+int vtMeshGet(uint32_t mesh, int* shadowCaster, int* vertices, int* triangles, int* textureId, uint32_t* body,
+              float* shadowLength);
+int vtSkinMeshGet(uint32_t skinMesh, int* bones, int* animations, int* textureSlots, int* triangles);
+const char* vtSkinMeshBoneName(uint32_t skinMesh, int bone, int* parent); /* null past the end */
+const char* vtSkinMeshAnimation(uint32_t skinMesh, int index, float* duration, float* ticksPerSecond,
+                                int* channels);
+int vtSkinMeshTextureSlot(uint32_t skinMesh, int slot, int* width, int* height); /* 0 when empty */
+int vtBodyCount(void);
+int vtBodyGet(uint32_t body, int* rigid, int* shapes, int* triangles, float* mass, int* enabled);
+int vtPhysicsShapeCount(void); /* shapes in the physics world */
+int vtTextureCount(void);      /* decoded textures alive */
 
 /* Pixels: reads the last presented frame. Both return 0 without a drawing window. */
 int vtReadPixel(float u, float v, uint8_t rgba[4]); /* u, v in 0..1 from the top-left */

@@ -187,3 +187,39 @@ TEST(PersistenceFiles, EntityFloodIsRefused) {
     PersistentObject doc;
     EXPECT_THROW(doc.load(folder.file("flood.xml")), XMLFileException);
 }
+
+TEST(PersistenceFiles, RewritingKeysOverManySavesDoesNotGrowTheFile) {
+    ScratchFolder folder;
+    std::string path = folder.file("profile.xml");
+    {
+        PersistentObject doc("Profile");
+        doc.setString("Name", "Kim");
+        PersistentObject fighters("Fighters", &doc);
+        PersistentObject fighter("Fighter", &fighters);
+        fighter.setString("FighterPath", "fighter0.xml");
+        doc.save(path);
+    }
+    std::uintmax_t firstSize = 0;
+    for (int round = 0; round < 5; ++round) {
+        PersistentObject doc;
+        doc.load(path);
+        doc.setString("Name", "Kim");  // removes the old key and appends the new one
+        PersistentObject fighters = doc.getChild("Fighters");
+        fighters.removeChildren();
+        PersistentObject fighter("Fighter", &fighters);
+        fighter.setString("FighterPath", "fighter0.xml");
+        doc.removeValue("Options");
+        PersistentObject options("Options", &doc);
+        options.setInt("Difficulty", round);
+        doc.save(path);
+        if (round == 1) firstSize = std::filesystem::file_size(path);
+        if (round > 1) {
+            EXPECT_EQ(std::filesystem::file_size(path), firstSize) << "round " << round;
+        }
+    }
+    PersistentObject back;
+    back.load(path);
+    EXPECT_EQ(back.getString("Name"), "Kim");
+    EXPECT_EQ(back.getChild("Fighters").getChild("Fighter").getString("FighterPath"), "fighter0.xml");
+    EXPECT_EQ(back.getChild("Options").getInt("Difficulty"), 4);
+}

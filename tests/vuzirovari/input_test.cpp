@@ -64,17 +64,17 @@ TEST_F(EngineInput, MouseAndButtons) {
     vtMouseButtonSet(1, 1);
     iVortaneMain();
     EXPECT_FLOAT_EQ(iMouseX(), 0.25f);
-    EXPECT_FLOAT_EQ(iMouseY(), 0.75f);
+    EXPECT_FLOAT_EQ(iMouseY(), 0.75f + 1.0f / 48.0f);  // half a 2D unit below the pixel
     EXPECT_EQ(iMouseButtonDown(1), 1);
     EXPECT_EQ(iMouseButtonDown(0), 0);
     EXPECT_EQ(iMouseButtonDown(3), 0);
     vtMouseSet(2.0f, -1.0f);  // outside the window: kept at its edges
     iVortaneMain();
     EXPECT_FLOAT_EQ(iMouseX(), 1.0f);
-    EXPECT_FLOAT_EQ(iMouseY(), 0.0f);
+    EXPECT_FLOAT_EQ(iMouseY(), 1.0f / 48.0f);
     iMouseReset();
     EXPECT_FLOAT_EQ(iMouseX(), 0.5f);
-    EXPECT_FLOAT_EQ(iMouseY(), 0.5f);
+    EXPECT_FLOAT_EQ(iMouseY(), 0.5f + 1.0f / 48.0f);
 }
 
 TEST_F(EngineInput, InjectedJoysticks) {

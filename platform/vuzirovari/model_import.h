@@ -1,0 +1,29 @@
+// Model files read from memory through the importer. .x files come out exactly as written
+// (the game's own space: y up, +z forward, texture v running down the picture), .ply files as
+// written too.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+struct aiScene;
+
+namespace vuz {
+
+class ModelImport {
+public:
+    // "x" or "ply". Null with *error when the bytes are not a model of that kind.
+    static std::unique_ptr<ModelImport> read(const void* bytes, size_t size, const char* kind, std::string* error);
+    ~ModelImport();
+    ModelImport(const ModelImport&) = delete;
+    ModelImport& operator=(const ModelImport&) = delete;
+
+    const aiScene& scene() const { return *scene_; }
+
+private:
+    explicit ModelImport(const aiScene* scene) : scene_(scene) {}
+    const aiScene* scene_;
+};
+
+}  // namespace vuz

@@ -1,0 +1,5 @@
+#include "FileMemory.h"
+
+#include <cstdlib>
+
+FileMemory::~FileMemory() { std::free(data); }

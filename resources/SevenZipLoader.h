@@ -1,0 +1,45 @@
+// Loads resource files from the packed 7z archive (graphics.qmx). The archive is opened and
+// indexed once, at construction; each load decodes its entry afresh. Any failure is silent:
+// an archive that cannot be opened leaves the loader closed and every load returns null, so
+// resources come from loose files alone.
+// An empty entry loads as a block of size 0 whose data is a 1-byte allocation, never null.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "FileLoader.h"
+
+struct ArchiveStream;
+
+class SevenZipLoader : public FileLoader {
+public:
+    // archivePath goes to the host through hostPath().
+    explicit SevenZipLoader(const std::string& archivePath);
+    ~SevenZipLoader() override;
+    SevenZipLoader(const SevenZipLoader&) = delete;
+    SevenZipLoader& operator=(const SevenZipLoader&) = delete;
+
+    // Names that differ only in letter case or slash direction find the same entry. Null when
+    // the loader is closed, the entry is absent, or its data fails to decode completely and
+    // with a matching checksum.
+    FileMemory* load(const std::string& name) override;
+
+    bool opened() const { return isOpen; }
+    size_t entryCount() const { return index.size(); }
+
+private:
+    struct IndexEntry {
+        unsigned number;  // position in the archive's entry list, folders included
+        uint64_t size;    // size recorded in the archive
+    };
+
+    void buildIndex();
+    void close();
+
+    std::unique_ptr<ArchiveStream> stream;  // the archive file, held open while the loader is open
+    bool isOpen = false;
+    std::unordered_map<std::string, IndexEntry> index;  // normalised name -> entry
+};

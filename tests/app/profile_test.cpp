@@ -1,0 +1,148 @@
+// The game master's profile: first start, loading, reloading and saving, and the player's
+// data kept safe when a file next to it is broken.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/GameMaster.h"
+#include "app/ProcessState.h"
+#include "persistence/XMLFileException.h"
+#include "platform/vuzirovari/vuzirovari_test.h"
+#include "platform/win32/win32_host.h"
+#include "script/ScriptMaster.h"
+#include "state/FighterState.h"
+#include "state/PersistentProfile.h"
+#include "state/ProfileState.h"
+#include "tests/state/GameFolder.h"
+
+using Tavek::GameMaster;
+using Tavek::ProfileState;
+
+namespace {
+
+class GameMasterProfile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetProcessState();
+        win32::resetForTests();
+        vtReset();
+        vtSetDrawing(0);
+        folder.writeTournaments();
+        master = std::make_unique<GameMaster>();
+    }
+    void TearDown() override {
+        master.reset();
+        win32::resetForTests();
+        vtReset();
+    }
+
+    bool exists(const std::string& name) const { return std::filesystem::exists(folder.file("saveData/" + name)); }
+    std::string saved(const std::string& name) const { return folder.read("saveData/" + name); }
+
+    // A profile of two fighters, saved and released again.
+    void prepareTwoFighters() {
+        ProfileState* p = master->getProfile();
+        p->newFighter()->name = "Ada";
+        p->newFighter()->name = "Bo";
+        master->saveProfile();
+        master->releaseProfile();
+        win32::resetForTests();
+    }
+
+    GameFolder folder;
+    std::unique_ptr<GameMaster> master;
+};
+
+}  // namespace
+
+TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfile) {
+    ASSERT_FALSE(std::filesystem::exists(folder.file("saveData")));
+    ProfileState* p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_TRUE(exists("profile.xml"));
+    EXPECT_EQ(p->getName(), "Profile");
+    EXPECT_EQ(p->getFighterCount(), 0);
+    EXPECT_EQ(master->getProfile(), p);
+    PersistentProfile document;
+    document.load(folder.file("saveData/profile.xml"));
+    EXPECT_EQ(document.getName(), "Profile");
+    EXPECT_TRUE(win32::messageBoxes().empty());
+}
+
+TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReload) {
+    prepareTwoFighters();
+    ProfileState* p = master->getProfile();
+    ASSERT_EQ(p->getFighterCount(), 2);
+    EXPECT_EQ(p->getFighter(1)->name, "Bo");
+    p->getFighter(0)->name = "Ada Changed";
+    master->reloadProfile();
+    ProfileState* reloaded = master->getProfile();
+    EXPECT_EQ(reloaded->getFighter(0)->name, "Ada");
+    p = reloaded;
+    p->getFighter(0)->name = "Ada Saved";
+    master->saveProfile();
+    master->reloadProfile();
+    EXPECT_EQ(master->getProfile()->getFighter(0)->name, "Ada Saved");
+}
+
+TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFightersIntact) {
+    prepareTwoFighters();
+    folder.write("saveData/fighter0.xml", "<Fighter name=\"Ada\"><Age");
+    ProfileState* p = master->getProfile();
+    ASSERT_EQ(p->getFighterCount(), 1);
+    EXPECT_EQ(p->getFighter(0)->name, "Bo");
+    ASSERT_EQ(win32::messageBoxes().size(), 1u);
+    EXPECT_NE(win32::messageBoxes()[0].text.find("fighter0.xml could not be read"), std::string::npos);
+    EXPECT_EQ(win32::messageBoxes()[0].caption, "Brennock");
+
+    master->saveProfile();
+    PersistentProfile document;
+    document.load(folder.file("saveData/profile.xml"));
+    EXPECT_EQ(document.getFighterPathCount(), 2);
+    EXPECT_EQ(saved("fighter0.xml"), "<Fighter name=\"Ada\"><Age");
+    EXPECT_FALSE(exists("profile.xml.broken"));
+}
+
+TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) {
+    std::filesystem::create_directories(folder.file("saveData"));
+    folder.write("saveData/profile.xml", "<Profile><Name>Old");
+    ProfileState* p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->getName(), "Profile");
+    EXPECT_EQ(saved("profile.xml.broken"), "<Profile><Name>Old");
+    ASSERT_EQ(win32::messageBoxes().size(), 1u);
+    EXPECT_NE(win32::messageBoxes()[0].text.find("profile.xml.broken"), std::string::npos);
+
+    // A second broken file does not overwrite the first copy.
+    master->releaseProfile();
+    folder.write("saveData/profile.xml", "<Profile><Name>Older");
+    master->getProfile();
+    EXPECT_EQ(saved("profile.xml.broken"), "<Profile><Name>Old");
+    EXPECT_EQ(saved("profile.xml.broken2"), "<Profile><Name>Older");
+}
+
+TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded) {
+    master->getProfile();
+    const std::string unreachable = folder.folder() + "\\missing\\deeper\\";
+    EXPECT_THROW(master->loadProfile(unreachable, "profile.xml"), XMLFileException);
+    EXPECT_NO_THROW(master->saveProfile());
+    EXPECT_NO_THROW(master->reloadProfile());
+    // The next use loads the working directory's profile again.
+    ASSERT_NE(master->getProfile(), nullptr);
+    EXPECT_EQ(master->getProfile()->getDirectory(), folder.folder() + "\\saveData\\");
+}
+
+TEST_F(GameMasterProfile, TheGameMasterSavesItsProfileWhenItEnds) {
+    master->getProfile()->setName("Kept");
+    master.reset();
+    PersistentProfile document;
+    document.load(folder.file("saveData/profile.xml"));
+    EXPECT_EQ(document.getName(), "Kept");
+}
+
+TEST_F(GameMasterProfile, TheScriptBridgeIsReadyWithTheScriptFolderFirst) {
+    Tavek::ScriptMaster* script = master->getScriptMaster();
+    ASSERT_NE(script, nullptr);
+    EXPECT_EQ(script->evalInt("6 * 7"), 42);
+    EXPECT_EQ(script->evalString("__import__('sys').path[0]"), "Tavek_res/scripts");
+}
