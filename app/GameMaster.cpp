@@ -5,6 +5,7 @@
 
 #include "app/ProcessState.h"
 #include "app/WinMain.h"
+#include "audio/SongPlayer.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -48,10 +49,12 @@ GameMaster::GameMaster() {
     Vector3 lightDirection(0.1f, -1.0f, 0.1f);
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
+    songPlayer = std::make_unique<SongPlayer>();
     scriptMaster = std::make_unique<ScriptMaster>(scriptFolder);
 }
 
 GameMaster::~GameMaster() {
+    songPlayer.reset();
     if (profile) {
         try {
             profile->saveAll(profileFileName);
@@ -76,7 +79,7 @@ void GameMaster::reloadProfile() {
     loadProfile(folder, profileFileName);
 }
 
-void GameMaster::tick() {}
+void GameMaster::tick() { songPlayer->tick(); }
 
 void GameMaster::requestQuit() { quitRequested = true; }
 
@@ -144,6 +147,6 @@ void GameMaster::reportProfileProblems(const std::vector<std::string>& problems)
 
 BattleManager* GameMaster::getBattleManager() { return battleManager; }
 
-SongPlayer* GameMaster::getSongPlayer() { return songPlayer; }
+SongPlayer* GameMaster::getSongPlayer() { return songPlayer.get(); }
 
 }  // namespace Tavek

@@ -49,7 +49,7 @@ private:
     GuiManager* guiManager = nullptr;
     BattleManager* battleManager = nullptr;
     std::unique_ptr<ScriptMaster> scriptMaster;
-    SongPlayer* songPlayer = nullptr;
+    std::unique_ptr<SongPlayer> songPlayer;
 };
 
 }  // namespace Tavek

@@ -1,0 +1,226 @@
+// The pack on screen, drawn by the engine under SDL's off-screen driver: fontwhite's glyph atlas
+// laid out cell by cell through its glyph sprites, the title band, the main-menu logo, two menu
+// entries with their buttons and captions, the "Fight" and "Knockdown" banners and a line of text
+// in a pack font. Everything is read through the game's resource layer from the game folder, as
+// the game reads it. The screenshot is kept for people to look at.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PackFolder.h"
+#include "platform/vuzirovari/vuzirovari.h"
+#include "platform/vuzirovari/vuzirovari_test.h"
+#include "platform/win32/win32_host.h"
+#include "resources/FileArchive.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const uint32_t GameSettings[6] = {0, 0, 0x004B0000, 0, 0, 0};
+const char* const GeneralFolder = "Tavek_res\\gui\\general\\";
+const char* const MenuFolder = "Tavek_res\\gui\\mainMenu\\";
+const char* const BannerFolder = "Tavek_res\\gui\\matchScreen\\";
+const char* const SpriteFolder = "default_res\\sprites\\";
+const char* const GlyphFolder = "default_res\\fontwhite\\";
+const char* const CaptionFont = "default_res\\fontblairwhite30\\BlairMdITC TT.wid";
+
+// A rectangle of the 32 x 24 plane: left, bottom, right, top.
+struct Area {
+    float left, bottom, right, top;
+};
+
+struct Rgb {
+    int r, g, b;
+};
+
+// The glyph atlas: 16 x 16 cells, code c at column c % 16, row c / 16 from the top.
+constexpr float AtlasLeft = -15.5f;
+constexpr float AtlasTop = 9.0f;
+constexpr float AtlasCell = 0.75f;
+
+Area atlasCell(int code) {
+    const float left = AtlasLeft + static_cast<float>(code % 16) * AtlasCell;
+    const float top = AtlasTop - static_cast<float>(code / 16) * AtlasCell;
+    return {left, top - AtlasCell, left + AtlasCell, top};
+}
+
+// The upper or lower part of an area, as a share of its height from the top.
+Area band(Area area, float fromTop, float toTop) {
+    const float height = area.top - area.bottom;
+    return {area.left, area.top - toTop * height, area.right, area.top - fromTop * height};
+}
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class PackScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        outputFolder = fs::current_path().string();
+        win32::resetForTests();
+        win32::setShellOpenEnabled(false);
+        vtReset();
+        vtSetDrawing(1);
+        inside = std::make_unique<pack::WorkingFolder>(pack::gameFolder());
+        ASSERT_TRUE(inside->entered()) << pack::gameFolder();
+
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.lpszClassName = "Brennock";
+        RegisterClassExA(&windowClass);
+        HWND window = CreateWindowExA(0, "Brennock", "Brennock", WS_POPUP | WS_CAPTION, 0, 0, 639, 479, nullptr,
+                                      nullptr, nullptr, nullptr);
+        ASSERT_EQ(iVortaneOpen(window, nullptr), 1);
+        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
+        ASSERT_EQ(vtWindowOpen(), 1) << "no drawing window";
+        // As the game reads its pack: graphics.qmx first, then the loose files.
+        files = std::make_unique<FileArchive>("graphics.qmx");
+        ASSERT_TRUE(files->packedArchive().opened());
+    }
+
+    void TearDown() override {
+        if (files) {
+            for (uint32_t sprite : sprites) files->destroySprite(sprite);
+            files->destroyFont(font);
+            files.reset();
+        }
+        vtReset();
+        win32::resetForTests();
+        inside.reset();
+    }
+
+    // A pack sprite shown over the area.
+    uint32_t show(const std::string& name, Area at, int priority, bool glyph = false) {
+        const uint32_t sprite = files->createSprite(name, 1, glyph);
+        EXPECT_NE(sprite, 0u) << name;
+        iVector2 location{at.left, (at.bottom + at.top) / 2.0f};
+        iVector2 scale{at.right - at.left, at.top - at.bottom};
+        iSpriteSet(sprite, &location, 0.0f, &scale);
+        iSpritePrioritySet(sprite, priority);
+        iSpriteShow(sprite);
+        sprites.push_back(sprite);
+        return sprite;
+    }
+
+    // The presented pixels at the centres of a columns x rows grid over the area.
+    static std::vector<Rgb> sample(Area area, int columns = 16, int rows = 16) {
+        std::vector<Rgb> pixels;
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const float x = area.left + (column + 0.5f) * (area.right - area.left) / columns;
+                const float y = area.top - (row + 0.5f) * (area.top - area.bottom) / rows;
+                uint8_t rgba[4] = {0, 0, 0, 0};
+                EXPECT_EQ(vtReadPixel((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f, rgba), 1);
+                pixels.push_back({rgba[0], rgba[1], rgba[2]});
+            }
+        }
+        return pixels;
+    }
+
+    // The share of samples that clearly differ between two readings of one area.
+    static double changed(const std::vector<Rgb>& before, const std::vector<Rgb>& after) {
+        if (before.empty() || before.size() != after.size()) return -1.0;
+        size_t different = 0;
+        for (size_t i = 0; i < before.size(); ++i) {
+            const int distance = std::abs(before[i].r - after[i].r) + std::abs(before[i].g - after[i].g) +
+                                 std::abs(before[i].b - after[i].b);
+            if (distance > 60) ++different;
+        }
+        return static_cast<double>(different) / static_cast<double>(before.size());
+    }
+
+    std::string outputFolder;
+    std::unique_ptr<pack::WorkingFolder> inside;
+    std::unique_ptr<FileArchive> files;
+    std::vector<uint32_t> sprites;
+    uint32_t font = 0;
+};
+
+TEST_F(PackScreen, GlyphAtlasPicturesBannersAndTextAreLegible) {
+    const std::string general = GeneralFolder, menu = MenuFolder, banners = BannerFolder, toolkit = SpriteFolder;
+    const Area logo{3.5f, 2.0f, 14.0f, 9.0f};
+    const Area quickMatch{-15.5f, -5.75f, -8.5f, -4.25f};
+    const Area options{-15.5f, -7.75f, -8.5f, -6.25f};
+    const Area fight{-2.0f, -8.4f, 5.4f, -3.4f};
+    const Area knockdown{6.4f, -7.6f, 15.5f, -3.6f};
+    const Area textLine{-15.5f, -10.8f, 6.0f, -9.8f};
+
+    // The backdrop: the menu background, the title band and a dark panel behind the atlas.
+    show(general + "main-bg.x", {-16.0f, -12.0f, 16.0f, 12.0f}, 0);
+    show("Tavek_res\\gui\\global\\title_bkgd.x", {-15.0f, 9.75f, 15.0f, 11.25f}, 1);
+    const uint32_t panel = show(general + "black.x", {-15.8f, -3.3f, -3.2f, 9.3f}, 1);
+    iSpriteColorSet(panel, 1.0f, 1.0f, 1.0f, 0.6f);
+    iVortaneMain();
+    iVortaneRender();
+
+    std::vector<Area> areas = {logo, quickMatch, options, fight, knockdown, textLine};
+    for (int code = 0; code < 256; ++code) areas.push_back(atlasCell(code));
+    const Area underscore = atlasCell('_'), macron = atlasCell(0xaf);
+    const std::vector<Area> bands = {band(underscore, 0.0f, 0.55f), band(underscore, 0.7f, 1.0f),
+                                     band(macron, 0.0f, 0.45f), band(macron, 0.55f, 1.0f)};
+    areas.insert(areas.end(), bands.begin(), bands.end());
+    std::vector<std::vector<Rgb>> before;
+    for (const Area& area : areas) before.push_back(sample(area));
+
+    // fontwhite's atlas through its 256 glyph sprites, each over its own cell.
+    char glyphName[64];
+    for (int code = 0; code < 256; ++code) {
+        std::snprintf(glyphName, sizeof glyphName, "%sfont_%02x.x", GlyphFolder, code);
+        show(glyphName, atlasCell(code), 2, true);
+    }
+    show(general + "main-logo.x", logo, 2);
+    show(menu + "main-dot-quickmatch-2.x", quickMatch, 2);
+    show(toolkit + "buttonOn.x", {quickMatch.left, quickMatch.bottom, quickMatch.left + 1.5f, quickMatch.top}, 3);
+    show(menu + "main-dot-options-1.x", options, 2);
+    show(toolkit + "buttonOff.x", {options.left, options.bottom, options.left + 1.5f, options.top}, 3);
+    show(banners + "Fight.x", fight, 4);
+    show(banners + "Knockdown.x", knockdown, 4);
+    show(toolkit + "cursor.x", {-9.6f, -5.6f, -8.6f, -4.6f}, 9);  // the pointer on "Quick Match"
+
+    font = files->createFont(CaptionFont, 1);
+    ASSERT_NE(font, 0u) << CaptionFont;
+    iVortaneMain();
+    const iVector2 caption{0.8f, 0.8f}, line{0.9f, 0.9f};
+    const iVector2 quickAt{quickMatch.left + 2.0f + 0.4f, -5.0f}, optionsAt{options.left + 2.0f + 0.4f, -7.0f};
+    const iVector2 lineAt{textLine.left + 0.45f, -10.3f};
+    iPrint("Quick Match", &quickAt, &caption, 0.0f, font);
+    iPrint("Game Options", &optionsAt, &caption, 0.0f, font);
+    iPrint("Round 2 of 3   Blue 2 : 1 Red   0:42", &lineAt, &line, 0.0f, font);
+    iVortaneRender();
+    ASSERT_EQ(vtTextCount(), 3);
+
+    const char* keep = std::getenv("VUZ_KEEP_SCREENSHOT");
+    const std::string screenshot = (fs::path(outputFolder) / "pack_screen.png").string();
+    EXPECT_EQ(vtScreenshot(screenshot.c_str()), 1) << screenshot;
+    if (keep && *keep) EXPECT_EQ(vtScreenshot(keep), 1) << keep;
+
+    std::vector<double> change;
+    for (size_t i = 0; i < areas.size(); ++i) change.push_back(changed(before[i], sample(areas[i])));
+    EXPECT_GT(change[0], 0.3) << "the logo";
+    EXPECT_GT(change[1], 0.5) << "the highlighted menu entry";
+    EXPECT_GT(change[2], 0.5) << "the menu entry";
+    EXPECT_GT(change[3], 0.25) << "the Fight banner";
+    EXPECT_GT(change[4], 0.25) << "the Knockdown banner";
+    EXPECT_GT(change[5], 0.05) << "the line of text";
+    const auto cell = [&change](int code) { return change[6 + code]; };
+    for (int code : {'A', 'g', 'W', '#', '0', '&', 0xe9}) EXPECT_GT(cell(code), 0.08) << "glyph " << code;
+    // Cells without a glyph draw nothing (0x00 is every widget's invisible pick area).
+    for (int code : {0x00, 0x01, 0x10, 0x1f, 0x80}) EXPECT_EQ(cell(code), 0.0) << "empty cell " << code;
+    // The right way up: "_" inks the bottom of its cell and the macron the top of its own.
+    const size_t bandAt = 6 + 256;
+    EXPECT_LT(change[bandAt], 0.02) << "above the underscore";
+    EXPECT_GT(change[bandAt + 1], 0.05) << "the underscore";
+    EXPECT_GT(change[bandAt + 2], 0.05) << "the macron";
+    EXPECT_LT(change[bandAt + 3], 0.02) << "below the macron";
+}
+
+}  // namespace
