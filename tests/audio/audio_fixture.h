@@ -9,13 +9,8 @@
 
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
+#include "tests/support/tone_files.h"
 
-// A mono 16-bit WAV tone, its first and last 5 ms faded to avoid clicks.
-void writeToneWav(const std::string& hostFile, double seconds, double frequency, double amplitude, int rate);
-bool oggencAvailable();
-// Encodes a tone into an Ogg Vorbis file at a host path; false when oggenc fails.
-bool writeToneOgg(const std::string& hostFile, double seconds, double frequency = 440.0,
-                  double amplitude = 0.5, int rate = 22050);
 
 class AudioTest : public ::testing::Test {
 protected:

@@ -201,7 +201,9 @@ TEST_F(PackScreen, GlyphAtlasPicturesBannersAndTextAreLegible) {
     const char* keep = std::getenv("VUZ_KEEP_SCREENSHOT");
     const std::string screenshot = (fs::path(outputFolder) / "pack_screen.png").string();
     EXPECT_EQ(vtScreenshot(screenshot.c_str()), 1) << screenshot;
-    if (keep && *keep) EXPECT_EQ(vtScreenshot(keep), 1) << keep;
+    if (keep && *keep) {
+        EXPECT_EQ(vtScreenshot(keep), 1) << keep;
+    }
 
     std::vector<double> change;
     for (size_t i = 0; i < areas.size(); ++i) change.push_back(changed(before[i], sample(areas[i])));
@@ -212,7 +214,7 @@ TEST_F(PackScreen, GlyphAtlasPicturesBannersAndTextAreLegible) {
     EXPECT_GT(change[4], 0.25) << "the Knockdown banner";
     EXPECT_GT(change[5], 0.05) << "the line of text";
     const auto cell = [&change](int code) { return change[6 + code]; };
-    for (int code : {'A', 'g', 'W', '#', '0', '&', 0xe9}) EXPECT_GT(cell(code), 0.08) << "glyph " << code;
+    for (int code : {int{'A'}, int{'g'}, int{'W'}, int{'#'}, int{'0'}, int{'&'}, 0xe9}) EXPECT_GT(cell(code), 0.08) << "glyph " << code;
     // Cells without a glyph draw nothing (0x00 is every widget's invisible pick area).
     for (int code : {0x00, 0x01, 0x10, 0x1f, 0x80}) EXPECT_EQ(cell(code), 0.0) << "empty cell " << code;
     // The right way up: "_" inks the bottom of its cell and the macron the top of its own.

@@ -7,48 +7,21 @@
 #include <string>
 
 #include "engine_fixture.h"
+#include "tests/support/tone_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-void put16(std::ofstream& out, uint16_t v) { out.put(char(v & 0xFF)).put(char(v >> 8)); }
-void put32(std::ofstream& out, uint32_t v) {
-    put16(out, uint16_t(v & 0xFFFF));
-    put16(out, uint16_t(v >> 16));
-}
-
-// A mono 16-bit tone of the given length.
-void writeWav(const fs::path& file, double seconds) {
-    const uint32_t rate = 22050;
-    const uint32_t samples = uint32_t(seconds * rate);
-    std::ofstream out(file, std::ios::binary);
-    out.write("RIFF", 4);
-    put32(out, 36 + samples * 2);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, rate);
-    put32(out, rate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, samples * 2);
-    for (uint32_t i = 0; i < samples; ++i) put16(out, uint16_t(int16_t(8000 * std::sin(i * 0.1))));
-}
-
 class EngineSound : public EngineTest {
 protected:
     // An Ogg of one second at <scratch>/Sounds/Beep.ogg; false when oggenc is missing.
     bool makeOgg() {
-        if (std::system("command -v oggenc >/dev/null 2>&1") != 0) return false;
+        if (!oggencAvailable()) return false;
         fs::path dir = fs::path(scratchDir()) / "Sounds";
         fs::create_directories(dir);
-        writeWav(dir / "beep.wav", 1.0);
         ogg_ = (dir / "Beep.ogg").string();
-        std::string command = "oggenc -Q -o '" + ogg_ + "' '" + (dir / "beep.wav").string() + "'";
-        return std::system(command.c_str()) == 0 && fs::exists(ogg_);
+        return writeToneOgg(ogg_, 1.0);
     }
     std::string ogg_;
 };
