@@ -13,15 +13,13 @@
 #include "platform/win32/crt.h"
 #include "platform/win32/hostpath.h"
 #include "platform/win32/win32.h"
+#include "resources/StartupTables.h"
 #include "script/ScriptMaster.h"
 #include "state/ProfileState.h"
 
 namespace Tavek {
 
 namespace {
-
-// Where the AI scripts live, relative to the install folder.
-const char* const scriptFolder = "Tavek_res\\scripts";
 
 bool existsOnDisk(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -50,7 +48,7 @@ GameMaster::GameMaster() {
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
     songPlayer = std::make_unique<SongPlayer>();
-    scriptMaster = std::make_unique<ScriptMaster>(scriptFolder);
+    scriptMaster = std::make_unique<ScriptMaster>(scriptsFolder);
 }
 
 GameMaster::~GameMaster() {
@@ -100,7 +98,9 @@ ProfileState* GameMaster::getProfile() {
 
 void GameMaster::releaseProfile() { profile.reset(); }
 
-void GameMaster::loadProfile(const std::string& folder, const std::string& fileName) {
+void GameMaster::loadProfile(const std::string& folderGiven, const std::string& fileName) {
+    // The caller may hand us the current profile's own folder text, which goes with it below.
+    const std::string folder = folderGiven;
     profile.reset();
     profileFileName = fileName;
     std::vector<std::string> problems;

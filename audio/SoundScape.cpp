@@ -7,12 +7,11 @@
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
 #include "platform/win32/win32.h"
+#include "resources/StartupTables.h"
 
 namespace Tavek {
 
 namespace {
-
-const char* const SoundFolder = "Tavek_res\\sounds\\";
 
 int kindOf(const std::string& source) {
     if (source == "fighter") return 1;
@@ -116,7 +115,7 @@ void SoundScape::update() {
 
 void SoundScape::addFile(const std::string& fileName) {
     auto document = std::make_unique<PersistentObject>();
-    document->load(SoundFolder + fileName);
+    document->load(soundsFolder + fileName);
     documents.push_back(std::move(document));
 }
 
@@ -229,7 +228,7 @@ void SoundScape::loadSamples(const Entry& prototype, const std::string& groupKey
                    "); skipped");
             continue;
         }
-        std::string path = SoundFolder + file;
+        std::string path = soundsFolder + file;
         if (path.size() > MaxPathLength) {
             report("the sample path \"" + path.substr(0, 60) + "...\" of event \"" + prototype.className +
                    "\" is longer than " + std::to_string(MaxPathLength) + " characters; skipped");

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "persistence/AttributeException.h"
+#include "persistence/GuardedRead.h"
 #include "persistence/ElementNotFoundException.h"
 #include "persistence/PersistentObject.h"
 #include "state/TournamentCatalog.h"
@@ -11,15 +12,6 @@
 namespace Tavek {
 
 namespace {
-
-template <typename Read>
-void guarded(Read read) {
-    try {
-        read();
-    } catch (const AttributeException&) {
-        // The field keeps its value.
-    }
-}
 
 }  // namespace
 
@@ -66,8 +58,8 @@ void ChampionshipState::read() {
         }
     }
     const PersistentObject& n = *node;
-    guarded([&] { confidencePoints = n.getFloat("ConfidencePoints"); });
-    guarded([&] { currentTier = n.getInt("CurrentTier"); });
+    readGuarded([&] { confidencePoints = n.getFloat("ConfidencePoints"); });
+    readGuarded([&] { currentTier = n.getInt("CurrentTier"); });
 
     current = std::make_unique<TournamentState>("CurrentTournament", node.get());
     if (current->getNumOpponents() <= 0) current.reset();

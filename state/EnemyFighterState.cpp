@@ -1,11 +1,11 @@
 #include "state/EnemyFighterState.h"
 
 #include <algorithm>
-#include <climits>
 
-#include "persistence/AttributeException.h"
+#include "persistence/GuardedRead.h"
 #include "persistence/PersistentObject.h"
 #include "platform/win32/crt.h"
+#include "state/TruncateToInt.h"
 
 namespace Tavek {
 
@@ -26,22 +26,6 @@ constexpr float kRandScale = 1.0f / 32768.0f;  // rand() times this is always be
 float randUnit() { return static_cast<float>(crt::rand()) / 32767.0f; }
 // trunc(rand() / 32768 * n): 0 .. n-1.
 int randIndex(float n) { return static_cast<int>(static_cast<float>(crt::rand()) * kRandScale * n); }
-
-// Float to int, truncating toward zero; values beyond the int range stop at its ends.
-int truncToInt(float value) {
-    if (!(value > -2147483648.0f)) return value < 0.0f ? INT_MIN : 0;  // also NaN -> 0
-    if (value >= 2147483648.0f) return INT_MAX;
-    return static_cast<int>(value);
-}
-
-// Reads one key; a missing or malformed key leaves the field as it was.
-template <typename Read>
-void guarded(Read read) {
-    try {
-        read();
-    } catch (const AttributeException&) {
-    }
-}
 
 // Shares a budget out over fields: the first `favoured` get (base + step), the rest base.
 void shareOut(int* const* fields, int count, int favoured, float base, float step, int budget) {
@@ -145,9 +129,9 @@ void EnemyFighterState::read(PersistentObject* given) {
     }
     if (!node) return;
     const PersistentObject& n = *node;
-    auto readInt = [&n](const char* key, int& field) { guarded([&] { field = n.getInt(key); }); };
+    auto readInt = [&n](const char* key, int& field) { readGuarded([&] { field = n.getInt(key); }); };
     auto readString = [&n](const char* key, std::string& field) {
-        guarded([&] { field = n.getString(key); });
+        readGuarded([&] { field = n.getString(key); });
     };
 
     // Every key stands on its own: one bad key never costs the fighter its other fields.
@@ -173,17 +157,17 @@ void EnemyFighterState::read(PersistentObject* given) {
         readInt((family + "Speed").c_str(), kicks[f].Speed);
         readInt((family + "Mobility").c_str(), kicks[f].Mobility);
     }
-    guarded([&] { abilities.fromString(n.getString("Abilities")); });
+    readGuarded([&] { abilities.fromString(n.getString("Abilities")); });
     readString("AIModule", AIModule);
-    guarded([&] { AILearnSpeed = n.getFloat("AILearnSpeed"); });
+    readGuarded([&] { AILearnSpeed = n.getFloat("AILearnSpeed"); });
     readString("SoundGroup", SoundGroup);
 }
 
 void EnemyFighterState::randomizeFrom(const EnemyFighterState& templ, float difficulty) {
     // One offset of -5..+5 points for both budgets.
     const float offset = randUnit() * 10.0f - 5.0f;
-    StatPoints = truncToInt(static_cast<float>(templ.StatPoints) * difficulty + offset);
-    KickPoints = truncToInt(static_cast<float>(templ.KickPoints) * difficulty + offset);
+    StatPoints = truncateToInt(static_cast<float>(templ.StatPoints) * difficulty + offset);
+    KickPoints = truncateToInt(static_cast<float>(templ.KickPoints) * difficulty + offset);
     // A budget below zero would give negative stats, which the fighter's growth curves
     // cannot take (square roots of them); an empty budget is the weakest opponent.
     StatPoints = std::max(StatPoints, 0);

@@ -1,21 +1,10 @@
 #include "state/FighterState.h"
 
-#include <cstdint>
-
 #include "persistence/PersistentObject.h"
 #include "state/ChampionshipState.h"
+#include "state/TruncateToInt.h"
 
 namespace Tavek {
-
-namespace {
-
-int truncated(double value) {
-    if (!(value > -2147483648.0)) return value < 0.0 ? INT32_MIN : 0;
-    if (value >= 2147483648.0) return INT32_MAX;
-    return static_cast<int>(value);
-}
-
-}  // namespace
 
 FighterState::FighterState() : championship(std::make_unique<ChampionshipState>()) { applyConfidencePoints(); }
 
@@ -46,9 +35,9 @@ void FighterState::saveToFile(const std::string& path) {
 
 void FighterState::applyConfidencePoints() {
     const float c = static_cast<float>(championship->getConfidencePoints() / 100.0);
-    StatPoints = truncated(c * 425.0);
-    KickPoints = truncated(c * 325.0);
-    Rank = truncated(c * 7.0);
+    StatPoints = truncateToInt(c * 425.0);
+    KickPoints = truncateToInt(c * 325.0);
+    Rank = truncateToInt(c * 7.0);
 }
 
 }  // namespace Tavek

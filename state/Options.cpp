@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "persistence/AttributeException.h"
+#include "persistence/GuardedRead.h"
 #include "persistence/PersistentObject.h"
 
 namespace Tavek {
@@ -21,15 +21,6 @@ float percentToVolume(int percent) {
     if (percent < 0) percent = 0;
     if (percent > 100) percent = 100;
     return static_cast<float>(percent * 0.01);
-}
-
-template <typename Read>
-void guarded(Read read) {
-    try {
-        read();
-    } catch (const AttributeException&) {
-        // The field keeps its value; the next key is read.
-    }
 }
 
 }  // namespace
@@ -58,28 +49,28 @@ void Options::write(PersistentObject& node) const {
 }
 
 void Options::read(PersistentObject& node) {
-    guarded([&] { FightVolume = percentToVolume(node.getInt("FightVolume")); });
-    guarded([&] { ArenaVolume = percentToVolume(node.getInt("ArenaVolume")); });
-    guarded([&] { setDifficulty(node.getInt("Difficulty")); });
-    guarded([&] { MinTapsToGetUp = node.getInt("MinTapsToGetUp"); });
-    guarded([&] { MaxTapsToGetUp = node.getInt("MaxTapsToGetUp"); });
+    readGuarded([&] { FightVolume = percentToVolume(node.getInt("FightVolume")); });
+    readGuarded([&] { ArenaVolume = percentToVolume(node.getInt("ArenaVolume")); });
+    readGuarded([&] { setDifficulty(node.getInt("Difficulty")); });
+    readGuarded([&] { MinTapsToGetUp = node.getInt("MinTapsToGetUp"); });
+    readGuarded([&] { MaxTapsToGetUp = node.getInt("MaxTapsToGetUp"); });
     // A hand-edited file must not leave a downed fighter needing no taps, or fewer at most
     // than at least: the tap count is a divisor in the getting-up rule.
     if (MinTapsToGetUp < 1) MinTapsToGetUp = 1;
     if (MaxTapsToGetUp < MinTapsToGetUp) MaxTapsToGetUp = MinTapsToGetUp;
-    guarded([&] { KnockdownsMode = node.getInt("KnockdownsMode"); });
-    guarded([&] { DefaultController = node.getInt("DefaultController"); });
-    guarded([&] { EnableRumble = node.getBool("EnableRumble"); });
-    guarded([&] { Penalties = node.getBool("Penalties"); });
-    guarded([&] { Points = node.getBool("Points"); });
-    guarded([&] { PointsForWin = node.getInt("PointsForWin"); });
-    guarded([&] { PointsGapForWin = node.getInt("PointsGapForWin"); });
-    guarded([&] { PenaltiesForDisqualification = node.getInt("PenaltiesForDisqualification"); });
-    guarded([&] { PointsForHeadKick = node.getInt("PointsForHeadKick"); });
-    guarded([&] { PointsForBodyKick = node.getInt("PointsForBodyKick"); });
-    guarded([&] { PointsForKnockDown = node.getInt("PointsForKnockDown"); });
-    guarded([&] { setGameMode(node.getInt("GameMode")); });
-    guarded([&] { DefaultCameraAngle = node.getInt("DefaultCameraAngle"); });
+    readGuarded([&] { KnockdownsMode = node.getInt("KnockdownsMode"); });
+    readGuarded([&] { DefaultController = node.getInt("DefaultController"); });
+    readGuarded([&] { EnableRumble = node.getBool("EnableRumble"); });
+    readGuarded([&] { Penalties = node.getBool("Penalties"); });
+    readGuarded([&] { Points = node.getBool("Points"); });
+    readGuarded([&] { PointsForWin = node.getInt("PointsForWin"); });
+    readGuarded([&] { PointsGapForWin = node.getInt("PointsGapForWin"); });
+    readGuarded([&] { PenaltiesForDisqualification = node.getInt("PenaltiesForDisqualification"); });
+    readGuarded([&] { PointsForHeadKick = node.getInt("PointsForHeadKick"); });
+    readGuarded([&] { PointsForBodyKick = node.getInt("PointsForBodyKick"); });
+    readGuarded([&] { PointsForKnockDown = node.getInt("PointsForKnockDown"); });
+    readGuarded([&] { setGameMode(node.getInt("GameMode")); });
+    readGuarded([&] { DefaultCameraAngle = node.getInt("DefaultCameraAngle"); });
 }
 
 }  // namespace Tavek

@@ -4,11 +4,13 @@
 #include <cstdint>
 
 #include "persistence/AttributeException.h"
+#include "persistence/GuardedRead.h"
 #include "persistence/PersistentObject.h"
 #include "platform/win32/crt.h"
 #include "script/ScriptList.h"
 #include "state/EnemyFighterState.h"
 #include "state/NameGenerator.h"
+#include "state/TruncateToInt.h"
 
 namespace Tavek {
 
@@ -20,15 +22,6 @@ struct TournamentState::Entry {
 };
 
 namespace {
-
-template <typename Read>
-void guarded(Read read) {
-    try {
-        read();
-    } catch (const AttributeException&) {
-        // The field keeps its value.
-    }
-}
 
 // The scripts.xml level of a belt class: 0 and 1 yellow, up to 5 black.
 const char* beltColour(int beltClass) {
@@ -54,12 +47,7 @@ float levelFactor(int level) {
 }
 
 // value x ratio truncated toward zero, held within the int range.
-int scaled(int value, float ratio) {
-    const float result = static_cast<float>(value) * ratio;
-    if (!(result > -2147483648.0f)) return result < 0.0f ? INT32_MIN : 0;
-    if (result >= 2147483648.0f) return INT32_MAX;
-    return static_cast<int>(result);
-}
+int scaled(int value, float ratio) { return truncateToInt(static_cast<float>(value) * ratio); }
 
 float strengthScore(const EnemyFighterState& fighter) {
     const float strength = static_cast<float>(static_cast<int64_t>(fighter.StatPoints) + fighter.KickPoints);
@@ -91,9 +79,9 @@ TournamentState::~TournamentState() = default;
 void TournamentState::read() {
     if (!persistent || !node) return;
     const PersistentObject& n = *node;
-    guarded([&] { name = n.getString("name"); });
-    guarded([&] { boutsLeft = n.getInt("NumOpponents"); });
-    guarded([&] { level = n.getInt("Difficulty"); });
+    readGuarded([&] { name = n.getString("name"); });
+    readGuarded([&] { boutsLeft = n.getInt("NumOpponents"); });
+    readGuarded([&] { level = n.getInt("Difficulty"); });
     // The draw is the file's, not added to what was held before.
     clearDraw(false);
     for (const PersistentObject& child : n.getChildren("Fighter")) {

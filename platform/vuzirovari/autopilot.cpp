@@ -26,7 +26,8 @@ bool parseInt(const std::string& token, int* out) {
         base = 16;
         first += 2;
     }
-    if (first == last) return false;
+    // One sign only: from_chars would take a second one itself ("--5" is not 5).
+    if (first == last || *first == '-' || *first == '+') return false;
     long long value = 0;
     auto [end, error] = std::from_chars(first, last, value, base);
     if (error != std::errc() || end != last) return false;
@@ -119,8 +120,7 @@ int Autopilot::loadScript(const std::string& text, const std::string& source) {
     active_ = true;
     // Keep what was already taken; merge the rest by frame, script order within a frame.
     events_.insert(events_.end(), added.begin(), added.end());
-    std::stable_sort(events_.begin() + static_cast<long>(next_), events_.end(),
-                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+    sortPending();
     return badLines_ - before;
 }
 
@@ -145,8 +145,7 @@ int Autopilot::loadScreenshots(const std::string& list) {
         events_.push_back(event);
     }
     active_ = true;
-    std::stable_sort(events_.begin() + static_cast<long>(next_), events_.end(),
-                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+    sortPending();
     return badLines_ - before;
 }
 
@@ -211,6 +210,11 @@ bool Autopilot::parseLine(const std::string& line, ScriptEvent* out, std::string
         return false;
     }
     return true;
+}
+
+void Autopilot::sortPending() {
+    std::stable_sort(events_.begin() + static_cast<long>(next_), events_.end(),
+                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
 }
 
 std::vector<ScriptEvent> Autopilot::takeDue(int frame) {

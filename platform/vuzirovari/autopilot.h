@@ -42,6 +42,8 @@ public:
 private:
     bool parseLine(const std::string& line, ScriptEvent* out, std::string* error) const;
     void report(const std::string& message);
+    // Events not yet taken in frame order, script order within a frame.
+    void sortPending();
 
     std::vector<ScriptEvent> events_;  // sorted by frame, stable
     size_t next_ = 0;

@@ -108,5 +108,8 @@ bool saveScreenshot(const std::string& gamePath);
 // resource_state.cpp
 void startFrameText();  // the text of the last frame is gone
 void clearResources();  // every sprite, font, mesh, skinned mesh and body gone; text colour white
+// Every sprite's handle in the order a render draws them (hidden ones included): by priority,
+// higher on top, equal priorities in creation order.
+std::vector<uint32_t> spritesInDrawingOrder();
 
 }  // namespace vuz

@@ -10,13 +10,9 @@ namespace vuz {
 namespace {
 
 void drawSprites(OverlayRenderer& renderer) {
-    std::vector<Sprite*> shown;
-    engine().sprites.forEach([&](uint32_t, Sprite& s) {
-        if (s.visible && s.texture) shown.push_back(&s);
-    });
-    // The table runs in handle order, which is creation order; the sort keeps it per priority.
-    std::stable_sort(shown.begin(), shown.end(), [](const Sprite* a, const Sprite* b) { return a->priority < b->priority; });
-    for (Sprite* s : shown) {
+    for (uint32_t handle : spritesInDrawingOrder()) {
+        const Sprite* s = engine().sprites.get(handle);
+        if (!s->visible || !s->texture) continue;
         DrawStyle style{s->colour, s->blendSource, s->blendTarget, s->mipFilterMode, s->textureMode};
         renderer.draw(s->placedTriangles(), *s->texture, style);
     }

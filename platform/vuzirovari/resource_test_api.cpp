@@ -9,15 +9,6 @@ using namespace vuz;
 
 namespace {
 
-std::vector<uint32_t> spritesInDrawingOrder() {
-    std::vector<std::pair<uint32_t, int>> all;
-    engine().sprites.forEach([&](uint32_t handle, Sprite& s) { all.emplace_back(handle, s.priority); });
-    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    std::vector<uint32_t> out;
-    for (const auto& [handle, priority] : all) out.push_back(handle);
-    return out;
-}
-
 template <typename T>
 void put(T* out, T value) {
     if (out) *out = value;

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <locale.h>
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -46,9 +48,10 @@ size_t scanFloat(const char* text, float* out) {
             p = e;
         }
     }
-    // The accepted text is plain decimal, so strtod reads exactly it.
+    // The accepted text is plain decimal; read it the same way whatever the locale says.
+    static const locale_t plainC = newlocale(LC_ALL_MASK, "C", locale_t(0));
     std::string number(start, p);
-    if (out) *out = static_cast<float>(std::strtod(number.c_str(), nullptr));
+    if (out) *out = static_cast<float>(strtod_l(number.c_str(), nullptr, plainC));
     return static_cast<size_t>(p - text);
 }
 

@@ -7,6 +7,7 @@
 // Key and value names match without regard to case. A missing file is an empty registry.
 #include <strings.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -64,20 +65,32 @@ bool readQuoted(const std::string& s, size_t& pos, std::string& out) {
     return false;
 }
 
+// Reads 1 to maxDigits hexadecimal digits at p (no sign, no prefix) and moves p past them.
+bool hexDigits(const char*& p, int maxDigits, uint32_t* out) {
+    uint32_t value = 0;
+    int digits = 0;
+    for (; std::isxdigit(static_cast<unsigned char>(*p)); ++p, ++digits) {
+        if (digits == maxDigits) return false;
+        char c = static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
+        value = value * 16 + static_cast<uint32_t>(c <= '9' ? c - '0' : c - 'a' + 10);
+    }
+    *out = value;
+    return digits > 0;
+}
+
 bool parseData(const std::string& text, Value& v) {
     if (!text.empty() && text[0] == '"') {
         size_t pos = 0;
         std::string s;
-        if (!readQuoted(text, pos, s)) return false;
+        if (!readQuoted(text, pos, s) || pos != text.size()) return false;
         v.type = REG_SZ;
         v.bytes = s + '\0';
         return true;
     }
     if (strncasecmp(text.c_str(), "dword:", 6) == 0) {
-        char* end = nullptr;
-        unsigned long n = std::strtoul(text.c_str() + 6, &end, 16);
-        if (end == text.c_str() + 6) return false;
-        DWORD d = static_cast<DWORD>(n);
+        const char* p = text.c_str() + 6;
+        uint32_t d = 0;
+        if (!hexDigits(p, 8, &d) || *p) return false;
         v.type = REG_DWORD;
         v.bytes.assign(reinterpret_cast<const char*>(&d), sizeof d);
         return true;
@@ -87,11 +100,9 @@ bool parseData(const std::string& text, Value& v) {
         v.bytes.clear();
         const char* p = text.c_str() + 4;
         while (*p) {
-            char* end = nullptr;
-            unsigned long b = std::strtoul(p, &end, 16);
-            if (end == p) return false;
+            uint32_t b = 0;
+            if (!hexDigits(p, 2, &b)) return false;
             v.bytes += static_cast<char>(b);
-            p = end;
             while (*p == ',' || *p == ' ') ++p;
         }
         return true;
@@ -191,9 +202,11 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBY
     Registry& r = loadedReg();
     auto h = r.open.find(reinterpret_cast<uintptr_t>(key));
     if (h == r.open.end()) return ERROR_INVALID_HANDLE;
-    const Key& k = r.keys[h->second];
-    auto v = k.find(valueName ? valueName : "");
-    if (v == k.end()) return ERROR_FILE_NOT_FOUND;
+    // A reload may have taken the key away; looking it up must not bring it back empty.
+    auto k = r.keys.find(h->second);
+    if (k == r.keys.end()) return ERROR_FILE_NOT_FOUND;
+    auto v = k->second.find(valueName ? valueName : "");
+    if (v == k->second.end()) return ERROR_FILE_NOT_FOUND;
     const std::string& bytes = v->second.bytes;
     if (type) *type = v->second.type;
     if (!data) {

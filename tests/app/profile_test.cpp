@@ -132,6 +132,19 @@ TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded)
     EXPECT_EQ(master->getProfile()->getDirectory(), folder.folder() + "\\saveData\\");
 }
 
+TEST_F(GameMasterProfile, LoadingFromTheCurrentProfilesOwnFolderIsSafe) {
+    prepareTwoFighters();
+    // The folder text belongs to the profile that the load replaces.
+    ProfileState* old = master->getProfile();
+    master->loadProfile(old->getDirectory(), "profile.xml");
+    ProfileState* p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->getDirectory(), folder.folder() + "\\saveData\\");
+    ASSERT_EQ(p->getFighterCount(), 2);
+    EXPECT_EQ(p->getFighter(1)->name, "Bo");
+    EXPECT_TRUE(win32::messageBoxes().empty());
+}
+
 TEST_F(GameMasterProfile, TheGameMasterSavesItsProfileWhenItEnds) {
     master->getProfile()->setName("Kept");
     master.reset();

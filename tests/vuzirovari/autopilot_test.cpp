@@ -171,3 +171,23 @@ TEST_F(EngineAutopilot, MalformedFrameLimitIsIgnored) {
 }
 
 }  // namespace
+
+namespace {
+
+// A doubled sign is a malformed number, not a quiet second negation.
+TEST_F(EngineAutopilot, NumbersTakeOneSignOnly) {
+    useScript(
+        "--2 close\n"
+        "1 key +-30 down\n"
+        "1 key -+31 down\n");
+    testing::internal::CaptureStderr();
+    openHeadless();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(vtAutopilotBadLines(), 3);
+    for (int i = 0; i < 3; ++i) iVortaneMain();
+    EXPECT_EQ(iVortaneIsRendering(), 1);
+    EXPECT_EQ(iKeyDown(30), 0);
+    EXPECT_EQ(iKeyDown(31), 0);
+}
+
+}  // namespace

@@ -81,3 +81,51 @@ TEST_F(Registry, TooSmallABufferIsReportedNotOverrun) {
     EXPECT_EQ(buffer[256], '#');
     RegCloseKey(key);
 }
+
+// Values that do not fit their type are skipped whole, not cut down to something else.
+TEST_F(Registry, MalformedValuesAreSkippedNotTruncated) {
+    write("[HKEY_LOCAL_MACHINE\\K]\n"
+          "\"Big\"=dword:1ffffffff\n"
+          "\"Negative\"=dword:-1\n"
+          "\"Prefixed\"=dword:0x10\n"
+          "\"WideByte\"=hex:01,1ff\n"
+          "\"Tail\"=\"a\" trailing words\n"
+          "\"Count\"=dword:ffffffff\n"
+          "\"Bytes\"=hex:01, ff,0a\n");
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "K", 0, KEY_READ, &key), ERROR_SUCCESS);
+    char buffer[16];
+    DWORD type = 0, size = 0;
+    for (const char* name : {"Big", "Negative", "Prefixed", "WideByte", "Tail"}) {
+        size = sizeof buffer;
+        EXPECT_EQ(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size),
+                  ERROR_FILE_NOT_FOUND)
+            << name;
+    }
+    DWORD count = 0;
+    size = sizeof count;
+    ASSERT_EQ(RegQueryValueExA(key, "Count", nullptr, &type, reinterpret_cast<LPBYTE>(&count), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(count, 0xFFFFFFFFu);
+    size = sizeof buffer;
+    ASSERT_EQ(RegQueryValueExA(key, "Bytes", nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_BINARY);
+    EXPECT_EQ(std::string(buffer, size), std::string("\x01\xff\x0a", 3));
+    RegCloseKey(key);
+}
+
+// A key that a reload took away stays away, even when a handle opened before asks for it.
+TEST_F(Registry, AQueryOnAVanishedKeyDoesNotBringItBack) {
+    write("[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"x\"\n");
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "K", 0, KEY_READ, &key), ERROR_SUCCESS);
+    write("[HKEY_LOCAL_MACHINE\\Other]\n");
+    char buffer[16];
+    DWORD type = 0, size = sizeof buffer;
+    EXPECT_EQ(RegQueryValueExA(key, "V", nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size),
+              ERROR_FILE_NOT_FOUND);
+    RegCloseKey(key);
+    HKEY again = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "K", 0, KEY_READ, &again), ERROR_FILE_NOT_FOUND);
+}
