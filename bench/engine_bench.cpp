@@ -19,24 +19,15 @@ void openEngine(bool drawing) {
     iVortaneSettings(settings);
 }
 
-void EngineFrameHeadless(benchmark::State& state) {
-    openEngine(false);
+void EngineFrame(benchmark::State& state, bool drawing) {
+    openEngine(drawing);
     for (auto _ : state) {
         iVortaneMain();
         iVortaneRender();
     }
     vtReset();
 }
-BENCHMARK(EngineFrameHeadless);
-
-void EngineFrameDrawn(benchmark::State& state) {
-    openEngine(true);
-    for (auto _ : state) {
-        iVortaneMain();
-        iVortaneRender();
-    }
-    vtReset();
-}
-BENCHMARK(EngineFrameDrawn)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(EngineFrame, headless, false);
+BENCHMARK_CAPTURE(EngineFrame, drawn, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
