@@ -6,8 +6,6 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
-#include "persistence/AttributeException.h"
-#include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
 #include "script/ScriptException.h"
@@ -50,11 +48,8 @@ std::string describeUnexpectedFailure() {
     const std::string heading = "The game stopped because of an unexpected error:\n\n";
     try {
         throw;
-    } catch (const XMLFileException& e) {
-        return heading + e.getMessage();
-    } catch (const AttributeException& e) {
-        return heading + e.getMessage();
     } catch (const std::exception& e) {
+        // Every error of the game's own (GameException) says what happened in what().
         return heading + e.what();
     } catch (const std::string& text) {
         return heading + text;

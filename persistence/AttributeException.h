@@ -4,8 +4,11 @@
 
 #include <string>
 
-class AttributeException {
+#include "persistence/GameException.h"
+
+class AttributeException : public GameException {
 public:
-    virtual ~AttributeException() = default;
+    explicit AttributeException(const std::string& message) : GameException(message) {}
+    // The same text as what().
     virtual std::string getMessage() const = 0;
 };

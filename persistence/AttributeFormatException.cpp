@@ -2,9 +2,12 @@
 
 #include <utility>
 
-AttributeFormatException::AttributeFormatException(std::string name, std::string text, std::string type)
-    : name(std::move(name)), text(std::move(text)), type(std::move(type)) {}
+AttributeFormatException::AttributeFormatException(std::string name_, std::string text_, std::string type_)
+    : AttributeException("Could not parse attribute " + name_ + " as '" + type_ + "' (" + text_ + ")"),
+      name(std::move(name_)),
+      text(std::move(text_)),
+      type(std::move(type_)) {}
 
 std::string AttributeFormatException::getMessage() const {
-    return "Could not parse attribute " + name + " as '" + type + "' (" + text + ")";
+    return what();
 }

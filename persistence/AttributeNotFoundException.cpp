@@ -2,8 +2,9 @@
 
 #include <utility>
 
-AttributeNotFoundException::AttributeNotFoundException(std::string name) : name(std::move(name)) {}
+AttributeNotFoundException::AttributeNotFoundException(std::string name_)
+    : AttributeException("Attribute could not be found: " + name_), name(std::move(name_)) {}
 
 std::string AttributeNotFoundException::getMessage() const {
-    return "Attribute could not be found: " + name;
+    return what();
 }

@@ -2,8 +2,9 @@
 
 #include <utility>
 
-ElementNotFoundException::ElementNotFoundException(std::string tag) : tag(std::move(tag)) {}
+ElementNotFoundException::ElementNotFoundException(std::string tag_)
+    : AttributeException("Element could not be found: " + tag_), tag(std::move(tag_)) {}
 
 std::string ElementNotFoundException::getMessage() const {
-    return "Element could not be found: " + tag;
+    return what();
 }

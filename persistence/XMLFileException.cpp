@@ -1,9 +1,7 @@
 #include "persistence/XMLFileException.h"
 
-#include <utility>
-
-XMLFileException::XMLFileException(std::string message) : message(std::move(message)) {}
+XMLFileException::XMLFileException(std::string message) : GameException(message) {}
 
 std::string XMLFileException::getMessage() const {
-    return message;
+    return what();
 }

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "persistence/GameException.h"
+
 // A whole XML file could not be read or written: unreadable, malformed, or a failed save.
-class XMLFileException {
+class XMLFileException : public GameException {
 public:
     explicit XMLFileException(std::string message);
+    // The same text as what().
     std::string getMessage() const;
-
-private:
-    std::string message;
 };

@@ -1,16 +1,18 @@
 // A failure inside a script: the interpreter's error type, its message and a traceback text.
-// Thrown and caught by value.
+// Thrown and caught by value; what() is the text shown to the player (describe()).
 #pragma once
 
 #include <string>
 
+#include "persistence/GameException.h"
+
 namespace Tavek {
 
-class ScriptException {
+class ScriptException : public GameException {
 public:
     ScriptException(const std::string& type, const std::string& message, const std::string& trace);
     ScriptException(const ScriptException& other);
-    virtual ~ScriptException() = default;
+    ~ScriptException() override = default;
 
     virtual const std::string& getType() const;
     virtual const std::string& getMessage() const;

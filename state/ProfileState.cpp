@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "persistence/AttributeException.h"
+#include "persistence/GameException.h"
 #include "persistence/XMLFileException.h"
 #include "platform/win32/hostpath.h"
 #include "platform/win32/win32.h"
@@ -81,7 +82,8 @@ void ProfileState::load(const std::string& requested) {
         auto fighter = std::make_unique<FighterState>("Fighter", nullptr);
         try {
             fighter->loadFromFile(path);
-        } catch (const XMLFileException& e) {
+        } catch (const GameException& e) {
+            // An unreadable file or a key the record cannot do without.
             if (!existsOnDisk(path)) {
                 // Nothing left to keep: the profile stops listing it at the next save.
                 loaded->removeFighterPath(file);
@@ -89,13 +91,8 @@ void ProfileState::load(const std::string& requested) {
             } else {
                 problems.push_back("The fighter file " + path +
                                    " could not be read; the fighter was left out and the file kept as it is (" +
-                                   e.getMessage() + ").");
+                                   e.what() + ").");
             }
-            continue;
-        } catch (const AttributeException& e) {
-            problems.push_back("The fighter file " + path +
-                               " could not be read; the fighter was left out and the file kept as it is (" +
-                               e.getMessage() + ").");
             continue;
         }
         loadedFighters.push_back(std::make_unique<Entry>(Entry{std::move(fighter), file, path}));
