@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "persistence/GuardedRead.h"
 #include "persistence/PersistentObject.h"
+#include "persistence/RecordKeys.h"
 #include "platform/win32/crt.h"
 #include "state/TruncateToInt.h"
 
@@ -19,6 +19,62 @@ const char* const kRankTexts[8] = {"Yellow",  "Green",   "Blue",    "Red",
 
 const char* const kMaleVoices[3] = {"male.zov", "male.orig", "male.ferdolan"};
 const char* const kFemaleVoices[3] = {"female.quenra", "female.lodrevi", "female.orig"};
+
+static_assert(sizeof(EnemyFighterFields::kicks) / sizeof(KickStats) == EnemyFighterState::KickFamilyCount);
+
+using FighterKey = RecordKey<EnemyFighterFields>;
+
+// The four values of one kick family, stored as <family><value>: RoundhouseKickPower ...
+const RecordKey<KickStats> KickKeys[] = {
+    {"Power", &KickStats::Power},
+    {"Disruption", &KickStats::Disruption},
+    {"Speed", &KickStats::Speed},
+    {"Mobility", &KickStats::Mobility},
+};
+
+// The keys with a form of their own: the kick block, every family in turn, and the abilities
+// as their list text ("PK9O3").
+constexpr FighterKey::ByHand KickBlock{
+    [](PersistentObject& node, const char*, const EnemyFighterFields& f) {
+        for (int family = 0; family < EnemyFighterState::KickFamilyCount; ++family)
+            writeRecordKeys(node, KickKeys, f.kicks[family], kKickFamilyNames[family]);
+    },
+    [](const PersistentObject& node, const char*, EnemyFighterFields& f) {
+        for (int family = 0; family < EnemyFighterState::KickFamilyCount; ++family)
+            readRecordKeys(node, KickKeys, f.kicks[family], kKickFamilyNames[family]);
+    }};
+
+constexpr FighterKey::ByHand AbilityList{
+    [](PersistentObject& node, const char* name, const EnemyFighterFields& f) {
+        node.setText(name, f.abilities.toString());
+    },
+    [](const PersistentObject& node, const char* name, EnemyFighterFields& f) {
+        f.abilities.fromString(node.getString(name));
+    }};
+
+// Every key of a fighter record, in the order the file stores them.
+const FighterKey FighterKeys[] = {
+    {"Age", &EnemyFighterFields::Age},
+    {"BodyType", &EnemyFighterFields::BodyType},
+    {"Gender", &EnemyFighterFields::Gender, FighterKey::TextChild},
+    {"KickPoints", &EnemyFighterFields::KickPoints},
+    {"Look", &EnemyFighterFields::Look},
+    {"name", &EnemyFighterFields::name, FighterKey::Attribute},
+    {"School", &EnemyFighterFields::School, FighterKey::TextChild},
+    {"Stance", &EnemyFighterFields::Stance, FighterKey::TextChild},
+    {"StatPoints", &EnemyFighterFields::StatPoints},
+    {"Rank", &EnemyFighterFields::Rank},
+    {"Stamina", &EnemyFighterFields::Stamina},
+    {"Training", &EnemyFighterFields::Training},
+    {"Defense", &EnemyFighterFields::Defense},
+    {"Agility", &EnemyFighterFields::Agility},
+    {"Footwork", &EnemyFighterFields::Footwork},
+    {"", KickBlock},
+    {"Abilities", AbilityList},
+    {"AIModule", &EnemyFighterFields::AIModule, FighterKey::TextChild},
+    {"AILearnSpeed", &EnemyFighterFields::AILearnSpeed},
+    {"SoundGroup", &EnemyFighterFields::SoundGroup, FighterKey::TextChild},
+};
 
 constexpr float kRandScale = 1.0f / 32768.0f;  // rand() times this is always below 1
 
@@ -54,34 +110,6 @@ EnemyFighterState::EnemyFighterState(const std::string& tag, PersistentObject* p
 
 EnemyFighterState::~EnemyFighterState() = default;
 
-void EnemyFighterState::copyFieldsFrom(const EnemyFighterState& other) {
-    displayName = other.displayName;
-    Age = other.Age;
-    Gender = other.Gender;
-    KickPoints = other.KickPoints;
-    Look = other.Look;
-    name = other.name;
-    School = other.School;
-    Stance = other.Stance;
-    StatPoints = other.StatPoints;
-    BodyType = other.BodyType;
-    std::copy(std::begin(other.extraValues), std::end(other.extraValues), std::begin(extraValues));
-    Rank = other.Rank;
-    Stamina = other.Stamina;
-    Training = other.Training;
-    Defense = other.Defense;
-    Agility = other.Agility;
-    Footwork = other.Footwork;
-    std::copy(std::begin(other.kicks), std::end(other.kicks), std::begin(kicks));
-    std::copy(std::begin(other.groupLabels), std::end(other.groupLabels), std::begin(groupLabels));
-    abilities.assign(other.abilities);
-    combos[0].assign(other.combos[0]);
-    combos[1].assign(other.combos[1]);
-    AIModule = other.AIModule;
-    AILearnSpeed = other.AILearnSpeed;
-    SoundGroup = other.SoundGroup;
-}
-
 void EnemyFighterState::write(bool keep, int /*extra*/) {
     if (!node) return;
     if (!keep) {
@@ -89,33 +117,7 @@ void EnemyFighterState::write(bool keep, int /*extra*/) {
         return;
     }
     if (!persistent) return;
-    PersistentObject& n = *node;
-    n.setInt("Age", Age);
-    n.setInt("BodyType", BodyType);
-    n.setText("Gender", Gender);
-    n.setInt("KickPoints", KickPoints);
-    n.setInt("Look", Look);
-    n.setString("name", name, true, true);
-    n.setText("School", School);
-    n.setText("Stance", Stance);
-    n.setInt("StatPoints", StatPoints);
-    n.setInt("Rank", Rank);
-    n.setInt("Stamina", Stamina);
-    n.setInt("Training", Training);
-    n.setInt("Defense", Defense);
-    n.setInt("Agility", Agility);
-    n.setInt("Footwork", Footwork);
-    for (int f = 0; f < KickFamilyCount; ++f) {
-        const std::string family = kKickFamilyNames[f];
-        n.setInt(family + "Power", kicks[f].Power);
-        n.setInt(family + "Disruption", kicks[f].Disruption);
-        n.setInt(family + "Speed", kicks[f].Speed);
-        n.setInt(family + "Mobility", kicks[f].Mobility);
-    }
-    n.setText("Abilities", abilities.toString());
-    n.setText("AIModule", AIModule);
-    n.setFloat("AILearnSpeed", AILearnSpeed);
-    n.setText("SoundGroup", SoundGroup);
+    writeRecordKeys(*node, FighterKeys, static_cast<const EnemyFighterFields&>(*this));
 }
 
 void EnemyFighterState::read(PersistentObject* given) {
@@ -128,39 +130,8 @@ void EnemyFighterState::read(PersistentObject* given) {
         node = ownNode_.get();
     }
     if (!node) return;
-    const PersistentObject& n = *node;
-    auto readInt = [&n](const char* key, int& field) { readGuarded([&] { field = n.getInt(key); }); };
-    auto readString = [&n](const char* key, std::string& field) {
-        readGuarded([&] { field = n.getString(key); });
-    };
-
     // Every key stands on its own: one bad key never costs the fighter its other fields.
-    readInt("Age", Age);
-    readInt("BodyType", BodyType);
-    readString("Gender", Gender);
-    readInt("KickPoints", KickPoints);
-    readInt("Look", Look);
-    readString("name", name);
-    readString("School", School);
-    readString("Stance", Stance);
-    readInt("StatPoints", StatPoints);
-    readInt("Rank", Rank);
-    readInt("Stamina", Stamina);
-    readInt("Training", Training);
-    readInt("Defense", Defense);
-    readInt("Agility", Agility);
-    readInt("Footwork", Footwork);
-    for (int f = 0; f < KickFamilyCount; ++f) {
-        const std::string family = kKickFamilyNames[f];
-        readInt((family + "Power").c_str(), kicks[f].Power);
-        readInt((family + "Disruption").c_str(), kicks[f].Disruption);
-        readInt((family + "Speed").c_str(), kicks[f].Speed);
-        readInt((family + "Mobility").c_str(), kicks[f].Mobility);
-    }
-    readGuarded([&] { abilities.fromString(n.getString("Abilities")); });
-    readString("AIModule", AIModule);
-    readGuarded([&] { AILearnSpeed = n.getFloat("AILearnSpeed"); });
-    readString("SoundGroup", SoundGroup);
+    readRecordKeys(*node, FighterKeys, static_cast<EnemyFighterFields&>(*this));
 }
 
 void EnemyFighterState::randomizeFrom(const EnemyFighterState& templ, float difficulty) {

@@ -20,7 +20,36 @@ struct KickStats {
     int Mobility = 0;
 };
 
-class EnemyFighterState {
+// Every field of a fighter record as a plain value, copied with `=`. The stored ones keep the
+// names of their file keys.
+struct EnemyFighterFields {
+    std::string displayName;          // not stored
+    int Age = 18;
+    std::string Gender = "M";         // "M" male, any other text female
+    int KickPoints = 0;
+    int Look = 8;                     // 0-11 male looks, 12-23 female looks
+    std::string name;                 // the element's name attribute
+    std::string School;
+    std::string Stance = "L";         // a text beginning with "R" is right stance
+    int StatPoints = 0;
+    int BodyType = 1;
+    int extraValues[3] = {50, 50, 50};  // not stored
+    int Rank = 4;
+    int Stamina = 0;
+    int Training = 0;
+    int Defense = 0;
+    int Agility = 0;
+    int Footwork = 0;
+    KickStats kicks[4];               // by EnemyFighterState::KickFamily
+    std::string groupLabels[3];       // not stored
+    FighterAbilities abilities;
+    FighterCombos combos[2];          // not stored
+    std::string AIModule;             // empty: not AI-driven
+    float AILearnSpeed = 0.0f;
+    std::string SoundGroup;
+};
+
+class EnemyFighterState : public EnemyFighterFields {
 public:
     enum KickFamily { RoundhouseKick = 0, HookKick, AxeKickAndPushKick, BackKick, KickFamilyCount };
     // "RoundhouseKick", "HookKick", "AxeKickAndPushKick", "BackKick": the prefix of the file keys.
@@ -37,7 +66,7 @@ public:
     EnemyFighterState(const EnemyFighterState&) = delete;
     EnemyFighterState& operator=(const EnemyFighterState&) = delete;
     // Every field of the record (not its element, parent or tag).
-    void copyFieldsFrom(const EnemyFighterState& other);
+    void copyFieldsFrom(const EnemyFighterState& other) { static_cast<EnemyFighterFields&>(*this) = other; }
 
     // Reads the keys. A given node is read from now on (it stays the caller's to delete);
     // without one the record re-finds its element under its parent, or reads its own element.
@@ -77,30 +106,6 @@ public:
     PersistentObject* getNode() const { return node; }
     const std::string& getTag() const { return tag; }
 
-    std::string displayName;          // not stored
-    int Age = 18;
-    std::string Gender = "M";         // "M" male, any other text female
-    int KickPoints = 0;
-    int Look = 8;                     // 0-11 male looks, 12-23 female looks
-    std::string name;                 // the element's name attribute
-    std::string School;
-    std::string Stance = "L";         // a text beginning with "R" is right stance
-    int StatPoints = 0;
-    int BodyType = 1;
-    int extraValues[3] = {50, 50, 50};  // not stored
-    int Rank = 4;
-    int Stamina = 0;
-    int Training = 0;
-    int Defense = 0;
-    int Agility = 0;
-    int Footwork = 0;
-    KickStats kicks[KickFamilyCount];
-    std::string groupLabels[3];       // not stored
-    FighterAbilities abilities;
-    FighterCombos combos[2];          // not stored
-    std::string AIModule;             // empty: not AI-driven
-    float AILearnSpeed = 0.0f;
-    std::string SoundGroup;
 
 protected:
     bool persistent = false;

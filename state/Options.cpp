@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "persistence/GuardedRead.h"
 #include "persistence/PersistentObject.h"
+#include "persistence/RecordKeys.h"
 
 namespace Tavek {
 
@@ -23,54 +23,57 @@ float percentToVolume(int percent) {
     return static_cast<float>(percent * 0.01);
 }
 
+// The keys with a conversion of their own: the volumes in percent, and the difficulty and game
+// mode, whose setters apply their presets (so the keys after them in the file win).
+template <float OptionsFields::*Volume>
+constexpr RecordKey<OptionsBase>::ByHand VolumeInPercent{
+    [](PersistentObject& node, const char* name, const OptionsBase& o) { node.setInt(name, volumeToPercent(o.*Volume)); },
+    [](const PersistentObject& node, const char* name, OptionsBase& o) { o.*Volume = percentToVolume(node.getInt(name)); }};
+
+constexpr RecordKey<OptionsBase>::ByHand DifficultyWithPreset{
+    [](PersistentObject& node, const char* name, const OptionsBase& o) { node.setInt(name, o.getDifficulty()); },
+    [](const PersistentObject& node, const char* name, OptionsBase& o) { o.setDifficulty(node.getInt(name)); }};
+
+constexpr RecordKey<OptionsBase>::ByHand GameModeWithPreset{
+    [](PersistentObject& node, const char* name, const OptionsBase& o) { node.setInt(name, o.getGameMode()); },
+    [](const PersistentObject& node, const char* name, OptionsBase& o) { o.setGameMode(node.getInt(name)); }};
+
+// Every option key, in the order the profile stores them.
+const RecordKey<OptionsBase> OptionKeys[] = {
+    {"FightVolume", VolumeInPercent<&OptionsFields::FightVolume>},
+    {"ArenaVolume", VolumeInPercent<&OptionsFields::ArenaVolume>},
+    {"Difficulty", DifficultyWithPreset},
+    {"MinTapsToGetUp", &OptionsBase::MinTapsToGetUp},
+    {"MaxTapsToGetUp", &OptionsBase::MaxTapsToGetUp},
+    {"KnockdownsMode", &OptionsBase::KnockdownsMode},
+    {"DefaultController", &OptionsBase::DefaultController},
+    {"EnableRumble", &OptionsBase::EnableRumble},
+    {"Penalties", &OptionsBase::Penalties},
+    {"Points", &OptionsBase::Points},
+    {"PointsForWin", &OptionsBase::PointsForWin},
+    {"PointsGapForWin", &OptionsBase::PointsGapForWin},
+    {"PenaltiesForDisqualification", &OptionsBase::PenaltiesForDisqualification},
+    {"PointsForHeadKick", &OptionsBase::PointsForHeadKick},
+    {"PointsForBodyKick", &OptionsBase::PointsForBodyKick},
+    {"PointsForKnockDown", &OptionsBase::PointsForKnockDown},
+    {"GameMode", GameModeWithPreset},
+    {"DefaultCameraAngle", &OptionsBase::DefaultCameraAngle},
+};
+
 }  // namespace
 
 Options::Options() = default;
 
 void Options::write(PersistentObject& node) const {
-    node.setInt("FightVolume", volumeToPercent(FightVolume));
-    node.setInt("ArenaVolume", volumeToPercent(ArenaVolume));
-    node.setInt("Difficulty", getDifficulty());
-    node.setInt("MinTapsToGetUp", MinTapsToGetUp);
-    node.setInt("MaxTapsToGetUp", MaxTapsToGetUp);
-    node.setInt("KnockdownsMode", KnockdownsMode);
-    node.setInt("DefaultController", DefaultController);
-    node.setBool("EnableRumble", EnableRumble);
-    node.setBool("Penalties", Penalties);
-    node.setBool("Points", Points);
-    node.setInt("PointsForWin", PointsForWin);
-    node.setInt("PointsGapForWin", PointsGapForWin);
-    node.setInt("PenaltiesForDisqualification", PenaltiesForDisqualification);
-    node.setInt("PointsForHeadKick", PointsForHeadKick);
-    node.setInt("PointsForBodyKick", PointsForBodyKick);
-    node.setInt("PointsForKnockDown", PointsForKnockDown);
-    node.setInt("GameMode", getGameMode());
-    node.setInt("DefaultCameraAngle", DefaultCameraAngle);
+    writeRecordKeys(node, OptionKeys, static_cast<const OptionsBase&>(*this));
 }
 
 void Options::read(PersistentObject& node) {
-    readGuarded([&] { FightVolume = percentToVolume(node.getInt("FightVolume")); });
-    readGuarded([&] { ArenaVolume = percentToVolume(node.getInt("ArenaVolume")); });
-    readGuarded([&] { setDifficulty(node.getInt("Difficulty")); });
-    readGuarded([&] { MinTapsToGetUp = node.getInt("MinTapsToGetUp"); });
-    readGuarded([&] { MaxTapsToGetUp = node.getInt("MaxTapsToGetUp"); });
+    readRecordKeys(node, OptionKeys, static_cast<OptionsBase&>(*this));
     // A hand-edited file must not leave a downed fighter needing no taps, or fewer at most
     // than at least: the tap count is a divisor in the getting-up rule.
     if (MinTapsToGetUp < 1) MinTapsToGetUp = 1;
     if (MaxTapsToGetUp < MinTapsToGetUp) MaxTapsToGetUp = MinTapsToGetUp;
-    readGuarded([&] { KnockdownsMode = node.getInt("KnockdownsMode"); });
-    readGuarded([&] { DefaultController = node.getInt("DefaultController"); });
-    readGuarded([&] { EnableRumble = node.getBool("EnableRumble"); });
-    readGuarded([&] { Penalties = node.getBool("Penalties"); });
-    readGuarded([&] { Points = node.getBool("Points"); });
-    readGuarded([&] { PointsForWin = node.getInt("PointsForWin"); });
-    readGuarded([&] { PointsGapForWin = node.getInt("PointsGapForWin"); });
-    readGuarded([&] { PenaltiesForDisqualification = node.getInt("PenaltiesForDisqualification"); });
-    readGuarded([&] { PointsForHeadKick = node.getInt("PointsForHeadKick"); });
-    readGuarded([&] { PointsForBodyKick = node.getInt("PointsForBodyKick"); });
-    readGuarded([&] { PointsForKnockDown = node.getInt("PointsForKnockDown"); });
-    readGuarded([&] { setGameMode(node.getInt("GameMode")); });
-    readGuarded([&] { DefaultCameraAngle = node.getInt("DefaultCameraAngle"); });
 }
 
 }  // namespace Tavek

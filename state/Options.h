@@ -1,4 +1,5 @@
-// The options as keys of the profile: eighteen value children, written and read in one order.
+// The options as keys of the profile: eighteen value children, written and read in one order
+// (the table in Options.cpp).
 #pragma once
 
 #include "state/OptionsBase.h"

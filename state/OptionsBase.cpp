@@ -34,49 +34,15 @@ bool isPreset(int index) {
 
 }  // namespace
 
-OptionsBase::OptionsBase()
-    : GameMode(0),
-      Difficulty(1),
-      FightVolume(1.0f),
-      ArenaVolume(1.0f),
-      KnockdownsMode(0),
-      DefaultController(1),
-      EnableRumble(true),
-      Penalties(true),
-      Points(true),
-      PointsForWin(100),
-      PointsGapForWin(10),
-      PenaltiesForDisqualification(4),
-      PointsForHeadKick(2),
-      PointsForBodyKick(1),
-      PointsForKnockDown(1),
-      MinTapsToGetUp(14),
-      MaxTapsToGetUp(65),
-      DefaultCameraAngle(0) {}
+OptionsBase::OptionsBase() = default;
 
 float OptionsBase::getDifficultyFactor() const {
     return isPreset(Difficulty) ? FactorByDifficulty[Difficulty] : 1.0f;
 }
 
 OptionsBase& OptionsBase::assign(const OptionsBase& other) {
+    static_cast<OptionsFields&>(*this) = other;
     GameMode = other.getGameMode();
-    Difficulty = other.Difficulty;
-    FightVolume = other.FightVolume;
-    ArenaVolume = other.ArenaVolume;
-    KnockdownsMode = other.KnockdownsMode;
-    DefaultController = other.DefaultController;
-    EnableRumble = other.EnableRumble;
-    Penalties = other.Penalties;
-    Points = other.Points;
-    PointsForWin = other.PointsForWin;
-    PointsGapForWin = other.PointsGapForWin;
-    PenaltiesForDisqualification = other.PenaltiesForDisqualification;
-    PointsForHeadKick = other.PointsForHeadKick;
-    PointsForBodyKick = other.PointsForBodyKick;
-    PointsForKnockDown = other.PointsForKnockDown;
-    MinTapsToGetUp = other.MinTapsToGetUp;
-    MaxTapsToGetUp = other.MaxTapsToGetUp;
-    DefaultCameraAngle = other.DefaultCameraAngle;
     return *this;
 }
 

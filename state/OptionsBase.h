@@ -4,7 +4,29 @@
 
 namespace Tavek {
 
-class OptionsBase {
+// Every option as a plain value, copied with `=`.
+struct OptionsFields {
+    int GameMode = 0;
+    int Difficulty = 1;
+    float FightVolume = 1.0f;
+    float ArenaVolume = 1.0f;
+    int KnockdownsMode = 0;
+    int DefaultController = 1;
+    bool EnableRumble = true;
+    bool Penalties = true;
+    bool Points = true;
+    int PointsForWin = 100;
+    int PointsGapForWin = 10;
+    int PenaltiesForDisqualification = 4;
+    int PointsForHeadKick = 2;
+    int PointsForBodyKick = 1;
+    int PointsForKnockDown = 1;
+    int MinTapsToGetUp = 14;
+    int MaxTapsToGetUp = 65;
+    int DefaultCameraAngle = 0;
+};
+
+class OptionsBase : public OptionsFields {
 public:
     OptionsBase();
     virtual ~OptionsBase() = default;
@@ -19,25 +41,6 @@ public:
     // Stores the game mode; 0 to 3 also apply that mode's scoring rules.
     virtual void setGameMode(int mode);
     virtual int getGameMode() const;
-
-    int GameMode;
-    int Difficulty;
-    float FightVolume;
-    float ArenaVolume;
-    int KnockdownsMode;
-    int DefaultController;
-    bool EnableRumble;
-    bool Penalties;
-    bool Points;
-    int PointsForWin;
-    int PointsGapForWin;
-    int PenaltiesForDisqualification;
-    int PointsForHeadKick;
-    int PointsForBodyKick;
-    int PointsForKnockDown;
-    int MinTapsToGetUp;
-    int MaxTapsToGetUp;
-    int DefaultCameraAngle;
 };
 
 }  // namespace Tavek
