@@ -4,63 +4,90 @@
 
 namespace {
 
-constexpr std::array<const char*, ActionCount> kClipFiles = {
-    "29_IdleBouncing_Loop.X",              // 0
-    nullptr,                               // 1 plays the clip of 0
-    "32_AttentionToSparringStance.X",      // 2
-    "35_Bowing.X",                         // 3
-    "33_SwitchFeet.X",                     // 4
-    "33_SwitchFeet_Am_A.X",                // 5
-    "33_SwitchFeet_Am_B.X",                // 6
-    "33_SwitchFeet_Am_C.X",                // 7
-    "33_SwitchFeet_Am_D.X",                // 8
-    "33_SwitchFeet_WCS_A.X",               // 9
-    "33_SwitchFeet_WCS_B.X",               // 10
-    "33_SwitchFeet_WCS_C.X",               // 11
-    "33_SwitchFeet_WCS_D.X",               // 12
-    "20_Jumping.X",                        // 13
-    "34_Kipup.X",                          // 14
-    "45_Fake.X",                           // 15
-    "14_Chujin.X",                         // 16
-    "15_Fujin.X",                          // 17
-    "16_SideStepToRightSide.X",            // 18
-    "17_SidestepToLeftSide.X",             // 19
-    "18_RunningCharge.X",                  // 20
-    "19_RunningRetreat.X",                 // 21
-    "01_RearLegRoundHouseBodyTarget.X",    // 22
-    "02_FrontLegRoundhouseBodyTarget.X",   // 23
-    "03_RearLegRoundhouseHeadTarget.X",    // 24
-    "05_RearLegAxeKick.X",                 // 25
-    "06_FrontLegFrontHookKick.X",          // 26
-    "10_RearLegPushKick.X",                // 27
-    "11_FrontLegPushCutKick.X",            // 28
-    "12_ReaLegBackKick_rt.X",              // 29
-    "13_SpinningHookKick.X",               // 30
-    "21_JumpingRearLegRoundhouseKick.X",   // 31
-    "22_JumpFrontLegRoundhouseKick.X",     // 32
-    "25_JumpingSpinHookKick.X",            // 33
-    "47_JumpingSideKick.X",                // 34
-    "26_DoublePunch.X",                    // 35
-    "27_SinglePunchFront.X",               // 36
-    "28_SinglePunchRear.X",                // 37
-    "08_TorsoBlock_RT.X",                  // 38
-    "09_HeadBlock_RT.X",                   // 39
-    "09_HeadBlock_RT-B.X",                 // 40
-    "14_Chujin.X",                         // 41
-    "15_Fujin.X",                          // 42
-    "17_SidestepToLeftSide.X",             // 43
-    "16_SideStepToRightSide.X",            // 44
-    "24_JumpingBackKick.X",                // 45
-    "000_walkcycle_left-ft-fwd.X",         // 46
-    "31_IdleBouncingTired.X",              // 47
-    "01_RearLegRoundHouseBodyTarget.X",    // 48
-    "05_RearLegAxeKick.X",                 // 49
-    nullptr,                               // 50
-    nullptr,                               // 51 becomes a walk 41-44
-    nullptr,                               // 52 becomes a quick step 16-21
-    nullptr,                               // 53
-    nullptr,                               // 54
+// What each action is: its clip, the sets it belongs to, its kick family and kind of strike.
+enum ActionFlags : unsigned {
+    Idle = 1,        // idle or walking: a new request may replace it at once
+    Walking = 2,
+    Active = 4,
+    Queueable = 8,
 };
+enum KickFamily { NoFamily, Roundhouse, Hook, AxeOrPush, Back };
+enum Strike { NoStrike, BasicKick, AdvancedKick, JumpingKick, Punch };
+
+struct ActionRow {
+    const char* clip;   // nullptr: no clip of its own
+    unsigned flags;
+    KickFamily family;
+    Strike strike;
+};
+
+constexpr ActionRow kActions[ActionCount] = {
+    // clip                               sets                 kick family strike
+    {"29_IdleBouncing_Loop.X",             Idle,                NoFamily,   NoStrike},     // 0
+    {nullptr,                              Idle,                NoFamily,   NoStrike},     // 1 plays the clip of 0
+    {"32_AttentionToSparringStance.X",     0,                   NoFamily,   NoStrike},     // 2
+    {"35_Bowing.X",                        0,                   NoFamily,   NoStrike},     // 3
+    {"33_SwitchFeet.X",                    Queueable,           NoFamily,   NoStrike},     // 4
+    {"33_SwitchFeet_Am_A.X",               Queueable,           NoFamily,   NoStrike},     // 5
+    {"33_SwitchFeet_Am_B.X",               Queueable,           NoFamily,   NoStrike},     // 6
+    {"33_SwitchFeet_Am_C.X",               Queueable,           NoFamily,   NoStrike},     // 7
+    {"33_SwitchFeet_Am_D.X",               Queueable,           NoFamily,   NoStrike},     // 8
+    {"33_SwitchFeet_WCS_A.X",              Queueable,           NoFamily,   NoStrike},     // 9
+    {"33_SwitchFeet_WCS_B.X",              Queueable,           NoFamily,   NoStrike},     // 10
+    {"33_SwitchFeet_WCS_C.X",              Queueable,           NoFamily,   NoStrike},     // 11
+    {"33_SwitchFeet_WCS_D.X",              Queueable,           NoFamily,   NoStrike},     // 12
+    {"20_Jumping.X",                       Active | Queueable,  NoFamily,   NoStrike},     // 13
+    {"34_Kipup.X",                         0,                   NoFamily,   NoStrike},     // 14
+    {"45_Fake.X",                          Active | Queueable,  NoFamily,   NoStrike},     // 15
+    {"14_Chujin.X",                        Queueable,           NoFamily,   NoStrike},     // 16
+    {"15_Fujin.X",                         Queueable,           NoFamily,   NoStrike},     // 17
+    {"16_SideStepToRightSide.X",           Queueable,           NoFamily,   NoStrike},     // 18
+    {"17_SidestepToLeftSide.X",            Queueable,           NoFamily,   NoStrike},     // 19
+    {"18_RunningCharge.X",                 0,                   NoFamily,   NoStrike},     // 20
+    {"19_RunningRetreat.X",                0,                   NoFamily,   NoStrike},     // 21
+    {"01_RearLegRoundHouseBodyTarget.X",   Active | Queueable,  Roundhouse, BasicKick},    // 22
+    {"02_FrontLegRoundhouseBodyTarget.X",  Active | Queueable,  Roundhouse, BasicKick},    // 23
+    {"03_RearLegRoundhouseHeadTarget.X",   Active | Queueable,  Roundhouse, AdvancedKick},  // 24
+    {"05_RearLegAxeKick.X",                Active | Queueable,  AxeOrPush,  AdvancedKick},  // 25
+    {"06_FrontLegFrontHookKick.X",         Active | Queueable,  Hook,       BasicKick},    // 26
+    {"10_RearLegPushKick.X",               Active | Queueable,  AxeOrPush,  BasicKick},    // 27
+    {"11_FrontLegPushCutKick.X",           Active | Queueable,  AxeOrPush,  BasicKick},    // 28
+    {"12_ReaLegBackKick_rt.X",             Active | Queueable,  Back,       AdvancedKick},  // 29
+    {"13_SpinningHookKick.X",              Active | Queueable,  Hook,       AdvancedKick},  // 30
+    {"21_JumpingRearLegRoundhouseKick.X",  Active | Queueable,  Roundhouse, JumpingKick},  // 31
+    {"22_JumpFrontLegRoundhouseKick.X",    Active | Queueable,  Roundhouse, JumpingKick},  // 32
+    {"25_JumpingSpinHookKick.X",           Active | Queueable,  Hook,       JumpingKick},  // 33
+    {"47_JumpingSideKick.X",               Active | Queueable,  Back,       JumpingKick},  // 34
+    {"26_DoublePunch.X",                   Active | Queueable,  NoFamily,   Punch},        // 35
+    {"27_SinglePunchFront.X",              Active | Queueable,  NoFamily,   Punch},        // 36
+    {"28_SinglePunchRear.X",               Active | Queueable,  NoFamily,   Punch},        // 37
+    {"08_TorsoBlock_RT.X",                 Queueable,           NoFamily,   NoStrike},     // 38
+    {"09_HeadBlock_RT.X",                  Queueable,           NoFamily,   NoStrike},     // 39
+    {"09_HeadBlock_RT-B.X",                Queueable,           NoFamily,   NoStrike},     // 40
+    {"14_Chujin.X",                        Idle | Walking,      NoFamily,   NoStrike},     // 41
+    {"15_Fujin.X",                         Idle | Walking,      NoFamily,   NoStrike},     // 42
+    {"17_SidestepToLeftSide.X",            Idle | Walking,      NoFamily,   NoStrike},     // 43
+    {"16_SideStepToRightSide.X",           Idle | Walking,      NoFamily,   NoStrike},     // 44
+    {"24_JumpingBackKick.X",               Active | Queueable,  Back,       JumpingKick},  // 45
+    {"000_walkcycle_left-ft-fwd.X",        Idle | Walking,      NoFamily,   NoStrike},     // 46
+    {"31_IdleBouncingTired.X",             Idle,                NoFamily,   NoStrike},     // 47
+    {"01_RearLegRoundHouseBodyTarget.X",   Active | Queueable,  Roundhouse, BasicKick},    // 48
+    {"05_RearLegAxeKick.X",                Active | Queueable,  AxeOrPush,  AdvancedKick},  // 49
+    {nullptr,                              Active | Queueable,  NoFamily,   NoStrike},     // 50
+    {nullptr,                              Idle | Walking,      NoFamily,   NoStrike},     // 51 becomes a walk 41-44
+    {nullptr,                              Active | Queueable,  NoFamily,   NoStrike},     // 52 becomes a quick step 16-21
+    {nullptr,                              Active | Queueable,  NoFamily,   NoStrike},     // 53
+    {nullptr,                              Active | Queueable,  NoFamily,   NoStrike},     // 54
+};
+
+// Any other id: no clip, in no set, but active and queueable.
+constexpr ActionRow kUnknownAction = {nullptr, Active | Queueable, NoFamily, NoStrike};
+
+constexpr const ActionRow& row(int action) {
+    return action >= 0 && action < ActionCount ? kActions[action] : kUnknownAction;
+}
+
+constexpr bool hasFlag(int action, ActionFlags flag) { return (row(action).flags & flag) != 0; }
 
 // Action asked for by each move 0-53 (0 for move 0).
 constexpr std::array<int, MoveCount> kMoveActions = {
@@ -97,10 +124,7 @@ bool isStrikingLimb(int part) {
 
 }  // namespace
 
-const char* actionAnimationFile(int action) {
-    if (action < 0 || action >= ActionCount) return nullptr;
-    return kClipFiles[action];
-}
+const char* actionAnimationFile(int action) { return row(action).clip; }
 
 const char* actionMirroredAnimationFile(int action) {
     if (action == ActionWalkCycle) return "000_walkcycle_right-ft-fwd.X";
@@ -109,90 +133,33 @@ const char* actionMirroredAnimationFile(int action) {
 
 int actionClipOwner(int action) { return action == ActionIdleSecond ? ActionIdle : action; }
 
-bool isActionGroupIdle(int action) {
-    switch (action) {
-        case 0: case 1: case 41: case 42: case 43: case 44: case 46: case 47: case 51:
-            return true;
-        default:
-            return false;
-    }
-}
+bool isActionGroupIdle(int action) { return hasFlag(action, Idle); }
 
-bool isWalkingAction(int action) {
-    switch (action) {
-        case 41: case 42: case 43: case 44: case 46: case 51:
-            return true;
-        default:
-            return false;
-    }
-}
+bool isWalkingAction(int action) { return hasFlag(action, Walking); }
 
 bool isActionSwitchFeetVariant(int action) { return action >= 5 && action <= 8; }
 
-bool isRoundhouseKick(int action) {
-    switch (action) {
-        case 22: case 23: case 24: case 31: case 32: case 48:
-            return true;
-        default:
-            return false;
-    }
-}
+bool isRoundhouseKick(int action) { return row(action).family == Roundhouse; }
 
-bool isHookKick(int action) { return action == 26 || action == 30 || action == 33; }
+bool isHookKick(int action) { return row(action).family == Hook; }
 
-bool isAxeOrPushKick(int action) {
-    return action == 25 || action == 27 || action == 28 || action == 49;
-}
+bool isAxeOrPushKick(int action) { return row(action).family == AxeOrPush; }
 
-bool isBackKick(int action) { return action == 29 || action == 34 || action == 45; }
+bool isBackKick(int action) { return row(action).family == Back; }
 
-bool isKick(int action) {
-    return isRoundhouseKick(action) || isHookKick(action) || isAxeOrPushKick(action) ||
-           isBackKick(action);
-}
+bool isKick(int action) { return row(action).family != NoFamily; }
 
-bool isActionGroup22_23_26_27_28_48(int action) {
-    switch (action) {
-        case 22: case 23: case 26: case 27: case 28: case 48:
-            return true;
-        default:
-            return false;
-    }
-}
+bool isActionGroup22_23_26_27_28_48(int action) { return row(action).strike == BasicKick; }
 
-bool isActionGroup24_25_29_30_49(int action) {
-    switch (action) {
-        case 24: case 25: case 29: case 30: case 49:
-            return true;
-        default:
-            return false;
-    }
-}
+bool isActionGroup24_25_29_30_49(int action) { return row(action).strike == AdvancedKick; }
 
-bool isActionGroup31to34or45(int action) {
-    return (action >= 31 && action <= 34) || action == 45;
-}
+bool isActionGroup31to34or45(int action) { return row(action).strike == JumpingKick; }
 
-bool isActionGroup35to37(int action) { return action >= 35 && action <= 37; }
+bool isActionGroup35to37(int action) { return row(action).strike == Punch; }
 
-bool isActionGroupActive(int action) {
-    if (isActionGroupIdle(action)) return false;
-    if (action >= 1 && action <= 12) return false;
-    if (action == 14) return false;
-    if (action >= 16 && action <= 21) return false;
-    if (action >= 38 && action <= 40) return false;
-    return true;
-}
+bool isActionGroupActive(int action) { return hasFlag(action, Active); }
 
-bool isActionGroupQueueable(int action) {
-    if (isActionGroupIdle(action)) return false;
-    switch (action) {
-        case 1: case 2: case 3: case 14: case 20: case 21:
-            return false;
-        default:
-            return true;
-    }
-}
+bool isActionGroupQueueable(int action) { return hasFlag(action, Queueable); }
 
 int comboMoveToAction(int move) {
     if (move <= 0 || move >= MoveCount) return ActionIdle;
