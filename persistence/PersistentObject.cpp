@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include <xercesc/dom/DOMAttr.hpp>
 #include <xercesc/dom/DOMDocument.hpp>
@@ -50,10 +52,31 @@ DOMElement* asElement(DOMNode* node) {
 
 }  // namespace
 
+// The document stores a pointer back to its holder, so a view made from a bare element of it
+// (a child found by walking the tree) shares it too.
+struct PersistentObject::Document : std::enable_shared_from_this<Document> {
+    explicit Document(xercesc::DOMDocument* dom) : dom(dom) { dom->setUserData(HolderKey, this, nullptr); }
+    ~Document() { dom->release(); }
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    static constexpr XMLCh HolderKey[] = u"brennock-document-holder";
+    xercesc::DOMDocument* const dom;
+};
+
+std::shared_ptr<PersistentObject::Document> PersistentObject::holderOf(xercesc::DOMDocument* dom) {
+    if (!dom) return nullptr;
+    auto* holder = static_cast<Document*>(dom->getUserData(Document::HolderKey));
+    return holder ? holder->shared_from_this() : nullptr;
+}
+
 PersistentObject::PersistentObject() = default;
 
 PersistentObject::PersistentObject(DOMElement* element)
-    : document(element ? element->getOwnerDocument() : nullptr), element(element), borrowed(true) {}
+    : document(holderOf(element ? element->getOwnerDocument() : nullptr)), element(element), borrowed(true) {}
+
+PersistentObject::PersistentObject(std::shared_ptr<Document> document, DOMElement* element)
+    : document(std::move(document)), element(element), borrowed(true) {}
 
 PersistentObject::PersistentObject(const std::string& tag, DOMElement* parent) {
     create(tag, parent);
@@ -74,46 +97,40 @@ PersistentObject::PersistentObject(const PersistentObject& other)
 
 PersistentObject& PersistentObject::operator=(const PersistentObject& other) {
     if (this != &other) {
-        // A view of our own document must not outlive it: keep owning it in that case.
-        bool sameDocument = other.document == document;
-        if (!sameDocument) release();
-        element = other.element;
-        if (!sameDocument) {
+        // An owner given a view of its own document stays its owner.
+        if (other.document != document) {
             document = other.document;
             borrowed = true;
         }
+        element = other.element;
     }
     return *this;
 }
 
 PersistentObject::PersistentObject(PersistentObject&& other) noexcept
-    : document(other.document), element(other.element), borrowed(other.borrowed) {
-    other.document = nullptr;
+    : document(std::move(other.document)), element(other.element), borrowed(other.borrowed) {
+    other.document.reset();
     other.element = nullptr;
     other.borrowed = false;
 }
 
 PersistentObject& PersistentObject::operator=(PersistentObject&& other) noexcept {
     if (this != &other) {
-        if (other.document != document) release();
-        bool keepOwnership = other.document == document && isOwner();
-        document = other.document;
+        const bool keepOwnership = other.document == document && isOwner();
+        document = std::move(other.document);
         element = other.element;
         borrowed = keepOwnership ? false : other.borrowed;
-        other.document = nullptr;
+        other.document.reset();
         other.element = nullptr;
         other.borrowed = false;
     }
     return *this;
 }
 
-PersistentObject::~PersistentObject() {
-    release();
-}
+PersistentObject::~PersistentObject() = default;
 
 void PersistentObject::release() {
-    if (document && !borrowed) document->release();
-    document = nullptr;
+    document.reset();
     element = nullptr;
 }
 
@@ -127,7 +144,8 @@ xercesc::DOMElement* PersistentObject::getElement() const {
 }
 
 xercesc::DOMDocument* PersistentObject::getDocument() const {
-    return document;
+    if (document) return document->dom;
+    return element ? element->getOwnerDocument() : nullptr;
 }
 
 std::string PersistentObject::getString(const std::string& name) const {
@@ -257,27 +275,27 @@ void PersistentObject::removeValue(const std::string& name, const std::optional<
 }
 
 void PersistentObject::save(const std::string& path) const {
-    if (!document) throw XMLFileException("Could not save " + path + ": there is no document to write");
-    saveXmlDocument(document, hostPath(path), path);
+    const xercesc::DOMDocument* dom = getDocument();
+    if (!dom) throw XMLFileException("Could not save " + path + ": there is no document to write");
+    saveXmlDocument(dom, hostPath(path), path);
 }
 
 void PersistentObject::load(const std::string& path) {
     close();
     borrowed = false;
-    document = loadXmlDocument(hostPath(path), path);
-    element = document->getDocumentElement();
+    document = std::make_shared<Document>(loadXmlDocument(hostPath(path), path));
+    element = document->dom->getDocumentElement();
 }
 
 void PersistentObject::create(const std::string& tag, DOMElement* parent) {
     std::u16string name = XercesUtils::toXMLCh(tag);
     try {
         if (!parent) {
-            xercesc::DOMDocument* made =
-                XercesUtils::instance().getImplementation()->createDocument(nullptr, name.c_str(), nullptr);
-            made->setXmlVersion(u"1.0");
-            release();
-            document = made;
-            element = made->getDocumentElement();
+            auto made = std::make_shared<Document>(
+                XercesUtils::instance().getImplementation()->createDocument(nullptr, name.c_str(), nullptr));
+            made->dom->setXmlVersion(u"1.0");
+            document = std::move(made);
+            element = document->dom->getDocumentElement();
             borrowed = false;
             return;
         }
@@ -285,9 +303,8 @@ void PersistentObject::create(const std::string& tag, DOMElement* parent) {
         DOMElement* made = owner->createElement(name.c_str());
         parent->appendChild(made);
         // An owner that adds a child to its own document keeps owning it; anything else held is let go.
-        if (document != owner) {
-            release();
-            document = owner;
+        if (getDocument() != owner || !document) {
+            document = holderOf(owner);
             borrowed = true;
         }
         element = made;
@@ -336,7 +353,7 @@ std::vector<PersistentObject> PersistentObject::findChildren(const std::string& 
             const xercesc::DOMAttr* attribute = child->getAttributeNode(filterName.c_str());
             if (!attribute || !sameText(attribute->getValue(), filterValue.c_str())) continue;
         }
-        found.emplace_back(child);
+        found.push_back(PersistentObject(document, child));
         if (firstOnly) break;
     }
     return found;

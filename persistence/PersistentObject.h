@@ -5,12 +5,14 @@
 // decimal, floats are "0x%08X" of their bit pattern (decimal text is read too), booleans
 // are "True"/"False".
 //
-// An object is empty, an owner (it made or loaded the document and releases it), or a view
-// into a document that another object owns. Copying always gives a view, so a document is
-// never released twice; moving hands ownership over.
+// An object is empty, an owner (it made or loaded the document), or a view into a document
+// that another object owns. Copying always gives a view; moving hands ownership over. The owner
+// and its views share the document: it is released when the last of them lets go, so a view
+// kept after its owner was closed, reloaded or destroyed still reads what the document held.
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,7 +27,7 @@ XERCES_CPP_NAMESPACE_END
 class PersistentObject {
 public:
     PersistentObject();
-    // A view of an existing element.
+    // A view of an existing element; it shares the document when a PersistentObject made it.
     explicit PersistentObject(xercesc::DOMElement* element);
     // A new element tag: the root of a new document without a parent, else the parent's last child.
     PersistentObject(const std::string& tag, xercesc::DOMElement* parent);
@@ -96,10 +98,14 @@ public:
     static std::string formatFloat(float value);
 
 private:
+    // A parsed or made document, released when the last object holding it goes.
+    struct Document;
+    static std::shared_ptr<Document> holderOf(xercesc::DOMDocument* dom);
+    PersistentObject(std::shared_ptr<Document> document, xercesc::DOMElement* element);
     xercesc::DOMElement* requireElement(const char* operation) const;
     void release();
 
-    xercesc::DOMDocument* document = nullptr;
+    std::shared_ptr<Document> document;
     xercesc::DOMElement* element = nullptr;
     bool borrowed = false;
 };

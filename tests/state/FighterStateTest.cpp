@@ -1,10 +1,13 @@
 // A player fighter and its own file.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "persistence/PersistentObject.h"
 #include "persistence/XMLFileException.h"
 #include "state/ChampionshipState.h"
 #include "state/FighterState.h"
+#include "state/TournamentState.h"
 #include "tests/state/GameFolder.h"
 
 using Tavek::ChampionshipState;
@@ -132,4 +135,35 @@ TEST_F(Fighter, AFighterHeldInMemoryWritesNothing) {
     f.saveToFile(folder.file("memory.xml"));
     EXPECT_FALSE(std::filesystem::exists(folder.file("memory.xml")));
     EXPECT_EQ(f.getChampionship()->getNode(), nullptr);
+}
+
+// The records of a fighter nest four deep (fighter, championship, tournament, opponents), each
+// a view into the fighter's document. A view a screen keeps of any of them stays readable after
+// the fighter is reloaded or gone.
+TEST_F(Fighter, ViewsOfItsRecordsOutliveTheFighter) {
+    folder.writeChampionshipData();
+    auto fighter = std::make_unique<FighterState>("Fighter", nullptr);
+    fighter->name = "Tala Brin";
+    fighter->Rank = 0;
+    fighter->getChampionship()->startTournament(*fighter, "Spring Open", 1.0f);
+    fighter->saveToFile(folder.file("f.xml"));
+    fighter->loadFromFile(folder.file("f.xml"));
+
+    Tavek::TournamentState* running = fighter->getChampionship()->getCurrentTournament();
+    ASSERT_NE(running, nullptr);
+    ASSERT_EQ(running->getOpponentCount(), 3);
+    PersistentObject tournament = *running->getNode();
+    PersistentObject opponent = *running->getOpponent(2)->getNode();
+    const std::string opponentName = running->getOpponent(2)->name;
+
+    folder.write("other.xml", fighterFile(""));
+    fighter->loadFromFile(folder.file("other.xml"));
+    EXPECT_EQ(fighter->name, "Tala Brin");
+    EXPECT_EQ(fighter->getChampionship()->getCurrentTournament(), nullptr);
+    fighter.reset();
+
+    EXPECT_EQ(tournament.getString("name"), "Spring Open");
+    EXPECT_EQ(tournament.getChildren("Fighter").size(), 3u);
+    EXPECT_EQ(opponent.getString("name"), opponentName);
+    EXPECT_EQ(opponent.getInt("Rank"), 0);
 }
