@@ -11,10 +11,6 @@
 
 namespace Tavek {
 
-namespace {
-
-}  // namespace
-
 const char* ChampionshipState::medalText(int medal) {
     switch (medal) {
     case Gold: return "gold";
@@ -33,35 +29,32 @@ int ChampionshipState::medalFromText(const std::string& text) {
 
 ChampionshipState::ChampionshipState() { reset(); }
 
-ChampionshipState::ChampionshipState(const std::string& tag_, PersistentObject* parent_)
-    : parent(parent_), persistent(true), tag(tag_) {
-    bindNewElement();
+ChampionshipState::ChampionshipState(const std::string& tag, PersistentObject* parent) : element(tag, parent) {
+    element.bindNew();
     reset();
 }
 
 ChampionshipState::~ChampionshipState() = default;
 
-void ChampionshipState::bindNewElement() { node = std::make_unique<PersistentObject>(tag, parent); }
-
 void ChampionshipState::read() {
-    if (!persistent) return;
+    if (!element.isPersistent()) return;
     // The running tournament may look into a document that has since been replaced.
     current.reset();
-    if (parent) {
+    if (element.getParent()) {
         try {
-            *node = parent->getChild(tag, "", "");
+            element.bindExisting();
         } catch (const ElementNotFoundException&) {
             // A fighter without championship data starts the ladder afresh.
-            bindNewElement();
+            element.bindNew();
             reset();
             return;
         }
     }
-    const PersistentObject& n = *node;
+    const PersistentObject& n = *element.get();
     readGuarded([&] { confidencePoints = n.getFloat("ConfidencePoints"); });
     readGuarded([&] { currentTier = n.getInt("CurrentTier"); });
 
-    current = std::make_unique<TournamentState>("CurrentTournament", node.get());
+    current = std::make_unique<TournamentState>("CurrentTournament", element.get());
     if (current->getNumOpponents() <= 0) current.reset();
 
     for (const PersistentObject& child : n.getChildren("TournamentResult")) {
@@ -75,13 +68,14 @@ void ChampionshipState::read() {
 }
 
 void ChampionshipState::write() {
-    if (!persistent || !node) return;
-    node->setFloat("ConfidencePoints", confidencePoints);
-    node->setInt("CurrentTier", currentTier);
+    if (!element.isPersistent()) return;
+    PersistentObject& node = *element.get();
+    node.setFloat("ConfidencePoints", confidencePoints);
+    node.setInt("CurrentTier", currentTier);
     if (current) current->write();
-    node->removeValue("TournamentResult");
+    node.removeValue("TournamentResult");
     for (const auto& [name, medal] : results) {
-        PersistentObject child("TournamentResult", node.get());
+        PersistentObject child("TournamentResult", &node);
         child.setString("name", name, true);
         child.setString("result", medalText(medal), true);
     }
@@ -93,7 +87,7 @@ int ChampionshipState::getResult(const std::string& tournamentName) const {
 }
 
 void ChampionshipState::endTournament() {
-    if (persistent && node) node->removeValue("CurrentTournament");
+    if (element.isPersistent()) element.get()->removeValue("CurrentTournament");
     current.reset();
 }
 
@@ -102,14 +96,14 @@ void ChampionshipState::startTournament(const EnemyFighterState& player, const s
     endTournament();
     const TournamentRecord* record = catalog->findByName(tournamentName);
     if (!record) return;
-    auto started = persistent && node ? std::make_unique<TournamentState>("CurrentTournament", node.get())
-                                      : std::make_unique<TournamentState>();
+    auto started = element.isPersistent() ? std::make_unique<TournamentState>("CurrentTournament", element.get())
+                                          : std::make_unique<TournamentState>();
     started->setName(tournamentName);
     try {
         started->generateOpponents(record->getOpponents(), player, difficulty);
     } catch (...) {
         // No half-made tournament stays in the fighter's file.
-        if (persistent && node) node->removeValue("CurrentTournament");
+        if (element.isPersistent()) element.get()->removeValue("CurrentTournament");
         throw;
     }
     current = std::move(started);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "state/RecordElement.h"
+
 class PersistentObject;
 class TournamentCatalog;
 
@@ -59,16 +61,10 @@ public:
     virtual float confidenceGain(int newMedal, int oldMedal, int tier) const;
 
     const std::map<std::string, int>& getResults() const { return results; }
-    PersistentObject* getNode() const { return node.get(); }
+    PersistentObject* getNode() const { return element.get(); }
 
 private:
-    void bindNewElement();
-
-    // The element comes first, so the running tournament (views into it) goes first.
-    std::unique_ptr<PersistentObject> node;
-    PersistentObject* parent = nullptr;
-    bool persistent = false;
-    std::string tag;
+    RecordElement element;
     std::unique_ptr<TournamentState> current;
     std::map<std::string, int> results;
     float confidencePoints = 0.0f;

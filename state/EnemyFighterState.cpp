@@ -101,11 +101,9 @@ const char* EnemyFighterState::kickFamilyName(int family) {
 
 EnemyFighterState::EnemyFighterState() = default;
 
-EnemyFighterState::EnemyFighterState(const std::string& tag, PersistentObject* parent)
-    : persistent(true), parent(parent), tag(tag) {
-    ownNode_ = parent ? std::make_unique<PersistentObject>(tag, parent)
-                      : std::make_unique<PersistentObject>(tag);
-    node = ownNode_.get();
+EnemyFighterState::EnemyFighterState(const std::string& tag, PersistentObject* parent) : element(tag, parent) {
+    element.bindNew();
+    node = element.get();
 }
 
 EnemyFighterState::~EnemyFighterState() = default;
@@ -116,18 +114,18 @@ void EnemyFighterState::write(bool keep, int /*extra*/) {
         node->removeChildren();
         return;
     }
-    if (!persistent) return;
+    if (!isPersistent()) return;
     writeRecordKeys(*node, FighterKeys, static_cast<const EnemyFighterFields&>(*this));
 }
 
 void EnemyFighterState::read(PersistentObject* given) {
-    if (!persistent) return;
+    if (!isPersistent()) return;
     if (given) {
         node = given;
-    } else if (parent) {
+    } else if (element.getParent()) {
         // Find the element again: the parent's document may have been reloaded.
-        *ownNode_ = parent->getChild(tag, "", "");
-        node = ownNode_.get();
+        element.bindExisting();
+        node = element.get();
     }
     if (!node) return;
     // Every key stands on its own: one bad key never costs the fighter its other fields.

@@ -3,11 +3,11 @@
 // writes itself as the children of one XML element.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "fight/FighterAbilities.h"
 #include "fight/FighterCombos.h"
+#include "state/RecordElement.h"
 
 class PersistentObject;
 
@@ -102,19 +102,15 @@ public:
     virtual bool isLookValid() const { return true; }
 
     bool isMale() const { return Gender == "M"; }
-    bool isPersistent() const { return persistent; }
+    bool isPersistent() const { return element.isPersistent(); }
     PersistentObject* getNode() const { return node; }
-    const std::string& getTag() const { return tag; }
+    const std::string& getTag() const { return element.getTag(); }
 
 
 protected:
-    bool persistent = false;
+    RecordElement element;
+    // What read and write use: the record's element, or the node last given to read.
     PersistentObject* node = nullptr;
-    PersistentObject* parent = nullptr;
-    std::string tag;
-
-private:
-    std::unique_ptr<PersistentObject> ownNode_;
 };
 
 }  // namespace Tavek

@@ -22,13 +22,13 @@ void FighterState::loadFromFile(const std::string& path) {
     loaded.load(path);
     *node = std::move(loaded);
     read();
-    if (persistent) championship->read();
+    if (isPersistent()) championship->read();
 }
 
 void FighterState::saveToFile(const std::string& path) {
     if (!node) return;
     write(true, 0);
-    if (!persistent) return;
+    if (!isPersistent()) return;
     championship->write();
     node->save(path);
 }

@@ -59,11 +59,10 @@ float strengthScore(const EnemyFighterState& fighter) {
 
 TournamentState::TournamentState() = default;
 
-TournamentState::TournamentState(const std::string& tag_, PersistentObject* parent_)
-    : parent(parent_), persistent(true), tag(tag_) {
+TournamentState::TournamentState(const std::string& tag, PersistentObject* parent) : element(tag, parent) {
     if (parent) {
         try {
-            node = std::make_unique<PersistentObject>(parent->getChild(tag, "", ""));
+            element.bindExisting();
             read();
             return;
         } catch (const AttributeException&) {
@@ -71,14 +70,14 @@ TournamentState::TournamentState(const std::string& tag_, PersistentObject* pare
             clearDraw(false);
         }
     }
-    node = std::make_unique<PersistentObject>(tag, parent);
+    element.bindNew();
 }
 
 TournamentState::~TournamentState() = default;
 
 void TournamentState::read() {
-    if (!persistent || !node) return;
-    const PersistentObject& n = *node;
+    if (!element.isPersistent()) return;
+    const PersistentObject& n = *element.get();
     readGuarded([&] { name = n.getString("name"); });
     readGuarded([&] { boutsLeft = n.getInt("NumOpponents"); });
     readGuarded([&] { level = n.getInt("Difficulty"); });
@@ -94,11 +93,12 @@ void TournamentState::read() {
 }
 
 void TournamentState::write() {
-    if (!persistent || !node) return;
-    node->removeValue("name");
-    node->setString("name", name, true);
-    node->setInt("NumOpponents", boutsLeft);
-    node->setInt("Difficulty", level);
+    if (!element.isPersistent()) return;
+    PersistentObject& node = *element.get();
+    node.removeValue("name");
+    node.setString("name", name, true);
+    node.setInt("NumOpponents", boutsLeft);
+    node.setInt("Difficulty", level);
     for (const auto& entry : draw) entry->record->write(true, 0);
 }
 
@@ -123,8 +123,8 @@ void TournamentState::generateOpponents(int bouts, const EnemyFighterState& play
     const int count = (1 << bouts) - 1;
     for (int i = 0; i < count; ++i) {
         auto entry = std::make_unique<Entry>();
-        entry->record = persistent && node ? std::make_unique<EnemyFighterState>("Fighter", node.get())
-                                           : std::make_unique<EnemyFighterState>();
+        entry->record = element.isPersistent() ? std::make_unique<EnemyFighterState>("Fighter", element.get())
+                                               : std::make_unique<EnemyFighterState>();
         EnemyFighterState& opponent = *entry->record;
         opponent.randomizeFrom(player, difficulty);
         opponent.name = names.makeName(opponent.Gender == "M");
@@ -176,13 +176,13 @@ EnemyFighterState* TournamentState::compareStrength(EnemyFighterState* a, EnemyF
 }
 
 void TournamentState::clearDraw(bool removeElements) {
-    if (removeElements && persistent && node) node->removeValue("Fighter");
+    if (removeElements && element.isPersistent()) element.get()->removeValue("Fighter");
     draw.clear();
 }
 
 void TournamentState::removeOpponent(size_t index) {
     EnemyFighterState& opponent = *draw[index]->record;
-    if (persistent && node && opponent.getNode()) node->removeChild(*opponent.getNode());
+    if (element.isPersistent() && opponent.getNode()) element.get()->removeChild(*opponent.getNode());
     draw.erase(draw.begin() + static_cast<std::ptrdiff_t>(index));
 }
 

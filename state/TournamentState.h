@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "state/RecordElement.h"
+
 class PersistentObject;
 
 namespace Tavek {
@@ -55,7 +57,7 @@ public:
 
     int getOpponentCount() const { return static_cast<int>(draw.size()); }
     EnemyFighterState* getOpponent(int index) const;
-    PersistentObject* getNode() const { return node.get(); }
+    PersistentObject* getNode() const { return element.get(); }
 
 private:
     struct Entry;
@@ -65,12 +67,8 @@ private:
     std::string name;
     int boutsLeft = 0;
     int level = 1;
-    // The element comes before the draw, so the opponents (views into it) go first.
-    std::unique_ptr<PersistentObject> node;
+    RecordElement element;
     std::vector<std::unique_ptr<Entry>> draw;
-    PersistentObject* parent = nullptr;
-    bool persistent = false;
-    std::string tag;
 };
 
 }  // namespace Tavek
