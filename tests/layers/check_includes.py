@@ -54,7 +54,7 @@ def includes(root, source):
 def check(root):
     problems = []
     sources = [p for folder in FOLDERS for p in sorted((root / folder).rglob("*"))
-               if p.suffix in (".h", ".c", ".cpp")]
+               if p.suffix in (".h", ".hpp", ".inl", ".c", ".cc", ".cpp")]
     for source in sources:
         own = source.relative_to(root)
         for number, target in includes(root, source):
