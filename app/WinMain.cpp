@@ -6,6 +6,7 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
+#include "input/InputHooks.h"
 #include "persistence/AttributeException.h"
 #include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari.h"
@@ -152,6 +153,7 @@ void onEngineRun() {
 
 int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     crt::srand(static_cast<uint32_t>(time(nullptr)));
+    installInputHooks();
     changeToInstallDirectory();
 
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(103));
@@ -175,6 +177,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int exitCode = 0;
     iVortaneErrorFlagSet(0);
     if (iVortaneOpen(mainWindow, childWindow) && iVortaneSettings(engineSettings)) {
+        refreshForceFeedback();
         startupSong = iSoundOggCreate("Tavek_res\\sounds\\songs\\startup.ogg", 0, 0);
         iSoundPlayNow(startupSong, 1);
         exitCode = frameLoop();
