@@ -53,6 +53,8 @@ IDirectInputDevice8A* createDevice(const GUID& guid, const std::string& what) {
 
 }  // namespace
 
+void closeDirectInput() { releaseAll(); }
+
 void openDirectInput(HWND mainWindow, int joysticks) {
     releaseAll();
     DirectInputObjects& o = objects();

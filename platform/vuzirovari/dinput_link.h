@@ -17,6 +17,8 @@ void openDirectInput(HWND mainWindow, int joysticks);
 // a non-exclusive background cooperative level on the main window. Registration order is
 // therefore joystick order.
 void numberDirectInputJoysticks(int joysticks);
+// vtReset: every DirectInput object the engine made is released.
+void closeDirectInput();
 
 }  // namespace vuz
 

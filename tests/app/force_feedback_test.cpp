@@ -224,3 +224,15 @@ TEST_F(ForceFeedback, TheProgramHooksBeforeTheEngineOpensAndMakesTheEffectsAfter
     EXPECT_EQ(dinputTest::calls(), expected);
     resetProcessState();
 }
+
+TEST_F(ForceFeedback, WithoutARealPadBehindItAJoystickOffersNoForce) {
+    dinputTest::setRecording(false);  // the SDL side: an injected pad has no device to rumble
+    ASSERT_TRUE(installInputHooks());
+    openEngine(2);
+    refreshForceFeedback();
+    ForceFeedbackState state = forceFeedbackState();
+    EXPECT_EQ(state.deviceCount, 2);
+    EXPECT_FALSE(state.capable[0] || state.capable[1]);
+    EXPECT_FALSE(rumbleJoystick(0, 1.0f, 0.3f));
+    EXPECT_EQ(dinputTest::liveObjects(), 5);  // factory, keyboard, mouse and the two pads
+}
