@@ -6,6 +6,7 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
+#include "input/InputHooks.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
 #include "script/ScriptException.h"
@@ -147,6 +148,7 @@ void onEngineRun() {
 
 int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     crt::srand(static_cast<uint32_t>(time(nullptr)));
+    installInputHooks();
     changeToInstallDirectory();
 
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(103));
@@ -170,6 +172,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int exitCode = 0;
     iVortaneErrorFlagSet(0);
     if (iVortaneOpen(mainWindow, childWindow) && iVortaneSettings(engineSettings)) {
+        refreshForceFeedback();
         startupSong = iSoundOggCreate("Tavek_res\\sounds\\songs\\startup.ogg", 0, 0);
         iSoundPlayNow(startupSong, 1);
         exitCode = frameLoop();

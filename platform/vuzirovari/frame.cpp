@@ -1,6 +1,7 @@
 // One frame: iVortaneMain's step, drawing and presenting, the clock.
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
+#include "dinput_link.h"
 #include "engine_state.h"
 #include "sound_system.h"
 
@@ -86,6 +87,7 @@ void iVortaneMain(void) {
     pumpEvents(false);
     applyAutopilot(s.frameCount);
     s.input.sample(engine().joysticks.read());
+    numberDirectInputJoysticks(s.input.joyCount());
     soundFrame();
     if (s.autopilot.frameLimit() > 0 && s.frameCount == s.autopilot.frameLimit()) {
         win32::log("engine: frame limit " + std::to_string(s.frameCount) + " reached");

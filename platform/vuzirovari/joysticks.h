@@ -22,6 +22,7 @@ public:
     int indexOf(SDL_JoystickID instance) const;
     std::vector<JoyReading> read() const;
     int count() const { return static_cast<int>(open_.size()); }
+    SDL_Joystick* device(int index) const { return index >= 0 && index < count() ? open_[index] : nullptr; }
     void closeAll();
 
 private:

@@ -1,6 +1,7 @@
 // Opening the engine and the phases of the frame loop the program drives.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "../win32/crt.h"
 #include "../win32/win32_host.h"
+#include "dinput_link.h"
 #include "engine_state.h"
 
 using namespace vuz;
@@ -88,6 +90,7 @@ int iVortaneOpen(HWND mainWindow, HWND childWindow) {
 
     s.mainWindow = mainWindow;
     s.childWindow = childWindow;
+    openDirectInput(mainWindow, std::min(engine().joysticks.count() + s.input.injectedJoyCount(), MaxJoysticks));
     if (s.test.drawing) {
         std::string title = info.hasTitle ? info.title : "Brennock";
         int width = info.width > 0 ? info.width : 639;

@@ -5,6 +5,7 @@
 
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
+#include "dinput_link.h"
 #include "engine_state.h"
 #include "sound_system.h"
 #include "vuzirovari_test.h"
@@ -17,6 +18,7 @@ void vtReset(void) {
     EngineState& e = engine();
     removeHostHooks();
     e.window.close();
+    closeDirectInput();
     e.joysticks.closeAll();
     if (e.session.sdlStarted) SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_EVENTS);
     e.cameras.clear();

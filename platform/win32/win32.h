@@ -174,3 +174,134 @@ LSTATUS RegCloseKey(HKEY key);
 
 // Files
 DWORD GetFileAttributesA(LPCSTR fileName);
+
+// Modules, versions and memory, as the force-feedback hooks use them. A module is an image
+// that a library registered under its file name (see win32_host.h); GetModuleHandleA(null)
+// is the program itself.
+typedef uint64_t ULONGLONG;
+typedef size_t SIZE_T;
+typedef DWORD* PDWORD;
+typedef char CHAR;
+typedef uintptr_t UINT_PTR;
+
+struct OSVERSIONINFOA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+};
+typedef OSVERSIONINFOA* LPOSVERSIONINFOA;
+#define VER_PLATFORM_WIN32s 0
+#define VER_PLATFORM_WIN32_WINDOWS 1
+#define VER_PLATFORM_WIN32_NT 2
+
+struct MEMORY_BASIC_INFORMATION {
+    LPVOID BaseAddress;
+    LPVOID AllocationBase;
+    DWORD AllocationProtect;
+    SIZE_T RegionSize;
+    DWORD State;
+    DWORD Protect;
+    DWORD Type;
+};
+typedef MEMORY_BASIC_INFORMATION* PMEMORY_BASIC_INFORMATION;
+#define PAGE_NOACCESS 0x01u
+#define PAGE_READONLY 0x02u
+#define PAGE_READWRITE 0x04u
+#define PAGE_EXECUTE 0x10u
+#define PAGE_EXECUTE_READ 0x20u
+#define PAGE_EXECUTE_READWRITE 0x40u
+#define MEM_COMMIT 0x1000u
+#define MEM_FREE 0x10000u
+#define MEM_PRIVATE 0x20000u
+
+BOOL GetVersionExA(LPOSVERSIONINFOA info);
+// Fills the region of pages that share the address's protection; 0 for an unmapped address.
+SIZE_T VirtualQuery(LPCVOID address, PMEMORY_BASIC_INFORMATION info, SIZE_T length);
+// Changes the protection of every page the range touches; the old one is the first page's.
+BOOL VirtualProtect(LPVOID address, SIZE_T size, DWORD newProtect, PDWORD oldProtect);
+// True unless every byte of the range is mapped writable.
+BOOL IsBadWritePtr(LPVOID address, UINT_PTR size);
+int lstrcmpiA(LPCSTR a, LPCSTR b);
+
+// The executable-image structures the hook installer reads (64-bit layout). Addresses inside
+// an image are offsets from its base.
+#define IMAGE_DOS_SIGNATURE 0x5A4D
+#define IMAGE_NT_SIGNATURE 0x00004550u
+#define IMAGE_NT_OPTIONAL_HDR64_MAGIC 0x20B
+#define IMAGE_NUMBEROF_DIRECTORY_ENTRIES 16
+#define IMAGE_DIRECTORY_ENTRY_IMPORT 1
+#define IMAGE_ORDINAL_FLAG64 0x8000000000000000ull
+#define IMAGE_FILE_MACHINE_AMD64 0x8664
+
+struct IMAGE_DOS_HEADER {
+    WORD e_magic;
+    WORD e_cblp, e_cp, e_crlc, e_cparhdr, e_minalloc, e_maxalloc, e_ss, e_sp, e_csum, e_ip, e_cs, e_lfarlc, e_ovno;
+    WORD e_res[4];
+    WORD e_oemid, e_oeminfo;
+    WORD e_res2[10];
+    LONG e_lfanew;
+};
+
+struct IMAGE_FILE_HEADER {
+    WORD Machine;
+    WORD NumberOfSections;
+    DWORD TimeDateStamp;
+    DWORD PointerToSymbolTable;
+    DWORD NumberOfSymbols;
+    WORD SizeOfOptionalHeader;
+    WORD Characteristics;
+};
+
+struct IMAGE_DATA_DIRECTORY {
+    DWORD VirtualAddress;
+    DWORD Size;
+};
+
+struct IMAGE_OPTIONAL_HEADER64 {
+    WORD Magic;
+    BYTE MajorLinkerVersion, MinorLinkerVersion;
+    DWORD SizeOfCode, SizeOfInitializedData, SizeOfUninitializedData, AddressOfEntryPoint, BaseOfCode;
+    ULONGLONG ImageBase;
+    DWORD SectionAlignment, FileAlignment;
+    WORD MajorOperatingSystemVersion, MinorOperatingSystemVersion, MajorImageVersion, MinorImageVersion;
+    WORD MajorSubsystemVersion, MinorSubsystemVersion;
+    DWORD Win32VersionValue, SizeOfImage, SizeOfHeaders, CheckSum;
+    WORD Subsystem, DllCharacteristics;
+    ULONGLONG SizeOfStackReserve, SizeOfStackCommit, SizeOfHeapReserve, SizeOfHeapCommit;
+    DWORD LoaderFlags, NumberOfRvaAndSizes;
+    IMAGE_DATA_DIRECTORY DataDirectory[IMAGE_NUMBEROF_DIRECTORY_ENTRIES];
+};
+
+struct IMAGE_NT_HEADERS64 {
+    DWORD Signature;
+    IMAGE_FILE_HEADER FileHeader;
+    IMAGE_OPTIONAL_HEADER64 OptionalHeader;
+};
+
+struct IMAGE_IMPORT_DESCRIPTOR {
+    union {
+        DWORD Characteristics;
+        DWORD OriginalFirstThunk;  // the name table
+    };
+    DWORD TimeDateStamp;
+    DWORD ForwarderChain;
+    DWORD Name;        // the library's file name
+    DWORD FirstThunk;  // the address table
+};
+
+struct IMAGE_THUNK_DATA64 {
+    union {
+        ULONGLONG ForwarderString;
+        ULONGLONG Function;
+        ULONGLONG Ordinal;
+        ULONGLONG AddressOfData;
+    } u1;
+};
+
+struct IMAGE_IMPORT_BY_NAME {
+    WORD Hint;
+    CHAR Name[1];
+};

@@ -64,3 +64,12 @@ const std::vector<std::string>& logLines();
 void resetForTests();
 
 }  // namespace win32
+
+namespace win32 {
+
+// A library makes its in-memory image known under its file name ("vuzirovari.dll"), so that
+// GetModuleHandleA finds it. Names compare without regard to ASCII case; a second
+// registration of a name replaces the first. A null base removes the name.
+void registerModule(const std::string& fileName, HMODULE base);
+
+}  // namespace win32

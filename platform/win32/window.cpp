@@ -163,8 +163,3 @@ LRESULT DefWindowProcA(HWND, UINT message, WPARAM, LPARAM) {
     // Creation goes on; nothing else has a default effect here (a close is never turned into a destroy).
     return message == WM_NCCREATE ? TRUE : 0;
 }
-
-HMODULE GetModuleHandleA(LPCSTR moduleName) {
-    if (moduleName == nullptr) return reinterpret_cast<HMODULE>(uintptr_t(0x400000));
-    return nullptr;
-}

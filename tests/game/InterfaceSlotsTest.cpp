@@ -1,0 +1,61 @@
+// The two interfaces the fight reports through keep their slot orders: the masters and the
+// match screen built later are called through these slots.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+
+#include "game/CurrentMasterEH.h"
+#include "game/MatchScreenEH.h"
+
+namespace {
+
+// The method-table slot of a virtual member function (Itanium C++ ABI: a pointer to a
+// virtual member holds 1 + the slot's byte offset).
+template <typename Member>
+long slotOf(Member member) {
+    static_assert(sizeof(Member) == 2 * sizeof(uintptr_t));
+    uintptr_t words[2];
+    std::memcpy(words, &member, sizeof words);
+    return (words[0] & 1) ? static_cast<long>((words[0] - 1) / sizeof(void*)) : -1;
+}
+
+}  // namespace
+
+TEST(InterfaceSlots, CurrentMasterHasItsDestructorThenThirtyOperations) {
+    using M = Tavek::CurrentMasterEH;
+    EXPECT_EQ(sizeof(M), sizeof(void*));  // no data
+    // The destructor takes the first two entries of this platform's tables.
+    EXPECT_EQ(slotOf(&M::onMatchScreenShown), 2);
+    EXPECT_EQ(slotOf(&M::onMatchOver), 3);
+    EXPECT_EQ(slotOf(&M::pauseMatch), 5);
+    EXPECT_EQ(slotOf(&M::resumeMatch), 6);
+    EXPECT_EQ(slotOf(&M::reserved8), 9);
+    EXPECT_EQ(slotOf(&M::reserved12), 13);
+    EXPECT_EQ(slotOf(&M::reserved20), 21);
+    EXPECT_EQ(slotOf(&M::reserved28), 29);
+    EXPECT_EQ(slotOf(&M::onDaviScreenDone), 30);
+    EXPECT_EQ(slotOf(&M::getMatchScreenEH), 31);
+}
+
+TEST(InterfaceSlots, MatchScreenHasFiftyFourOperationsAndNoDestructorSlot) {
+    using S = Tavek::MatchScreenEH;
+    EXPECT_EQ(sizeof(S), sizeof(void*));
+    EXPECT_FALSE(std::has_virtual_destructor_v<S>);
+    EXPECT_EQ(slotOf(&S::setSidesSwapped), 0);
+    EXPECT_EQ(slotOf(&S::setFighter1Name), 1);
+    EXPECT_EQ(slotOf(&S::setFighter2Balance), 10);
+    EXPECT_EQ(slotOf(&S::setEndReason), 17);
+    EXPECT_EQ(slotOf(&S::setTextLine), 19);
+    EXPECT_EQ(slotOf(&S::showReady), 20);
+    EXPECT_EQ(slotOf(&S::showKnockdown), 26);
+    EXPECT_EQ(slotOf(&S::showCount), 29);
+    EXPECT_EQ(slotOf(&S::showFighter1Point), 34);
+    EXPECT_EQ(slotOf(&S::showSecondWind), 38);
+    EXPECT_EQ(slotOf(&S::setFighter1MarkerPosition), 39);
+    EXPECT_EQ(slotOf(&S::isFighter2MarkerShown), 42);
+    EXPECT_EQ(slotOf(&S::setOverlayLevel), 45);
+    EXPECT_EQ(slotOf(&S::takePauseRequest), 48);
+    EXPECT_EQ(slotOf(&S::setDebugTarget), 51);
+    EXPECT_EQ(slotOf(&S::setDebugDistance), 53);
+}
