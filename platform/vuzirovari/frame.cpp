@@ -2,7 +2,10 @@
 #include "../win32/hostpath.h"
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "skin_animation.h"
 #include "sound_system.h"
+
+#include <algorithm>
 
 using namespace vuz;
 
@@ -91,7 +94,10 @@ void iVortaneMain(void) {
         win32::log("engine: frame limit " + std::to_string(s.frameCount) + " reached");
         requestClose();
     }
-    // Physics steps once here and every skinned mesh advances its animation, hidden ones too.
+    // One physics step of the frame time (at most 1/30 s), then every skinned mesh advances.
+    float frame = s.clock.frameTime();
+    stepPhysics(std::min(frame, 1.0f / 30.0f));
+    engine().skinMeshes.forEach([frame](uint32_t, SkinMesh& m) { advanceSkinMesh(m, frame); });
 }
 
 float iFrq(int /*mode*/) { return session().clock.frameTime(); }
