@@ -1,7 +1,7 @@
 #include "fight/FighterInstance.h"
 
 #include "fight/BattleInstanceEH.h"
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "resources/FileArchive.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "fight/ActionIds.h"
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 #include "fight/LoadingProgress.h"
 #include "resources/FileArchive.h"

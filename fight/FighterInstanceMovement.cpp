@@ -3,7 +3,7 @@
 
 #include "fight/ActionIds.h"
 #include "fight/BattleInstanceEH.h"
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 
 namespace {

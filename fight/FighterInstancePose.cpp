@@ -2,7 +2,7 @@
 // pose the display mesh always; plus the snapshots and the velocity hand-over.
 #include <algorithm>
 
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 
 namespace {

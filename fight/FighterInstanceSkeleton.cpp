@@ -1,7 +1,7 @@
 // Bones, bodies, joints and the mat sensors of a fighter's ragdoll.
 #include <string>
 
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 #include "resources/FileArchive.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fight/BattleInstanceEH.h"
-#include "fight/FighterEngine.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 
 class RecordingBattle : public BattleInstanceEH {
