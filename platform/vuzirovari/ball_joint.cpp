@@ -92,6 +92,7 @@ void BallJoint::applyStops(int axis) {
     dJointSetAMotorParam(motor_, HiStop[k], high);
     float h = stepLength_ > 0.0f ? stepLength_ : 1.0f / 60.0f;
     float a = std::max(0.0f, stops[axis][2]), b = std::max(0.0f, stops[axis][3]);
+    // A spring of stiffness a and damper b, as error reduction and softness for a step of h.
     if (h * a + b > 0.0f) {
         dJointSetAMotorParam(motor_, StopErp[k], h * a / (h * a + b));
         dJointSetAMotorParam(motor_, StopCfm[k], 1.0f / (h * a + b));

@@ -196,9 +196,12 @@ void Body::beginStep() {
     if (placed_) {
         dBodySetKinematic(body_);
         kinematic_ = true;
-    } else if (enabled_) {
-        dBodyAddForce(body_, force_.x + mass_ * accel_.x, force_.y + mass_ * accel_.y, force_.z + mass_ * accel_.z);
     }
+}
+
+void Body::push() {
+    if (body_ && enabled_ && !kinematic_)
+        dBodyAddForce(body_, force_.x + mass_ * accel_.x, force_.y + mass_ * accel_.y, force_.z + mass_ * accel_.z);
 }
 
 void Body::endStep() {

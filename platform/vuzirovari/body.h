@@ -60,6 +60,7 @@ public:
     // The step: pushes for this step, kinematic while placed, damping after.
     bool placed() const { return placed_; }
     void beginStep();
+    void push();  // this step's force and acceleration, before each part of the step
     void endStep();
 
     float damping[4] = {0.0f, 1.0f, 0.0f, 1.0f};  // linear threshold, keep, angular threshold, keep

@@ -21,6 +21,7 @@
 #include "overlay_renderer.h"
 #include "physics_world.h"
 #include "render_window.h"
+#include "scene_renderer.h"
 #include "sound.h"
 #include "sprite.h"
 #include "text_queue.h"
@@ -104,6 +105,7 @@ struct EngineState {
     TextQueue texts;
     PhysicsWorld physics;
     OverlayRenderer overlay;
+    SceneRenderer scene;
 };
 
 // Lives for the whole process and is never destroyed, so nothing depends on the order in

@@ -21,8 +21,11 @@ void renderFrame() {
         return;
     }
     window.beginFrame(0.0f, 0.0f, 0.0f);
-    // The 3D scene from the camera goes here, then the sprites by priority, then the text
-    // printed this frame (kept until the next frame starts, so a second render shows it too).
+    // The 3D scene through every camera, then the sprites by priority, then the text printed
+    // this frame (kept until the next frame starts, so a second render shows it too).
+    int width = 0, height = 0;
+    window.clientSize(&width, &height);
+    engine().scene.draw(window.contextSerial(), width, height);
     drawOverlay();
     window.present();
     saveScreenshotsDue();

@@ -40,8 +40,8 @@ void giveFaceNormals(MeshData& data) {
         iVector3 pa = vec3(a.position[0], a.position[1], a.position[2]);
         iVector3 n = cross(vec3(b.position[0], b.position[1], b.position[2]) - pa, vec3(c.position[0], c.position[1], c.position[2]) - pa);
         float len = length(n);
-        // Front faces are clockwise as seen, so the outward normal is (c - a) x (b - a).
-        n = len > 0.0f ? n * (-1.0f / len) : vec3(0, 1, 0);
+        // Front faces are clockwise as seen: (b - a) x (c - a) points out of the front.
+        n = len > 0.0f ? n * (1.0f / len) : vec3(0, 1, 0);
         for (MeshVertex v : {a, b, c}) {
             v.normal[0] = n.x, v.normal[1] = n.y, v.normal[2] = n.z;
             flat.indices.push_back(static_cast<uint32_t>(flat.vertices.size()));

@@ -15,6 +15,7 @@ namespace vuz {
 namespace {
 
 constexpr int MaxContacts = 8;
+constexpr int SubSteps = 3;
 
 bool boxesOverlap(dGeomID a, dGeomID b) {
     dReal ba[6], bb[6];
@@ -157,8 +158,13 @@ void stepPhysics(float h) {
         std::copy(q, q + 4, f.rotation);
         frozen.push_back(f);
     });
-    e.joints.forEach([h](uint32_t, BallJoint& j) { j.prepareStep(h); });
-    dWorldQuickStep(e.physics.world(), h);
+    // The step runs in equal parts: light hands and feet against stiff stops need them.
+    const float part = h / static_cast<float>(SubSteps);
+    e.joints.forEach([part](uint32_t, BallJoint& j) { j.prepareStep(part); });
+    for (int k = 0; k < SubSteps; ++k) {
+        e.bodies.forEach([](uint32_t, Body& b) { b.push(); });
+        dWorldQuickStep(e.physics.world(), part);
+    }
     dJointGroupEmpty(e.physics.contacts());
     for (Frozen& f : frozen) {
         dBodyID b = f.body->rigidBody();

@@ -27,7 +27,7 @@ void PhysicsWorld::make() {
     // The world's tuning: see the engine's README.
     dWorldSetERP(world_, 0.2);
     dWorldSetCFM(world_, 1e-5);
-    dWorldSetQuickStepNumIterations(world_, 30);
+    dWorldSetQuickStepNumIterations(world_, 20);
     dWorldSetContactMaxCorrectingVel(world_, 2.0);
     dWorldSetContactSurfaceLayer(world_, 0.002);
     dWorldSetAutoDisableFlag(world_, 0);
