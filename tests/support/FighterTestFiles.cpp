@@ -161,7 +161,7 @@ std::string clip(bool mirrored, int length, bool kick) {
         // The rear thigh swings forward and up to 90 degrees about x, and back.
         const char* thigh = kBones[mirrored ? kLeftThigh : kRightThigh].name;
         out << " Animation { {" << thigh << "}\n  AnimationKey { 0; 3; 0;4;1.0,0.0,0.0,0.0;;, "
-            << length / 2 << ";4;0.70710678,0.70710678,0.0,0.0;;, " << length
+            << length / 2 << ";4;0.70710678,-0.70710678,0.0,0.0;;, " << length
             << ";4;1.0,0.0,0.0,0.0;;; }\n }\n";
     }
     out << "}\n";
