@@ -14,7 +14,9 @@
 #include "fight/LoadingProgress.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
+#include "platform/win32/win32_host.h"
 #include "resources/FileArchive.h"
+#include "state/EnemyFighterState.h"
 #include "support/FighterTestFiles.h"
 
 namespace {
@@ -125,7 +127,20 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
         EXPECT_NE(fighter.mainBones[i], 0u);
         EXPECT_EQ(fighter.contactSensors[i] != 0, FighterTables::parts[i].sensor) << "part " << i;
     }
+    for (uint32_t sensor : fighter.contactSensors) {
+        if (sensor == 0) continue;
+        vtContactState contact;
+        ASSERT_EQ(vtContactGet(sensor, &contact), 1);
+        EXPECT_EQ(contact.second, mat);
+        EXPECT_EQ(contact.enabled, 0);
+        EXPECT_FLOAT_EQ(contact.restitution, 0.5f);
+        EXPECT_FLOAT_EQ(contact.friction, 100.0f);
+    }
     for (uint32_t joint : fighter.joints) EXPECT_EQ(vtJointGet(joint, nullptr), 1);
+    vtJointState knee;
+    ASSERT_EQ(vtJointGet(fighter.joints[13], &knee), 1);
+    EXPECT_FLOAT_EQ(knee.stops[1][0], -105.0f);
+    EXPECT_FLOAT_EQ(knee.motors[1][1], 20.0f);
     for (uint32_t bone : fighter.detailBones) EXPECT_NE(bone, 0u);
     for (int a = 0; a < FighterInstance::ClipCount; ++a)
         for (int s = 0; s < 2; ++s) {
@@ -153,6 +168,12 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
     EXPECT_EQ(fighter.getSkinIndex(), 23);
     fighter.setUpBodyMeshes(42, &progress, 0.0f, 1.0f);   // no such body
     EXPECT_EQ(fighter.getBodyType(), 5);
+
+    // A second set-up rebuilds the fighter from scratch, without leaving the first one behind.
+    fighter.setUp(mat, &battle, false, nullptr, 0.0f, 1.0f);
+    EXPECT_EQ(vtBodyCount(), bodies);
+    EXPECT_EQ(fighter.getBodyType(), 2);
+    EXPECT_FLOAT_EQ(fighter.startLocation.x, -2.0f);
 
     // Teardown leaves no fighter object and no file of the fighter in the cache.
     const uint32_t joint = fighter.joints[0];
@@ -279,7 +300,36 @@ TEST_F(FighterBody, KnockedDownItLiesAsARagdollAndGetsUpAgain) {
     EXPECT_EQ(fighter.currentAction, 0);
 }
 
+TEST_F(FighterBody, ARecordDressesTheFighter) {
+    Tavek::EnemyFighterState record;
+    record.BodyType = 0;
+    record.Look = 3;
+    record.applyToInstance(fighter, 0, nullptr, 0.0f, 1.0f);
+    const std::string tex = "Tavek_res\\skinmeshes\\textures\\";
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 2)), tex + "male\\b_skin_goatee.png");
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 1)), tex + "protection_blue.png");
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 3)), tex + "belt_black.png");
+
+    // Another build with the same look: the new mesh still shows the record's skin.
+    record.BodyType = 2;
+    record.Rank = 1;
+    record.applyToInstance(fighter, 1, nullptr, 0.0f, 1.0f);
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 2)), tex + "male\\b_skin_goatee.png");
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 1)), tex + "protection_red.png");
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 3)), tex + "belt_green.png");
+    EXPECT_EQ(fighter.getBeltColour(), 2);
+
+    fighter.isMale = false;
+    fighter.applyClothesTexture(3);
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 0)), tex + "female\\clothes4.png");
+    fighter.applySkinTexture(30);   // remembered, nothing to show
+    EXPECT_EQ(fighter.getSkinIndex(), 30);
+    EXPECT_EQ(std::string(vtSkinMeshTexturePath(fighter.skinMesh, 2)), tex + "male\\b_skin_goatee.png");
+}
+
 TEST_F(FighterBody, AMissingClipLeavesTheFighterStanding) {
+    std::string log;
+    win32::setDebugSink([&log](const char* text) { log += text; });
     fighter.destroy();
     std::filesystem::remove(folder / "Tavek_res/skinmeshes/06_FrontLegFrontHookKick.X");
     std::filesystem::remove(folder / "Tavek_res/skinmeshes/Mirrored/06_FrontLegFrontHookKick.X");
@@ -287,7 +337,10 @@ TEST_F(FighterBody, AMissingClipLeavesTheFighterStanding) {
     fighter.location = Vector3(2.0f, 0.65f, 0.0f);
     fighter.resetPose();
     fighter.startAction(0, -1);
+    win32::setDebugSink(nullptr);
     EXPECT_EQ(fighter.clipMeshes[26][0], 0u);
+    EXPECT_NE(log.find("skinmeshes\\06_FrontLegFrontHookKick.X"), std::string::npos) << log;
+    EXPECT_NE(log.find("Mirrored\\06_FrontLegFrontHookKick.X"), std::string::npos) << log;
     frame(13);
     frame();
     EXPECT_EQ(fighter.currentAction, 0);
