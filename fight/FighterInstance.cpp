@@ -109,6 +109,7 @@ void FighterInstance::destroy() {
     destroyContactBodies();
     destroyBodies();
     aiFighter.reset();
+    contactPartner = 0;
     firstSetUpDone = false;
     sensorsEnabled = false;
     bodyType = skinIndex = cornerColour = beltColour = -1;
