@@ -260,6 +260,7 @@ TEST_F(FighterBody, KnockedDownItLiesAsARagdollAndGetsUpAgain) {
     fighter.enableBodyFeedback(true);
     frame();
     EXPECT_FALSE(fighter.getBodyFeedback());   // standing: only the feet touch
+    EXPECT_GT(iBodyBodyFeedback(fighter.contactSensors[12], -1, -1, nullptr, nullptr, 0, 0, 0, 0), 0);
     fighter.enableBodyFeedback(false);
 
     const Vector3 push(0, 0, -400.0f);
