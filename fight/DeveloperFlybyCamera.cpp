@@ -2,9 +2,6 @@
 
 #include "platform/vuzirovari/vuzirovari.h"
 
-// The engine's pointer ray (outputs zeroed when it has none).
-extern "C" void iScreenRay(uint32_t camera, iVector3* origin, iVector3* nearPoint, iVector3* direction);
-
 namespace {
 constexpr int KeyQ = 16, KeyW = 17, KeyE = 18, KeyA = 30, KeyS = 31, KeyD = 32, KeySpace = 57;
 constexpr float Step = 0.04f;

@@ -9,6 +9,8 @@
 #include "fight/FighterCombos.h"
 #include "state/RecordElement.h"
 
+class FighterInstance;
+class LoadingProgress;
 class PersistentObject;
 
 namespace Tavek {
@@ -100,6 +102,17 @@ public:
     virtual bool isStatsValid() const { return true; }
     virtual bool isKicksValid() const { return true; }
     virtual bool isLookValid() const { return true; }
+
+    // Gives a fighter on the mat this record's name, vitals, speeds, look, abilities, combos
+    // and per-action parameters. corner 0 is the first corner; progress (may be null), from and
+    // to go to the fighter's body set-up. Defined with the fight simulation.
+    void applyToInstance(FighterInstance& fighter, int corner, LoadingProgress* progress,
+                         float from, float to);
+    // Availability of advanced and jumping kicks at a family level, and the special kicks'
+    // slower play, by this record's abilities.
+    void applyKickModifiers(FighterInstance& fighter, int level, int action);
+    static bool reachesLevel16(int value, bool bonus);
+    static bool reachesLevel32(int value, bool bonus);
 
     bool isMale() const { return Gender == "M"; }
     bool isPersistent() const { return element.isPersistent(); }

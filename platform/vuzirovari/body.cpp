@@ -39,7 +39,7 @@ void shapeMass(const ShapeSpec& shape, dMass* m) {
 
 }  // namespace
 
-dGeomID Body::addShape(dSpaceID space, const ShapeSpec& shape) {
+dGeomID Body::addShape(dSpaceID space, const ShapeSpec& shape, const float* centre) {
     const float* s = shape.size;
     dGeomID g = nullptr;
     switch (shape.kind) {
@@ -55,7 +55,7 @@ dGeomID Body::addShape(dSpaceID space, const ShapeSpec& shape) {
     lengthwiseTurn(shape, q);
     if (body_) {
         dGeomSetBody(g, body_);
-        dGeomSetOffsetPosition(g, shape.at[0], shape.at[1], shape.at[2]);
+        dGeomSetOffsetPosition(g, shape.at[0] - centre[0], shape.at[1] - centre[1], shape.at[2] - centre[2]);
         dGeomSetOffsetQuaternion(g, q);
     } else {
         dGeomSetPosition(g, shape.at[0], shape.at[1], shape.at[2]);
@@ -75,7 +75,8 @@ std::unique_ptr<Body> Body::collisionSet(PhysicsWorld& physics, std::vector<floa
                                 static_cast<int>(b->vertices_.size() / 3), b->indices_.data(),
                                 static_cast<int>(b->indices_.size()), 3 * sizeof(dTriIndex));
     b->geoms_.push_back(dCreateTriMesh(space, b->triangles_, nullptr, nullptr, nullptr));
-    for (const ShapeSpec& shape : pol.shapes) b->addShape(space, shape);
+    const float none[3] = {0.0f, 0.0f, 0.0f};
+    for (const ShapeSpec& shape : pol.shapes) b->addShape(space, shape, none);
     b->setEnabled(false);
     return b;
 }
@@ -86,15 +87,20 @@ std::unique_ptr<Body> Body::rigid(PhysicsWorld& physics, const ShapeFile& spg, f
     dMass total;
     dMassSetZero(&total);
     for (const ShapeSpec& shape : spg.shapes) {
-        b->addShape(physics.space(), shape);
         dMass m;
         shapeMass(shape, &m);
         dMassAdd(&total, &m);
     }
     dMassAdjust(&total, mass);
-    // The body turns about its own origin: the shapes' mass is taken as centred there.
+    // The simulation's body sits at the centre of mass; the shapes hang off it where the file
+    // put them relative to its origin.
+    float centre[3] = {static_cast<float>(total.c[0]), static_cast<float>(total.c[1]), static_cast<float>(total.c[2])};
+    b->centre_ = {centre[0], centre[1], centre[2]};
     dMassTranslate(&total, -total.c[0], -total.c[1], -total.c[2]);
     dBodySetMass(b->body_, &total);
+    b->massData_ = total;
+    for (const ShapeSpec& shape : spg.shapes) b->addShape(physics.space(), shape, centre);
+    dBodySetPosition(b->body_, centre[0], centre[1], centre[2]);
     b->mass_ = mass;
     b->setEnabled(false);
     return b;
@@ -111,6 +117,117 @@ void Body::setEnabled(bool on) {
     enabled_ = on;
     for (dGeomID g : geoms_) on ? dGeomEnable(g) : dGeomDisable(g);
     if (body_) on ? dBodyEnable(body_) : dBodyDisable(body_);
+}
+
+}  // namespace vuz
+
+namespace vuz {
+
+namespace {
+iVector3 fromOde(const dReal* v) {
+    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2])};
+}
+iVector3 rotated(const dReal* r, const iVector3& v) {
+    return {static_cast<float>(r[0] * v.x + r[1] * v.y + r[2] * v.z), static_cast<float>(r[4] * v.x + r[5] * v.y + r[6] * v.z),
+            static_cast<float>(r[8] * v.x + r[9] * v.y + r[10] * v.z)};
+}
+}  // namespace
+
+iVector3 Body::location() const {
+    if (!body_) return {0.0f, 0.0f, 0.0f};
+    iVector3 c = fromOde(dBodyGetPosition(body_));
+    iVector3 off = rotated(dBodyGetRotation(body_), centre_);
+    return {c.x - off.x, c.y - off.y, c.z - off.z};
+}
+
+iVector3 Body::centreOfMass() const { return body_ ? fromOde(dBodyGetPosition(body_)) : iVector3{0.0f, 0.0f, 0.0f}; }
+
+iQuaternion Body::orientation() const {
+    if (!body_) return {0.0f, 0.0f, 0.0f, 1.0f};
+    const dReal* q = dBodyGetQuaternion(body_);
+    return {static_cast<float>(q[1]), static_cast<float>(q[2]), static_cast<float>(q[3]), static_cast<float>(q[0])};
+}
+
+void Body::placeReference(const iVector3& p) {
+    if (!body_) return;
+    iVector3 off = rotated(dBodyGetRotation(body_), centre_);
+    dBodySetPosition(body_, p.x + off.x, p.y + off.y, p.z + off.z);
+    placed_ = true;
+}
+
+void Body::placeCentre(const iVector3& p) {
+    if (!body_) return;
+    dBodySetPosition(body_, p.x, p.y, p.z);
+    placed_ = true;
+}
+
+void Body::turn(const iQuaternion& q, bool aboutReference) {
+    if (!body_) return;
+    iVector3 origin = location();
+    dQuaternion dq = {q.w, q.x, q.y, q.z};
+    dBodySetQuaternion(body_, dq);
+    if (aboutReference) placeReference(origin);
+    placed_ = true;
+}
+
+iVector3 Body::velocity() const { return body_ ? fromOde(dBodyGetLinearVel(body_)) : iVector3{0.0f, 0.0f, 0.0f}; }
+
+iVector3 Body::spin() const { return body_ ? fromOde(dBodyGetAngularVel(body_)) : iVector3{0.0f, 0.0f, 0.0f}; }
+
+void Body::setVelocity(const iVector3& v) {
+    if (body_) dBodySetLinearVel(body_, v.x, v.y, v.z);
+}
+
+void Body::setSpin(const iVector3& w) {
+    if (body_) dBodySetAngularVel(body_, w.x, w.y, w.z);
+}
+
+void Body::resetMotion() {
+    if (!body_) return;
+    dBodySetLinearVel(body_, 0, 0, 0);
+    dBodySetAngularVel(body_, 0, 0, 0);
+    dBodySetForce(body_, 0, 0, 0);
+    dBodySetTorque(body_, 0, 0, 0);
+    force_ = accel_ = {0.0f, 0.0f, 0.0f};
+}
+
+void Body::beginStep() {
+    if (!body_) return;
+    if (placed_) {
+        dBodySetKinematic(body_);
+        kinematic_ = true;
+    }
+}
+
+void Body::push() {
+    if (body_ && enabled_ && !kinematic_)
+        dBodyAddForce(body_, force_.x + mass_ * accel_.x, force_.y + mass_ * accel_.y, force_.z + mass_ * accel_.z);
+}
+
+void Body::endStep() {
+    force_ = accel_ = {0.0f, 0.0f, 0.0f};
+    if (!body_) return;
+    if (kinematic_) {
+        dBodySetDynamic(body_);
+        dBodySetMass(body_, &massData_);
+        kinematic_ = false;
+        placed_ = false;
+        return;
+    }
+    placed_ = false;
+    if (!enabled_) return;
+    auto brake = [](iVector3 v, float threshold, float keep, float limit, float loss) {
+        float speed = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+        float f = 1.0f;
+        if (speed > threshold) f *= keep;
+        if (speed > limit) f *= 1.0f - loss;
+        return iVector3{v.x * f, v.y * f, v.z * f};
+    };
+    constexpr float Degrees = 57.29577951308232f;
+    iVector3 v = brake(velocity(), damping[0], damping[1], damping2[0], damping2[1]);
+    iVector3 w = brake(spin(), damping[2] / Degrees, damping[3], damping2[2] / Degrees, damping2[3]);
+    dBodySetLinearVel(body_, v.x, v.y, v.z);
+    dBodySetAngularVel(body_, w.x, w.y, w.z);
 }
 
 }  // namespace vuz

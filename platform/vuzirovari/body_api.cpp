@@ -82,6 +82,10 @@ uint32_t iBodySGCreateFromMemory(const void* spg, uint32_t spgSize, float mass) 
     return e.bodies.add(Body::rigid(e.physics, shapes, mass));
 }
 
-void iBodyDestroy(uint32_t body) { engine().bodies.remove(body); }
+void iBodyDestroy(uint32_t body) {
+    if (!engine().bodies.get(body)) return;
+    bodyGone(body);
+    engine().bodies.remove(body);
+}
 
 }  // extern "C"

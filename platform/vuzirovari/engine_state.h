@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
+#include <initializer_list>
 
 #include "autopilot.h"
+#include "ball_joint.h"
+#include "contact_pair.h"
 #include "body.h"
 #include "camera.h"
 #include "font.h"
@@ -17,6 +21,7 @@
 #include "overlay_renderer.h"
 #include "physics_world.h"
 #include "render_window.h"
+#include "scene_renderer.h"
 #include "sound.h"
 #include "sprite.h"
 #include "text_queue.h"
@@ -65,6 +70,19 @@ struct Session {
     InputState input;
     Autopilot autopilot;
     TestSettings test;
+    // The 3D scene and physics.
+    bool mirrorSet = false;
+    iVector3 mirrorPoint{0.0f, 0.0f, 0.0f}, mirrorNormal{0.0f, 0.0f, 1.0f};
+    int poseEvaluations = 0;
+    int physicsSteps = 0;
+    float lastStep = 0.0f;
+    std::map<std::string, int> refusedInFrame;  // function -> frame of its last refusal line
+};
+
+// A bone handle: a bone of one skinned mesh, by index.
+struct BoneRef {
+    uint32_t mesh;
+    int index;
 };
 
 struct EngineState {
@@ -79,10 +97,15 @@ struct EngineState {
     HandleTable<Mesh> meshes;  // static meshes and shadow casters
     HandleTable<SkinMesh> skinMeshes;
     HandleTable<Body> bodies;  // collision sets and rigid bodies
+    HandleTable<BoneRef> bones;
+    HandleTable<BallJoint> joints;
+    HandleTable<ContactPair> pairs;
+    uint64_t nextSerial = 1;  // creation order of meshes, skinned meshes and pairs
     TextureStore textures;
     TextQueue texts;
     PhysicsWorld physics;
     OverlayRenderer overlay;
+    SceneRenderer scene;
 };
 
 // Lives for the whole process and is never destroyed, so nothing depends on the order in
@@ -104,6 +127,20 @@ void renderFrame();
 void saveScreenshotsDue();
 void applyAutopilot(int frame);
 bool saveScreenshot(const std::string& gamePath);
+
+// physics_step.cpp: one step of the world; every pair and joint using the body made inert.
+void stepPhysics(float h);
+void bodyGone(uint32_t body);
+
+// input_guard.cpp: refuses numbers that are not finite, with one log line per function and frame.
+bool usableVector(const iVector3* v, const char* function);
+bool usableNumbers(std::initializer_list<float> values, const char* function);
+// A usable rotation, normalised; refuses null, non-finite and zero-length ones.
+bool usableRotation(const iQuaternion* q, const char* function, iQuaternion* out);
+void refuseInput(const char* function, const std::string& why);
+
+// mesh_scene_api.cpp: face normals where the file has none, bounds, creation order.
+void prepareMesh(Mesh& mesh);
 
 // resource_state.cpp
 void startFrameText();  // the text of the last frame is gone

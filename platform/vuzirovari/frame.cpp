@@ -3,7 +3,10 @@
 #include "../win32/win32_host.h"
 #include "dinput_link.h"
 #include "engine_state.h"
+#include "skin_animation.h"
 #include "sound_system.h"
+
+#include <algorithm>
 
 using namespace vuz;
 
@@ -19,8 +22,11 @@ void renderFrame() {
         return;
     }
     window.beginFrame(0.0f, 0.0f, 0.0f);
-    // The 3D scene from the camera goes here, then the sprites by priority, then the text
-    // printed this frame (kept until the next frame starts, so a second render shows it too).
+    // The 3D scene through every camera, then the sprites by priority, then the text printed
+    // this frame (kept until the next frame starts, so a second render shows it too).
+    int width = 0, height = 0;
+    window.clientSize(&width, &height);
+    engine().scene.draw(window.contextSerial(), width, height);
     drawOverlay();
     window.present();
     saveScreenshotsDue();
@@ -93,7 +99,10 @@ void iVortaneMain(void) {
         win32::log("engine: frame limit " + std::to_string(s.frameCount) + " reached");
         requestClose();
     }
-    // Physics steps once here and every skinned mesh advances its animation, hidden ones too.
+    // One physics step of the frame time (at most 1/30 s), then every skinned mesh advances.
+    float frame = s.clock.frameTime();
+    stepPhysics(std::min(frame, 1.0f / 30.0f));
+    engine().skinMeshes.forEach([frame](uint32_t, SkinMesh& m) { advanceSkinMesh(m, frame); });
 }
 
 float iFrq(int /*mode*/) { return session().clock.frameTime(); }

@@ -3,6 +3,7 @@
 
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "skin_animation.h"
 
 using namespace vuz;
 
@@ -32,6 +33,7 @@ uint32_t iMeshCreateFromMemory(const void* x, uint32_t xSize, const void* textur
         return 0;
     }
     mesh->textureId = textureId;
+    prepareMesh(*mesh);
     return engine().meshes.add(std::move(mesh));
 }
 
@@ -45,6 +47,7 @@ uint32_t iMeshBodyShadowCasterCreateFromMemory(const void* x, uint32_t xSize, in
     mesh->kind = Mesh::Kind::ShadowCaster;
     mesh->body = static_cast<uint32_t>(body);
     mesh->shadowLength = size;
+    prepareMesh(*mesh);
     return engine().meshes.add(std::move(mesh));
 }
 
@@ -70,7 +73,10 @@ uint32_t iSkinMeshCreateFromMemory(const void* x, uint32_t xSize, const void* co
             }
         }
         mesh->textures.push_back(std::move(picture));
+        mesh->texturePaths.push_back(mesh->textures.back() ? "slot " + std::to_string(slot) : "");
     }
+    prepareSkinMesh(*mesh);
+    mesh->serial = engine().nextSerial++;
     return engine().skinMeshes.add(std::move(mesh));
 }
 

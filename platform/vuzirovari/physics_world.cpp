@@ -23,7 +23,23 @@ void PhysicsWorld::make() {
     world_ = dWorldCreate();
     dWorldSetGravity(world_, 0.0, -9.81, 0.0);
     space_ = dHashSpaceCreate(nullptr);
+    contacts_ = dJointGroupCreate(0);
+    // The world's tuning: see the engine's README.
+    dWorldSetERP(world_, 0.2);
+    dWorldSetCFM(world_, 1e-5);
+    dWorldSetQuickStepNumIterations(world_, 20);
+    dWorldSetContactMaxCorrectingVel(world_, 2.0);
+    dWorldSetContactSurfaceLayer(world_, 0.002);
+    dWorldSetAutoDisableFlag(world_, 0);
+    dRandSetSeed(0);
 }
+
+dJointGroupID PhysicsWorld::contacts() {
+    make();
+    return contacts_;
+}
+
+void PhysicsWorld::reseed() { dRandSetSeed(0); }
 
 dWorldID PhysicsWorld::world() {
     make();

@@ -11,11 +11,14 @@ public:
     dWorldID world();
     dSpaceID space();
     int geomCount();  // shapes in the space
+    dJointGroupID contacts();  // this step's contact joints
+    void reseed();             // the same random numbers from here on, run after run
 
 private:
     void make();
     dWorldID world_ = nullptr;
     dSpaceID space_ = nullptr;
+    dJointGroupID contacts_ = nullptr;
 };
 
 }  // namespace vuz

@@ -12,9 +12,13 @@ void clearResources() {
     EngineState& e = engine();
     e.sprites.clear();
     e.fonts.clear();
+    e.bones.clear();
+    e.pairs.clear();
+    e.joints.clear();
     e.meshes.clear();
     e.skinMeshes.clear();
     e.bodies.clear();
+    e.physics.reseed();
     e.textures.clear();
     e.texts.reset();
 }

@@ -105,8 +105,10 @@ AnimationSet readAnimation(const aiAnimation& a, const SkinMeshData& data) {
         }
         for (unsigned k = 0; k < ch.mNumRotationKeys; ++k) {
             const aiQuatKey& key = ch.mRotationKeys[k];
+            // The importer hands the file's rotation keys over conjugated; the file's own
+            // quaternion is the bone's rotation (the same as its frame matrix would give).
             channel.rotations.push_back(
-                {static_cast<float>(key.mTime), {key.mValue.x, key.mValue.y, key.mValue.z, key.mValue.w}});
+                {static_cast<float>(key.mTime), {-key.mValue.x, -key.mValue.y, -key.mValue.z, key.mValue.w}});
         }
         for (unsigned k = 0; k < ch.mNumScalingKeys; ++k) {
             const aiVectorKey& key = ch.mScalingKeys[k];

@@ -177,6 +177,109 @@ void iPrintCentered(const char* text, const iVector2* location, const iVector2* 
 float iPrintWidth(const char* text, const iVector2* cell, float spacing, uint32_t font);
 void iPrintColorSet(float r, float g, float b, float a); /* for later prints; starts white */
 
+/* The 3D scene. Drawn by every render before the 2D layer, through every camera, lit by the
+ * directional light: its colour's alpha is the ambient share. Rules (modes, units, render
+ * modes, shadows, the mirror, collisions) in the engine's README. */
+void iMeshShow(uint32_t mesh);
+void iMeshHide(uint32_t mesh);
+void iMeshLocationSet(uint32_t mesh, const iVector3* location);          /* world placement */
+void iMeshOrientationSet(uint32_t mesh, const iQuaternion* orientation);
+void iMeshEulerOrientationSet(uint32_t mesh, float x, float y, float z, const char* order);
+void iMeshScaleSet(uint32_t mesh, float x, float y, float z);            /* in the mesh's own axes */
+/* Blend factors numbered as for sprites; depthTest and depthWrite 0 off, else on. New meshes
+ * have (2, 1, 1, 1): opaque, texels with alpha below 0.5 cut out. */
+void iMeshRenderModeSet(uint32_t mesh, int source, int target, int depthTest, int depthWrite);
+void iMeshRenderPrioritySet(uint32_t mesh, int priority);  /* lower first within its pass */
+void iMeshZBiasSet(uint32_t mesh, int bias);               /* n > 0 draws n depth steps nearer */
+void iMeshEmissiveSet(uint32_t mesh, float r, float g, float b, float a); /* a: share unlit */
+void iMeshAlphaSet(uint32_t mesh, float alpha);
+void iMeshAlphaTextureChange(uint32_t mesh, const char* texturePath); /* alpha from the red channel */
+void iMeshMirrorMake(uint32_t mesh, int on);
+void iMirrorPlaneSet(const iVector3* point, const iVector3* normal);  /* the one mirror plane */
+void iMeshTextureModeSet(uint32_t mesh, int mode);         /* 1 wrap, 2 mirror, 3 clamp, 4 border */
+void iMeshWireframeEnable(uint32_t mesh, int on);          /* edges only */
+void iMeshSpecularSet(uint32_t mesh, float power, float strength);      /* stored only */
+void iMeshFogSet(uint32_t mesh, float start, float end);                /* stored only */
+void iMeshLocalLightsEnable(uint32_t mesh, int on);                     /* stored only */
+void iMeshTextureMipMapLodSet(uint32_t mesh, float bias);               /* stored only */
+void iMeshEnvMapBlendSet(uint32_t mesh, float value);                   /* stored only */
+void iMeshEnvMapGlassSet(uint32_t mesh, float value);                   /* stored only */
+int iMeshPicked(uint32_t camera, uint32_t mesh);  /* the mouse ray hits the visible mesh */
+/* A visible, untextured mesh from a .x file (game path) that follows the body; iMeshDestroy. */
+uint32_t iBodyMeshCreate(const char* path, uint32_t body);
+/* A world point to the 32 x 24 plane through the camera; (-1000, -1000) behind the camera. */
+void i3DLocationToScreen(iVector2* out, const iVector3* world, uint32_t camera);
+/* The mouse pointer's ray: the camera's location, the point on the near plane under the
+ * pointer and the unit direction through it. */
+void iScreenRay(uint32_t camera, iVector3* origin, iVector3* nearPoint, iVector3* direction);
+
+/* Skinned meshes (created hidden) and their bones. Animation time is in frames of 1/25 s of
+ * the clip; bone modes: 0 world, 1 model space, 2 and 3 relative to the parent bone. */
+void iSkinMeshShow(uint32_t skinMesh);
+void iSkinMeshHide(uint32_t skinMesh);
+void iSkinMeshLocationSet(uint32_t skinMesh, const iVector3* location);
+void iSkinMeshOrientationSet(uint32_t skinMesh, const iQuaternion* orientation);
+void iSkinMeshRenderModeSet(uint32_t skinMesh, int source, int target, int depthTest, int depthWrite);
+void iSkinMeshTextureChange(uint32_t skinMesh, const char* texturePath, int slot); /* .png by game path */
+float iSkinMeshAnimationLength(uint32_t skinMesh);              /* frames; 0 without an animation */
+void iSkinMeshAnimationSpeedSet(uint32_t skinMesh, float speed); /* frames per second, 0 pauses */
+void iSkinMeshAnimationTimeSet(uint32_t skinMesh, float time);   /* frames */
+uint32_t iSkinMeshBoneCreateByName(uint32_t skinMesh, const char* name);
+void iSkinMeshBoneDestroy(uint32_t bone);
+void iSkinMeshBoneLocation(uint32_t bone, iVector3* out, int mode);
+void iSkinMeshBoneOrientation(uint32_t bone, iQuaternion* out, int mode);
+/* Holds the bone's rotation at q in that mode's space until set again; wins over the clip. */
+void iSkinMeshBoneOrientationSet(uint32_t bone, const iQuaternion* orientation, int mode);
+
+/* Rigid bodies. A body's reference frame is its .spg file's origin and axes; it turns about
+ * its centre of mass. Placing a body makes it kinematic for the next physics step. */
+void iBodyEnable(uint32_t body);
+void iBodyDisable(uint32_t body);
+void iBodyLocation(uint32_t body, iVector3* out);      /* the reference frame's origin */
+void iBodyLocationCM(uint32_t body, iVector3* out);    /* the centre of mass */
+void iBodyOrientation(uint32_t body, iQuaternion* out);
+/* mode 1 places the reference frame, mode 0 the centre of mass. */
+void iBodyLocationSet(uint32_t body, const iVector3* location, int mode);
+void iBodyOrientationSet(uint32_t body, const iQuaternion* orientation, int mode);
+void iBodyPhysicsReset(uint32_t body);                 /* velocities and pending pushes to 0 */
+void iBodyVelocity(uint32_t body, iVector3* out);      /* units per second */
+void iBodyVelocitySet(uint32_t body, const iVector3* velocity);
+void iBodySpinSet(uint32_t body, const iVector3* spin); /* axis scaled to degrees per second */
+void iBodyForceApply(uint32_t body, const iVector3* force, int mode); /* next step; 0 world, 1 body axes */
+void iBodyAccelerationApply(uint32_t body, const iVector3* acceleration); /* next step */
+/* Each step, a velocity above the threshold keeps that share. */
+void iBodyDampingSet(uint32_t body, float linearThreshold, float linearKeep, float angularThreshold,
+                     float angularKeep);
+/* Each step, a velocity above the limit (units/s, degrees/s) loses the brake's share. */
+void iBodyDamping2Set(uint32_t body, float linearLimit, float linearBrake, float angularLimit,
+                      float angularBrake);
+
+/* Body pairs: touch reports between a rigid body and a rigid body (sensor only) or a collision
+ * set. Created disabled with feedback off. Shapes: -1 any, k the k-th in file order. */
+uint32_t iBodyBodyCreate(uint32_t first, uint32_t second);
+void iBodyBodyDestroy(uint32_t pair);
+void iBodyBodyEnable(uint32_t pair, int on);
+void iBodyBodyFeedbackEnable(uint32_t pair, int firstShape, int secondShape, int on);
+/* Contact points of the last step; point = their mean, direction = the unit way the first body
+ * moves to separate. The last four arguments are ignored. */
+int iBodyBodyFeedback(uint32_t pair, int firstShape, int secondShape, iVector3* point, iVector3* direction,
+                      int reserved1, int reserved2, int reserved3, int reserved4);
+void iBodyBodyRestitutionSet(uint32_t pair, float restitution);
+void iBodyBodyFrictionSet(uint32_t pair, float friction);
+
+/* Ball joints between two rigid bodies at a world anchor. Angles about the joint frame's axes
+ * in degrees; stops (low, high, stiffness, damping); motors (speed in degrees/s, max torque,
+ * factor). */
+uint32_t iJointBallCreate(uint32_t parent, uint32_t child, const iVector3* anchor);
+void iJointBallOrientationSet(uint32_t joint, const iQuaternion* frame);
+void iJointBallXStopsSet(uint32_t joint, float low, float high, float stiffness, float damping);
+void iJointBallYStopsSet(uint32_t joint, float low, float high, float stiffness, float damping);
+void iJointBallZStopsSet(uint32_t joint, float low, float high, float stiffness, float damping);
+void iJointBallXAMotorSet(uint32_t joint, float speed, float maxTorque, float factor);
+void iJointBallYAMotorSet(uint32_t joint, float speed, float maxTorque, float factor);
+void iJointBallZAMotorSet(uint32_t joint, float speed, float maxTorque, float factor);
+void iJointDestroy(uint32_t joint);
+
 /* Quaternions, vectors and floats. Results come first, by address. */
 void iQuaternionFromEulerAngles(iQuaternion* out, float x, float y, float z, const char* order);
 void iQuaternionFromAxisAngle(iQuaternion* out, const iVector3* axis, float degrees);

@@ -115,6 +115,69 @@ int vtBodyGet(uint32_t body, int* rigid, int* shapes, int* triangles, float* mas
 int vtPhysicsShapeCount(void); /* shapes in the physics world */
 int vtTextureCount(void);      /* decoded textures alive */
 
+/* The 3D scene, skinned meshes, bodies, joints and pairs. */
+typedef struct vtMeshState {
+    int visible, kind; /* kind: 0 static, 1 shadow caster, 2 debug mesh of a body */
+    iVector3 location, scale;
+    iQuaternion orientation;
+    int textureId;
+    const char* textureName;      /* valid until the mesh changes */
+    const char* alphaTextureName; /* "" without one */
+    int blendSource, blendTarget, depthTest, depthWrite, priority, zBias, textureMode;
+    int mirror, wireframe, localLights;
+    iVector4 emissive;
+    float alpha, specular[2], fog[2], mipLodBias, envMapBlend, envMapGlass;
+    uint32_t body;
+    float shadowLength;
+} vtMeshState;
+int vtMeshStateGet(uint32_t mesh, vtMeshState* out);
+int vtMirrorPlaneGet(iVector3* point, iVector3* normal); /* 0 until iMirrorPlaneSet */
+
+typedef struct vtSkinMeshState {
+    int visible;
+    iVector3 location;
+    iQuaternion orientation;
+    float time, speed, length; /* frames, frames per second */
+    int blendSource, blendTarget, depthTest, depthWrite, overriddenBones;
+} vtSkinMeshState;
+int vtSkinMeshStateGet(uint32_t skinMesh, vtSkinMeshState* out);
+const char* vtSkinMeshTexturePath(uint32_t skinMesh, int slot); /* as created or changed; null when none */
+/* A bone's pose by index (the order of vtSkinMeshBoneName), in the modes of iSkinMeshBone*. */
+int vtSkinMeshBonePose(uint32_t skinMesh, int bone, int mode, iVector3* location, iQuaternion* orientation);
+int vtBoneGet(uint32_t bone, uint32_t* skinMesh, int* index);
+int vtPoseEvaluations(void); /* skeleton evaluations since reset */
+
+typedef struct vtBodyState {
+    int rigid, enabled, placedForNextStep;
+    iVector3 location, centreOfMass, velocity, spin; /* spin in degrees per second */
+    iQuaternion orientation;
+    float damping[4], damping2[4];
+} vtBodyState;
+int vtBodyStateGet(uint32_t body, vtBodyState* out);
+
+typedef struct vtJointState {
+    uint32_t parent, child;
+    iVector3 anchor;
+    iQuaternion frame;
+    float angles[3];                /* degrees, about the frame's X, Y, Z */
+    float stops[3][4], motors[3][3]; /* as last set, per axis */
+} vtJointState;
+int vtJointGet(uint32_t joint, vtJointState* out);
+
+typedef struct vtContactState {
+    uint32_t first, second;
+    int enabled, feedbackEnabled, firstShape, secondShape;
+    float restitution, friction;
+    int touched;
+    iVector3 point, direction;
+} vtContactState;
+int vtContactGet(uint32_t pair, vtContactState* out);
+int vtPhysicsSteps(void);      /* steps since reset */
+float vtPhysicsLastStep(void); /* the last step's h in seconds */
+
+/* Column-major 4 x 4, the matrices drawing uses (view: world to camera; projection: to clip). */
+int vtCameraMatrices(uint32_t camera, float view[16], float projection[16]);
+
 /* Pixels: reads the last presented frame. Both return 0 without a drawing window. */
 int vtReadPixel(float u, float v, uint8_t rgba[4]); /* u, v in 0..1 from the top-left */
 int vtScreenshot(const char* pngPath);
