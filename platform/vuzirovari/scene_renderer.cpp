@@ -324,6 +324,10 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
             glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
             for (const DrawItem& item : frame_.items) {
                 if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
+                bool reached = true;  // only surfaces the volumes reach can lie in shadow
+                for (int k = 0; k < 3; ++k)
+                    reached = reached && item.low[k] <= frame_.shadowHigh[k] && frame_.shadowLow[k] <= item.high[k];
+                if (!reached) continue;
                 DrawItem shaded = item;
                 shaded.mode.depthWrite = false;
                 drawItem(shaded, 0.0f);
