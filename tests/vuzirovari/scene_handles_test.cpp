@@ -215,3 +215,49 @@ TEST_F(EngineSceneHandles, TheMatGoingFirstLeavesSensorsAndJointsInert) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EngineSceneHandles, TexturesAndDebugMeshesComeFromFilesByPath) {
+    std::string folder = scratchDir();
+    ASSERT_TRUE(standin::writeScene(folder));
+    standin::Fighter f;
+    ASSERT_TRUE(standin::loadFighter(folder, &f));
+    std::string belt = folder + "/fighter_Clothes.png";
+    iSkinMeshTextureChange(f.display, belt.c_str(), 3);
+    EXPECT_STREQ(vtSkinMeshTexturePath(f.display, 3), belt.c_str());
+    iSkinMeshTextureChange(f.display, (folder + "/missing.png").c_str(), 2);
+    iSkinMeshTextureChange(f.display, belt.c_str(), 4);  // no fifth slot
+    EXPECT_STREQ(vtSkinMeshTexturePath(f.display, 2), "slot 2");
+    EXPECT_EQ(vtSkinMeshTexturePath(f.display, 4), nullptr);
+
+    std::string debug = folder + "/debug/fighterHead.x";
+    uint32_t m = iBodyMeshCreate(debug.c_str(), f.bodies[3]);
+    ASSERT_NE(m, 0u);
+    vtMeshState s{};
+    ASSERT_EQ(vtMeshStateGet(m, &s), 1);
+    EXPECT_EQ(s.kind, 2);
+    EXPECT_EQ(s.visible, 1);
+    EXPECT_EQ(s.body, f.bodies[3]);
+    EXPECT_EQ(iBodyMeshCreate((folder + "/debug/none.x").c_str(), f.bodies[3]), 0u);
+    EXPECT_EQ(iBodyMeshCreate(debug.c_str(), 0), 0u);
+    iMeshDestroy(m);
+    EXPECT_EQ(vtMeshStateGet(m, &s), 0);
+
+    // The stored looks of a mesh read back as set.
+    uint32_t caster = f.shadows[0];
+    iMeshSpecularSet(caster, 4.0f, 0.5f);
+    iMeshFogSet(caster, 10.0f, -1.0f);
+    iMeshEnvMapGlassSet(caster, 0.25f);
+    iMeshRenderModeSet(caster, 5, 6, 1, 0);
+    ASSERT_EQ(vtMeshStateGet(caster, &s), 1);
+    EXPECT_EQ(s.kind, 1);
+    EXPECT_EQ(s.specular[0], 4.0f);
+    EXPECT_EQ(s.fog[1], -1.0f);
+    EXPECT_EQ(s.envMapGlass, 0.25f);
+    EXPECT_EQ(s.depthWrite, 0);
+    EXPECT_EQ(s.shadowLength, 50.0f);
+    standin::destroyFighter(&f);
+}
+
+}  // namespace
