@@ -40,7 +40,7 @@ void bound(const std::vector<SceneVertex>& vertices, uint32_t first, uint32_t co
 }
 
 // The vertices of mesh data placed in the world, triangle by triangle, one item per part.
-void addMesh(const MeshData& data, const GlMatrix& place, const iQuaternion& turn, iVector3 scale, DrawItem base,
+void addMesh(const MeshData& data, const GlMatrix& place, iVector3 scale, DrawItem base,
              SceneFrame* frame, const std::vector<Texture*>* slotTextures) {
     bool uniform = scale.x == scale.y && scale.y == scale.z;
     for (const MeshPart& part : data.parts) {
@@ -57,8 +57,10 @@ void addMesh(const MeshData& data, const GlMatrix& place, const iQuaternion& tur
                                   place[1] * p.x + place[5] * p.y + place[9] * p.z + place[13],
                                   place[2] * p.x + place[6] * p.y + place[10] * p.z + place[14]);
                 iVector3 n = at(v.normal);
-                if (!uniform) n = vec3(n.x / scale.x, n.y / scale.y, n.z / scale.z);
-                n = rotate(turn, n);
+                if (!uniform) n = vec3(n.x / (scale.x * scale.x), n.y / (scale.y * scale.y), n.z / (scale.z * scale.z));
+                // The placement's columns are the turned, scaled axes; normalising undoes the scale.
+                n = vec3(place[0] * n.x + place[4] * n.y + place[8] * n.z, place[1] * n.x + place[5] * n.y + place[9] * n.z,
+                         place[2] * n.x + place[6] * n.y + place[10] * n.z);
                 float len = length(n);
                 if (len > 0.0f) n = n * (1.0f / len);
                 put(frame->vertices, w, n, v.uv);
@@ -225,7 +227,7 @@ void buildSceneFrame(const iVector3& light, SceneFrame* frame) {
         base.mirror = m.mirror && m.kind == Mesh::Kind::Static;
         base.emissive = m.emissive;
         base.alpha = m.alpha;
-        addMesh(m.data, place, turn, m.scale, base, frame, nullptr);
+        addMesh(m.data, place, m.scale, base, frame, nullptr);
     });
     e.skinMeshes.forEach([&](uint32_t, SkinMesh& m) {
         if (m.visible) addSkinMesh(m, frame);
