@@ -166,6 +166,16 @@ TEST_F(EngineBodyMotion, PushesLastOneStepAndDampingKeepsItsShare) {
     vtBodyStateGet(b, &s);
     EXPECT_NEAR(s.velocity.x, 3.0f, 1e-3f);
 
+    // Placed and pushed in one frame (a knock-down): the push is kept as the velocity it leaves with.
+    iBodyDamping2Set(b, 1e9f, 0.0f, 1e9f, 0.0f);
+    place(b, iVector3{0.0f, 5.0f, 0.0f});
+    iVector3 knock{20.0f, 0.0f, 0.0f};
+    iBodyForceApply(b, &knock, 0);
+    iVortaneMain();
+    vtBodyStateGet(b, &s);
+    EXPECT_FLOAT_EQ(s.location.y, 5.0f);  // no gravity in the placed step
+    EXPECT_NEAR(s.velocity.x, 20.0f * H / 2.0f, 1e-5f);
+
     iBodyPhysicsReset(b);
     vtBodyStateGet(b, &s);
     EXPECT_EQ(len(s.velocity), 0.0f);
@@ -177,7 +187,7 @@ TEST_F(EngineBodyMotion, PushesLastOneStepAndDampingKeepsItsShare) {
     iBodyLocation(b, &after);
     EXPECT_EQ(before.x, after.x);
     EXPECT_EQ(before.y, after.y);
-    EXPECT_EQ(vtPhysicsSteps(), 15);
+    EXPECT_EQ(vtPhysicsSteps(), 16);
     EXPECT_FLOAT_EQ(vtPhysicsLastStep(), H);
 }
 
