@@ -2,6 +2,7 @@
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -172,7 +173,28 @@ void SceneRenderer::use(const Program& p) {
     glUseProgram(p.name);
 }
 
+// All eight corners of the item's bounds lie beyond one side of the view.
+bool SceneRenderer::outOfView(const DrawItem& item) const {
+    const float* m = cullMatrix_;
+    int outside[6] = {0, 0, 0, 0, 0, 0};
+    for (int k = 0; k < 8; ++k) {
+        float p[3] = {k & 1 ? item.high[0] : item.low[0], k & 2 ? item.high[1] : item.low[1], k & 4 ? item.high[2] : item.low[2]};
+        float c[4];
+        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        outside[0] += c[0] < -c[3];
+        outside[1] += c[0] > c[3];
+        outside[2] += c[1] < -c[3];
+        outside[3] += c[1] > c[3];
+        outside[4] += c[2] < -c[3];
+        outside[5] += c[2] > c[3];
+    }
+    for (int side : outside)
+        if (side == 8) return true;
+    return false;
+}
+
 void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlane) {
+    std::copy(viewProjection, viewProjection + 16, cullMatrix_);
     for (const Program& p : programs_) {
         use(p);
         glUniformMatrix4fv(p.viewProjection, 1, GL_FALSE, viewProjection);
@@ -181,6 +203,7 @@ void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlan
 }
 
 void SceneRenderer::drawItem(const DrawItem& item, float lit) {
+    if (outOfView(item)) return;
     unsigned name = item.texture ? item.texture->glTexture(serial_) : 0;
     const RenderMode& m = item.mode;
     bool known = knownFactor(m.source) && knownFactor(m.target);

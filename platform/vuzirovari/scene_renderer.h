@@ -35,7 +35,10 @@ private:
     Program programs_[2];
     const Program* current_ = nullptr;
     unsigned vertexArray_ = 0, buffer_ = 0;
+    bool outOfView(const DrawItem& item) const;
+
     SceneFrame frame_;
+    float cullMatrix_[16] = {};  // the current view projection, for skipping items out of view
 };
 
 // renderFrame's 3D part.
