@@ -204,7 +204,8 @@ void Body::push() {
         dBodyAddForce(body_, force_.x + mass_ * accel_.x, force_.y + mass_ * accel_.y, force_.z + mass_ * accel_.z);
 }
 
-void Body::endStep() {
+void Body::endStep(float h) {
+    iVector3 push{force_.x / mass_ + accel_.x, force_.y / mass_ + accel_.y, force_.z / mass_ + accel_.z};
     force_ = accel_ = {0.0f, 0.0f, 0.0f};
     if (!body_) return;
     if (kinematic_) {
@@ -212,6 +213,12 @@ void Body::endStep() {
         dBodySetMass(body_, &massData_);
         kinematic_ = false;
         placed_ = false;
+        // A push given to a placed body (a knock-down in the frame it was last placed) is not
+        // lost: it becomes the velocity the body goes on with.
+        if (enabled_) {
+            iVector3 v = velocity();
+            setVelocity({v.x + push.x * h, v.y + push.y * h, v.z + push.z * h});
+        }
         return;
     }
     placed_ = false;

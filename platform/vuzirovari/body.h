@@ -61,7 +61,7 @@ public:
     bool placed() const { return placed_; }
     void beginStep();
     void push();  // this step's force and acceleration, before each part of the step
-    void endStep();
+    void endStep(float h);  // h: the whole step's length
 
     float damping[4] = {0.0f, 1.0f, 0.0f, 1.0f};  // linear threshold, keep, angular threshold, keep
     float damping2[4] = {1e30f, 0.0f, 1e30f, 0.0f};  // linear limit, brake, angular limit (deg/s), brake

@@ -55,7 +55,7 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
         return nullptr;
     }
     if (x && !objectsClose(static_cast<const char*>(bytes), size, error)) return nullptr;
-    unsigned flags = aiProcess_Triangulate | aiProcess_ValidateDataStructure;
+    unsigned flags = aiProcess_Triangulate | (x ? 0u : unsigned(aiProcess_ValidateDataStructure));
     // The importer turns .x data into its own right-handed space; this turns it back.
     if (x) flags |= aiProcess_ConvertToLeftHanded;
     const aiScene* scene = aiImportFileFromMemory(static_cast<const char*>(bytes), static_cast<unsigned>(size), flags, kind);
@@ -63,6 +63,16 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
         const char* reason = aiGetErrorString();
         *error = reason && *reason ? reason : "unreadable";
         return nullptr;
+    }
+    // A clip may hold a skeleton and its animation without any geometry; the importer's own
+    // checks would turn such a file away, so they run only when there is geometry to check.
+    if (x && scene->mNumMeshes > 0) {
+        scene = aiApplyPostProcessing(scene, aiProcess_ValidateDataStructure);
+        if (!scene) {
+            const char* reason = aiGetErrorString();
+            *error = reason && *reason ? reason : "unreadable";
+            return nullptr;
+        }
     }
     if (!scene->mRootNode) {
         aiReleaseImport(scene);

@@ -172,7 +172,7 @@ void stepPhysics(float h) {
         dBodySetQuaternion(b, f.rotation);
         dBodyDisable(b);
     }
-    e.bodies.forEach([](uint32_t, Body& b) { b.endStep(); });
+    e.bodies.forEach([h](uint32_t, Body& b) { b.endStep(h); });
 }
 
 void bodyGone(uint32_t body) {

@@ -30,8 +30,17 @@ void fixNormals(SceneVertex* v) {
     for (int k = 0; k < 3; ++k) v[k].normal[0] = n.x, v[k].normal[1] = n.y, v[k].normal[2] = n.z;
 }
 
+void bound(const std::vector<SceneVertex>& vertices, uint32_t first, uint32_t count, float* low, float* high) {
+    for (int k = 0; k < 3; ++k) low[k] = 1e30f, high[k] = -1e30f;
+    for (uint32_t i = first; i < first + count; ++i)
+        for (int k = 0; k < 3; ++k) {
+            low[k] = std::min(low[k], vertices[i].position[k]);
+            high[k] = std::max(high[k], vertices[i].position[k]);
+        }
+}
+
 // The vertices of mesh data placed in the world, triangle by triangle, one item per part.
-void addMesh(const MeshData& data, const GlMatrix& place, const iQuaternion& turn, iVector3 scale, DrawItem base,
+void addMesh(const MeshData& data, const GlMatrix& place, iVector3 scale, DrawItem base,
              SceneFrame* frame, const std::vector<Texture*>* slotTextures) {
     bool uniform = scale.x == scale.y && scale.y == scale.z;
     for (const MeshPart& part : data.parts) {
@@ -48,8 +57,10 @@ void addMesh(const MeshData& data, const GlMatrix& place, const iQuaternion& tur
                                   place[1] * p.x + place[5] * p.y + place[9] * p.z + place[13],
                                   place[2] * p.x + place[6] * p.y + place[10] * p.z + place[14]);
                 iVector3 n = at(v.normal);
-                if (!uniform) n = vec3(n.x / scale.x, n.y / scale.y, n.z / scale.z);
-                n = rotate(turn, n);
+                if (!uniform) n = vec3(n.x / (scale.x * scale.x), n.y / (scale.y * scale.y), n.z / (scale.z * scale.z));
+                // The placement's columns are the turned, scaled axes; normalising undoes the scale.
+                n = vec3(place[0] * n.x + place[4] * n.y + place[8] * n.z, place[1] * n.x + place[5] * n.y + place[9] * n.z,
+                         place[2] * n.x + place[6] * n.y + place[10] * n.z);
                 float len = length(n);
                 if (len > 0.0f) n = n * (1.0f / len);
                 put(frame->vertices, w, n, v.uv);
@@ -57,6 +68,7 @@ void addMesh(const MeshData& data, const GlMatrix& place, const iQuaternion& tur
             fixNormals(&frame->vertices[frame->vertices.size() - 3]);
         }
         item.count = static_cast<uint32_t>(frame->vertices.size()) - item.first;
+        bound(frame->vertices, item.first, item.count, item.low, item.high);
         if (item.count) frame->items.push_back(item);
     }
 }
@@ -110,6 +122,7 @@ void addSkinMesh(SkinMesh& mesh, SceneFrame* frame) {
             fixNormals(&frame->vertices[frame->vertices.size() - 3]);
         }
         item.count = static_cast<uint32_t>(frame->vertices.size()) - item.first;
+        bound(frame->vertices, item.first, item.count, item.low, item.high);
         if (item.count) frame->items.push_back(item);
     }
 }
@@ -123,7 +136,9 @@ void volumeTriangle(std::vector<SceneVertex>& out, iVector3 a, iVector3 b, iVect
 
 // The caster's volume: the triangles facing the light, the same pushed away along the light,
 // and the sides along the silhouette between them.
-void addShadowVolume(const Mesh& mesh, const GlMatrix& place, iVector3 light, SceneFrame* frame) {
+// A volume only needs to reach past the lowest surface of the scene: below it there is nothing
+// to darken, and the shorter volume costs far less to draw.
+void addShadowVolume(const Mesh& mesh, const GlMatrix& place, iVector3 light, float floorY, SceneFrame* frame) {
     const MeshData& d = mesh.data;
     std::vector<iVector3> world(d.vertices.size());
     for (size_t i = 0; i < world.size(); ++i) {
@@ -157,23 +172,29 @@ void addShadowVolume(const Mesh& mesh, const GlMatrix& place, iVector3 light, Sc
             (lit[t] ? use.first : use.second) += 1;
         }
     }
-    iVector3 push = light * mesh.shadowLength;
+    std::vector<iVector3> pushed(world.size());
+    for (size_t i = 0; i < world.size(); ++i) {
+        float reach = mesh.shadowLength;
+        if (light.y < -1e-3f) reach = std::min(reach, std::max(0.0f, (world[i].y - floorY) / -light.y));
+        pushed[i] = world[i] + light * reach;
+    }
     std::vector<SceneVertex>& out = frame->vertices;
     for (size_t t = 0; t < triangles; ++t) {
         if (!lit[t]) continue;
         const uint32_t* i = &d.indices[3 * t];
         iVector3 a = world[i[0]], b = world[i[1]], c = world[i[2]];
         volumeTriangle(out, a, b, c, light * -1.0f);
-        volumeTriangle(out, a + push, b + push, c + push, light);
+        volumeTriangle(out, pushed[i[0]], pushed[i[1]], pushed[i[2]], light);
         iVector3 mid = (a + b + c) * (1.0f / 3.0f);
         for (int k = 0; k < 3; ++k) {
             int ia = id[i[k]], ib = id[i[(k + 1) % 3]];
             const auto& use = edgeUse[{std::min(ia, ib), std::max(ia, ib)}];
             if (use.first != 1 || use.second > 1) continue;  // not on the silhouette
             iVector3 p = world[i[k]], q = world[i[(k + 1) % 3]];
+            iVector3 pp = pushed[i[k]], qq = pushed[i[(k + 1) % 3]];
             iVector3 outward = (p + q) * 0.5f - mid;
-            volumeTriangle(out, p, q, q + push, outward);
-            volumeTriangle(out, p, q + push, p + push, outward);
+            volumeTriangle(out, p, q, qq, outward);
+            volumeTriangle(out, p, qq, pp, outward);
         }
     }
 }
@@ -206,7 +227,7 @@ void buildSceneFrame(const iVector3& light, SceneFrame* frame) {
         base.mirror = m.mirror && m.kind == Mesh::Kind::Static;
         base.emissive = m.emissive;
         base.alpha = m.alpha;
-        addMesh(m.data, place, turn, m.scale, base, frame, nullptr);
+        addMesh(m.data, place, m.scale, base, frame, nullptr);
     });
     e.skinMeshes.forEach([&](uint32_t, SkinMesh& m) {
         if (m.visible) addSkinMesh(m, frame);
@@ -214,9 +235,12 @@ void buildSceneFrame(const iVector3& light, SceneFrame* frame) {
     std::stable_sort(frame->items.begin(), frame->items.end(), [](const DrawItem& a, const DrawItem& b) {
         return a.priority != b.priority ? a.priority < b.priority : a.serial < b.serial;
     });
+    float floorY = 1e30f;
+    for (const DrawItem& item : frame->items) floorY = std::min(floorY, item.low[1]);
     frame->shadowFirst = static_cast<uint32_t>(frame->vertices.size());
-    for (auto& [mesh, place] : casters) addShadowVolume(*mesh, place, light, frame);
+    for (auto& [mesh, place] : casters) addShadowVolume(*mesh, place, light, floorY - 0.05f, frame);
     frame->shadowCount = static_cast<uint32_t>(frame->vertices.size()) - frame->shadowFirst;
+    bound(frame->vertices, frame->shadowFirst, frame->shadowCount, frame->shadowLow, frame->shadowHigh);
 }
 
 }  // namespace vuz

@@ -32,12 +32,14 @@ struct DrawItem {
     bool cutout = true;  // opaque texels with alpha below 0.5 are left out
     iVector4 emissive{0.0f, 0.0f, 0.0f, 0.0f};
     float alpha = 1.0f;
+    float low[3] = {0, 0, 0}, high[3] = {0, 0, 0};  // the triangles' bounds in the world
 };
 
 struct SceneFrame {
     std::vector<SceneVertex> vertices;
     std::vector<DrawItem> items;        // surfaces, in drawing order within their pass
     uint32_t shadowFirst = 0, shadowCount = 0;  // the shadow volumes' triangles
+    float shadowLow[3] = {0, 0, 0}, shadowHigh[3] = {0, 0, 0};
 };
 
 // Gathers the scene; the light's direction (normalised) extrudes the shadows.

@@ -2,6 +2,7 @@
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -31,7 +32,7 @@ void main() {
 )";
 
 // A lit texel = texture x ((1 - e.a) x L + e.a x e.rgb), L = light x (a + (1 - a) x diffuse x lit).
-const char* const FragmentShader = R"(#version 330 core
+const char* const FragmentShader = R"(
 in vec3 surfaceNormal;
 in vec2 pictureUv;
 uniform sampler2D picture;
@@ -43,11 +44,12 @@ uniform float alpha;
 uniform float lit;
 uniform int textured;
 uniform float flatGrey;
-uniform int cutout;
 out vec4 result;
 void main() {
     vec4 texel = textured != 0 ? texture(picture, pictureUv) : vec4(vec3(flatGrey), 1.0);
-    if (cutout != 0 && texel.a < 0.5) discard;
+#ifdef CUT_OUT
+    if (texel.a < 0.5) discard;
+#endif
     vec3 n = normalize(surfaceNormal);
     float diffuse = max(0.0, dot(n, -lightDirection));
     vec3 light = lightColour * (ambient + (1.0 - ambient) * diffuse * lit);
@@ -56,9 +58,10 @@ void main() {
 }
 )";
 
-unsigned compile(GLenum kind, const char* source) {
+unsigned compile(GLenum kind, const char* source, const char* prefix = "") {
     unsigned shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* parts[2] = {prefix, source};
+    glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
     int ok = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -110,38 +113,47 @@ GlMatrix reflection(iVector3 n, float d) {
 
 }  // namespace
 
-bool SceneRenderer::build() {
-    unsigned vs = compile(GL_VERTEX_SHADER, VertexShader), fs = compile(GL_FRAGMENT_SHADER, FragmentShader);
+bool SceneRenderer::buildProgram(bool cutOut, Program* out) {
+    unsigned vs = compile(GL_VERTEX_SHADER, VertexShader);
+    unsigned fs = compile(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n");
+    unsigned program = 0;
     if (vs && fs) {
-        program_ = glCreateProgram();
-        glAttachShader(program_, vs);
-        glAttachShader(program_, fs);
-        glLinkProgram(program_);
+        program = glCreateProgram();
+        glAttachShader(program, vs);
+        glAttachShader(program, fs);
+        glLinkProgram(program);
         int ok = 0;
-        glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+        glGetProgramiv(program, GL_LINK_STATUS, &ok);
         if (!ok) {
             win32::log("engine: the 3D shaders do not link");
-            glDeleteProgram(program_);
-            program_ = 0;
+            glDeleteProgram(program);
+            program = 0;
         }
     }
     if (vs) glDeleteShader(vs);
     if (fs) glDeleteShader(fs);
-    if (!program_) return false;
-    auto at = [this](const char* name) { return glGetUniformLocation(program_, name); };
-    viewProjection_ = at("viewProjection");
-    clipPlane_ = at("clipPlane");
-    lightDirection_ = at("lightDirection");
-    lightColour_ = at("lightColour");
-    ambient_ = at("ambient");
-    emissive_ = at("emissive");
-    alpha_ = at("alpha");
-    lit_ = at("lit");
-    textured_ = at("textured");
-    flatGrey_ = at("flatGrey");
-    cutout_ = at("cutout");
-    glUseProgram(program_);
+    if (!program) return false;
+    auto at = [program](const char* name) { return glGetUniformLocation(program, name); };
+    out->name = program;
+    out->viewProjection = at("viewProjection");
+    out->clipPlane = at("clipPlane");
+    out->lightDirection = at("lightDirection");
+    out->lightColour = at("lightColour");
+    out->ambient = at("ambient");
+    out->emissive = at("emissive");
+    out->alpha = at("alpha");
+    out->lit = at("lit");
+    out->textured = at("textured");
+    out->flatGrey = at("flatGrey");
+    glUseProgram(program);
     glUniform1i(at("picture"), 0);
+    return true;
+}
+
+bool SceneRenderer::build() {
+    programs_[0] = programs_[1] = Program();
+    current_ = nullptr;
+    if (!buildProgram(false, &programs_[0]) || !buildProgram(true, &programs_[1])) return false;
     glGenVertexArrays(1, &vertexArray_);
     glGenBuffers(1, &buffer_);
     glBindVertexArray(vertexArray_);
@@ -155,14 +167,51 @@ bool SceneRenderer::build() {
     return true;
 }
 
+void SceneRenderer::use(const Program& p) {
+    if (current_ == &p) return;
+    current_ = &p;
+    glUseProgram(p.name);
+}
+
+// All eight corners of the item's bounds lie beyond one side of the view.
+bool SceneRenderer::outOfView(const DrawItem& item) const {
+    const float* m = cullMatrix_;
+    int outside[6] = {0, 0, 0, 0, 0, 0};
+    for (int k = 0; k < 8; ++k) {
+        float p[3] = {k & 1 ? item.high[0] : item.low[0], k & 2 ? item.high[1] : item.low[1], k & 4 ? item.high[2] : item.low[2]};
+        float c[4];
+        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        outside[0] += c[0] < -c[3];
+        outside[1] += c[0] > c[3];
+        outside[2] += c[1] < -c[3];
+        outside[3] += c[1] > c[3];
+        outside[4] += c[2] < -c[3];
+        outside[5] += c[2] > c[3];
+    }
+    for (int side : outside)
+        if (side == 8) return true;
+    return false;
+}
+
 void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlane) {
-    glUniformMatrix4fv(viewProjection_, 1, GL_FALSE, viewProjection);
-    glUniform4fv(clipPlane_, 1, clipPlane);
+    std::copy(viewProjection, viewProjection + 16, cullMatrix_);
+    for (const Program& p : programs_) {
+        use(p);
+        glUniformMatrix4fv(p.viewProjection, 1, GL_FALSE, viewProjection);
+        glUniform4fv(p.clipPlane, 1, clipPlane);
+    }
 }
 
 void SceneRenderer::drawItem(const DrawItem& item, float lit) {
+    if (outOfView(item)) return;
     unsigned name = item.texture ? item.texture->glTexture(serial_) : 0;
-    glUniform1i(textured_, name ? 1 : 0);
+    const RenderMode& m = item.mode;
+    bool known = knownFactor(m.source) && knownFactor(m.target);
+    int source = known ? m.source : 5, target = known ? m.target : 6;
+    bool opaque = source == 2 && target == 1;
+    const Program& p = programs_[opaque && item.cutout && name && item.texture->hasCutOutTexels() ? 1 : 0];
+    use(p);
+    glUniform1i(p.textured, name ? 1 : 0);
     if (name) {
         glBindTexture(GL_TEXTURE_2D, name);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrapMode(item.textureMode));
@@ -170,12 +219,7 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, item.texture->hasMipMaps() ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     }
-    glUniform1f(flatGrey_, item.flatGrey);
-    const RenderMode& m = item.mode;
-    bool known = knownFactor(m.source) && knownFactor(m.target);
-    int source = known ? m.source : 5, target = known ? m.target : 6;
-    bool opaque = source == 2 && target == 1;
-    glUniform1i(cutout_, opaque && item.cutout ? 1 : 0);
+    glUniform1f(p.flatGrey, item.flatGrey);
     if (opaque) {
         glDisable(GL_BLEND);
     } else {
@@ -192,9 +236,9 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
         glDisable(GL_POLYGON_OFFSET_LINE);
     }
     glPolygonMode(GL_FRONT_AND_BACK, item.wireframe ? GL_LINE : GL_FILL);
-    glUniform4f(emissive_, item.emissive.x, item.emissive.y, item.emissive.z, item.emissive.w);
-    glUniform1f(alpha_, item.alpha);
-    glUniform1f(lit_, lit);
+    glUniform4f(p.emissive, item.emissive.x, item.emissive.y, item.emissive.z, item.emissive.w);
+    glUniform1f(p.alpha, item.alpha);
+    glUniform1f(p.lit, lit);
     glDrawArrays(GL_TRIANGLES, static_cast<GLint>(item.first), static_cast<GLsizei>(item.count));
 }
 
@@ -209,7 +253,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     if (contextSerial == 0) return;
     if (contextSerial != serial_) {
         serial_ = contextSerial;
-        program_ = vertexArray_ = buffer_ = 0;
+        vertexArray_ = buffer_ = 0;
         broken_ = !build();
     }
     if (broken_) return;
@@ -222,15 +266,18 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     buildSceneFrame(light, &frame_);
     if (frame_.vertices.empty()) return;
 
-    glUseProgram(program_);
+    current_ = nullptr;
     glBindVertexArray(vertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, buffer_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(frame_.vertices.size() * sizeof(SceneVertex)), frame_.vertices.data(),
                  GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
-    glUniform3f(lightDirection_, light.x, light.y, light.z);
-    glUniform3f(lightColour_, s.light.colour.x, s.light.colour.y, s.light.colour.z);
-    glUniform1f(ambient_, std::fmin(1.0f, std::fmax(0.0f, s.light.colour.w)));
+    for (const Program& p : programs_) {
+        use(p);
+        glUniform3f(p.lightDirection, light.x, light.y, light.z);
+        glUniform3f(p.lightColour, s.light.colour.x, s.light.colour.y, s.light.colour.z);
+        glUniform1f(p.ambient, std::fmin(1.0f, std::fmax(0.0f, s.light.colour.w)));
+    }
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glDepthFunc(GL_LEQUAL);
@@ -324,6 +371,10 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
             glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
             for (const DrawItem& item : frame_.items) {
                 if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
+                bool reached = true;  // only surfaces the volumes reach can lie in shadow
+                for (int k = 0; k < 3; ++k)
+                    reached = reached && item.low[k] <= frame_.shadowHigh[k] && frame_.shadowLow[k] <= item.high[k];
+                if (!reached) continue;
                 DrawItem shaded = item;
                 shaded.mode.depthWrite = false;
                 drawItem(shaded, 0.0f);
@@ -352,6 +403,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     glDisable(GL_BLEND);
     glBindVertexArray(0);
     glUseProgram(0);
+    current_ = nullptr;
 }
 
 }  // namespace vuz

@@ -16,17 +16,29 @@ public:
     void draw(unsigned contextSerial, int frameWidth, int frameHeight);
 
 private:
+    // The surface program without (0) and with (1) cut-out texels: without, the depth and
+    // stencil tests can run before the texel is worked out.
+    struct Program {
+        unsigned name = 0;
+        int viewProjection = -1, clipPlane = -1, lightDirection = -1, lightColour = -1, ambient = -1;
+        int emissive = -1, alpha = -1, lit = -1, textured = -1, flatGrey = -1;
+    };
     bool build();
+    bool buildProgram(bool cutOut, Program* out);
+    void use(const Program& p);
     void drawItems(const std::vector<DrawItem>& items, bool depthWriters, bool skipMirrors, float lit);
     void drawItem(const DrawItem& item, float lit);
     void setCamera(const float* viewProjection, const float* clipPlane);
 
     unsigned serial_ = 0;
     bool broken_ = false;
-    unsigned program_ = 0, vertexArray_ = 0, buffer_ = 0, white_ = 0;
-    int viewProjection_ = -1, clipPlane_ = -1, lightDirection_ = -1, lightColour_ = -1, ambient_ = -1;
-    int emissive_ = -1, alpha_ = -1, lit_ = -1, textured_ = -1, flatGrey_ = -1, cutout_ = -1;
+    Program programs_[2];
+    const Program* current_ = nullptr;
+    unsigned vertexArray_ = 0, buffer_ = 0;
+    bool outOfView(const DrawItem& item) const;
+
     SceneFrame frame_;
+    float cullMatrix_[16] = {};  // the current view projection, for skipping items out of view
 };
 
 // renderFrame's 3D part.

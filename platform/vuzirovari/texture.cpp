@@ -25,6 +25,18 @@ Texture::~Texture() {
 
 int Texture::liveCount() { return live; }
 
+bool Texture::hasCutOutTexels() {
+    if (cutOut_ < 0) {
+        cutOut_ = 0;
+        for (size_t i = 3; i < image_.rgba.size(); i += 4)
+            if (image_.rgba[i] < 128) {
+                cutOut_ = 1;
+                break;
+            }
+    }
+    return cutOut_ == 1;
+}
+
 unsigned Texture::glTexture(unsigned contextSerial) {
     if (contextSerial == 0 || image_.empty()) return 0;
     if (gl_ && glSerial_ == contextSerial) return gl_;

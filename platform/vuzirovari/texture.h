@@ -30,12 +30,16 @@ public:
 
     static int liveCount();  // textures alive in the process
 
+    // Some texel's alpha is below one half (such texels are cut out of opaque surfaces).
+    bool hasCutOutTexels();
+
 private:
     std::string name_;
     Image image_;
     int mipLevels_;
     unsigned gl_ = 0;
     unsigned glSerial_ = 0;
+    int cutOut_ = -1;  // -1: not looked at yet
 };
 
 }  // namespace vuz

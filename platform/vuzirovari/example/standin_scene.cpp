@@ -411,6 +411,55 @@ std::string readFile(const std::string& path) {
     return all.str();
 }
 
+std::string tessellatedBoxX(const iVector3& centre, const iVector3& half, int cells, const char* texture) {
+    Geometry g;
+    float step = 1.0f / static_cast<float>(cells);
+    for (int i = 0; i < cells; ++i)
+        for (int j = 0; j < cells; ++j)
+            for (int k = 0; k < cells; ++k) {
+                bool surface = i == 0 || j == 0 || k == 0 || i == cells - 1 || j == cells - 1 || k == cells - 1;
+                if (!surface) continue;
+                // A small box per surface cell: its outer face shows, the others lie inside.
+                V c{centre.x + half.x * (-1 + step * (2 * i + 1)), centre.y + half.y * (-1 + step * (2 * j + 1)),
+                    centre.z + half.z * (-1 + step * (2 * k + 1))};
+                V h{half.x * step, half.y * step, half.z * step};
+                Geometry cell;
+                cell.box(c, h, {0, 0, 0, 1}, 0);
+                // Keep only the faces on the big box's surface.
+                for (size_t f = 0; f < 6; ++f) {
+                    V n = cell.normals[4 * f];
+                    bool out = (n.x > 0 && i == cells - 1) || (n.x < 0 && i == 0) || (n.y > 0 && j == cells - 1) ||
+                               (n.y < 0 && j == 0) || (n.z > 0 && k == cells - 1) || (n.z < 0 && k == 0);
+                    if (!out) continue;
+                    int base = static_cast<int>(g.positions.size());
+                    for (int q = 0; q < 4; ++q) {
+                        g.positions.push_back(cell.positions[4 * f + q]);
+                        g.normals.push_back(cell.normals[4 * f + q]);
+                        g.uv.insert(g.uv.end(), {cell.uv[8 * f + 2 * q], cell.uv[8 * f + 2 * q + 1]});
+                        g.bone.push_back(-1);
+                    }
+                    g.indices.insert(g.indices.end(), {base, base + 1, base + 2, base, base + 2, base + 3});
+                    g.materials.insert(g.materials.end(), {0, 0});
+                }
+            }
+    return staticX(g, texture ? texture : "");
+}
+
+std::string picturePng(int size, unsigned char r, unsigned char g, unsigned char b, unsigned char a) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(size) * size * 4);
+    for (size_t i = 0; i < pixels.size(); i += 4) pixels[i] = r, pixels[i + 1] = g, pixels[i + 2] = b, pixels[i + 3] = a;
+    std::string out;
+    stbi_write_png_to_func([](void* context, void* data, int n) { static_cast<std::string*>(context)->append(static_cast<char*>(data), static_cast<size_t>(n)); },
+                           &out, size, size, 4, pixels.data(), size * 4);
+    return out;
+}
+
+std::string quadX() {
+    return std::string(Header) +
+           "Mesh Quad {\n 4;\n 0.0;-0.5;0.0;,\n 1.0;-0.5;0.0;,\n 1.0;0.5;0.0;,\n 0.0;0.5;0.0;;\n 2;\n 3;0,2,1;,\n 3;0,3,2;;\n"
+           " MeshTextureCoords { 4; 0.0;1.0;, 1.0;1.0;, 1.0;0.0;, 0.0;0.0;; }\n}\n";
+}
+
 void partBox(int part, iVector3* centre, iVector3* half) {
     std::vector<BoneSpec> bones = skeleton();
     for (const BoneSpec& b : bones)

@@ -35,6 +35,13 @@ void partBox(int part, iVector3* centre, iVector3* half);
 // lightmap.x/.png, box.x/.png, mirror.x/.png, mirror_alpha.png.
 bool writeScene(const std::string& folder);
 
+// Scenery for speed checks: a box of cells x cells squares per face (12 cells^2 triangles),
+// textured by the material's file name, and a plain picture as .png bytes.
+std::string tessellatedBoxX(const iVector3& centre, const iVector3& half, int cells, const char* texture);
+std::string picturePng(int size, unsigned char r, unsigned char g, unsigned char b, unsigned char a);
+// A flat quad for a sprite: x 0..1, y -0.5..0.5.
+std::string quadX();
+
 // A file's bytes, "" when it cannot be read.
 std::string readFile(const std::string& path);
 
