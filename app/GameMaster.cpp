@@ -6,6 +6,8 @@
 #include "app/ProcessState.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
+#include "gui/GuiFont.h"
+#include "gui/GuiFonts.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -36,11 +38,34 @@ std::string keepBrokenFile(const std::string& path, const XMLFileException& erro
     throw XMLFileException(error.getMessage() + "\nThe file was left as it is, since no copy of it could be kept.");
 }
 
+// The five GUI fonts, in this order. They live as long as the process; a second game master
+// (only ever made by tests) replaces the first one's.
+void makeGuiFonts(uint32_t camera) {
+    const struct {
+        GuiFont** font;
+        const char* widthFile;
+    } fonts[] = {
+        {&fontBlack, "default_res\\fontblairblack\\BlairMdITC TT.wid"},
+        {&fontBlack30, "default_res\\fontblairblack30\\BlairMdITC TT.wid"},
+        {&fontWhite30, "default_res\\fontblairwhite30\\BlairMdITC TT.wid"},
+        {&fontBlue30, "default_res\\fontblairblue30\\BlairMdITC TT.wid"},
+        {&fontWhite, "default_res\\fontblairwhite\\BlairMdITC TT.wid"},
+    };
+    for (const auto& entry : fonts) {
+        delete *entry.font;
+        *entry.font = new GuiFont(entry.widthFile, static_cast<int>(camera), true);
+        if ((*entry.font)->getEngineFont() == 0) {
+            OutputDebugStringA((std::string("The font ") + entry.widthFile + " could not be made; its text will not show.\n").c_str());
+        }
+    }
+}
+
 }  // namespace
 
 GameMaster::GameMaster() {
     camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
     iTextureMipLevelsSet(1);
+    makeGuiFonts(camera);
     iTextureMipLevelsSet(0);
     Vector3 location(0.0f, 1.0f, 0.0f);
     iCameraLocationSet(camera, &location);
