@@ -25,6 +25,8 @@ public:
     void show() override;
     void refresh() override;
 
+    ILine* getLine(int index) const { return index >= 0 && index < 4 ? lines[index] : nullptr; }
+
 private:
     GuiBorderArtist* artist;
     float lineWidth = 0.1f;

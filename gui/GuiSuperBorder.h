@@ -26,6 +26,8 @@ public:
     void show() override;
     void refresh() override;
 
+    IRect* getPiece(int index) const { return index >= 0 && index < 8 ? pieces[index] : nullptr; }
+
 private:
     GuiBorderArtist* artist;
     float thickness = 0.25f;
