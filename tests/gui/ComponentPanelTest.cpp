@@ -8,7 +8,9 @@
 #include "gui/GuiButton.h"
 #include "gui/GuiCheckBox.h"
 #include "gui/GuiCheckBoxManager.h"
+#include "gui/GuiListBox.h"
 #include "gui/GuiPanel.h"
+#include "gui/GuiSuperLever.h"
 #include "gui/GuiTextBlock.h"
 
 namespace {
@@ -292,6 +294,43 @@ TEST_F(ComponentPanel, PressesGoToTheTopmostActiveChildAndFocusWraps) {
     EXPECT_EQ(plain->getParent(), &other);
     EXPECT_EQ(panel.getChildren().size(), 2u);
     EXPECT_EQ(plain->highLevelListenerCount(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ComponentPanel, MissingPicturesAndAMissingSkinDrawNothingAndBreakNothing) {
+    // Pictures the pack lacks: sprite handle 0, nothing drawn, the widget still clicks.
+    const std::string missing = "Tavek_res\\gui\\nowhere\\missing.x";
+    GuiPanel panel(skin.get(), -1, nullptr, 0, false);
+    auto* button = new GuiButton(skin.get(), 0, &missing, &missing, &missing, 1);
+    panel.addChild(button);
+    button->setSize(Vector2(3.0f, 1.0f));
+    button->setPartVisible(0, true);
+    Owner owner;
+    button->addHighLevelEventListener(&owner);
+    click(panel, 1.0f, 0.0f);
+    EXPECT_EQ(owner.heard.size(), 1u);
+
+    // No skin at all: no sprites, no text, no sound, and every widget still answers.
+    const int sprites = vtSpriteCount();
+    GuiPanel bare(nullptr, 0, nullptr, 0, false);
+    bare.addChild(new GuiButton(nullptr, 0, nullptr, nullptr, nullptr, 0));
+    bare.addChild(new GuiCheckBox(nullptr, nullptr, 0, nullptr));
+    auto* list = new GuiListBox(nullptr, nullptr, 0);
+    bare.addChild(list);
+    list->addItem("unseen");
+    list->setSize(Vector2(4.0f, 2.0f));
+    auto* selector = new GuiSuperLever(nullptr, 0, nullptr, 0, nullptr);
+    bare.addChild(selector);
+    selector->setIntValue(4);
+    EXPECT_EQ(selector->getIntValue(), 4);
+    bare.setText("nothing to print");
+    bare.setSize(Vector2(6.0f, 6.0f));
+    click(bare, 0.5f, 0.0f);
+    EXPECT_EQ(vtSpriteCount(), sprites);
+    EXPECT_TRUE(printFrame().empty());
 }
 
 }  // namespace
