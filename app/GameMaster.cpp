@@ -4,10 +4,12 @@
 #include <exception>
 
 #include "app/ProcessState.h"
+#include "app/StandInMenu.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
 #include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
+#include "gui/GuiManager.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -73,10 +75,14 @@ GameMaster::GameMaster() {
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
     songPlayer = std::make_unique<SongPlayer>();
+    guiManager = std::make_unique<GuiManager>();
+    standInMenu = std::make_unique<StandInMenu>(this, guiManager.get(), camera);
     scriptMaster = std::make_unique<ScriptMaster>(scriptsFolder);
 }
 
 GameMaster::~GameMaster() {
+    standInMenu.reset();
+    guiManager.reset();
     songPlayer.reset();
     if (profile) {
         try {
@@ -102,7 +108,11 @@ void GameMaster::reloadProfile() {
     loadProfile(folder, profileFileName);
 }
 
-void GameMaster::tick() { songPlayer->tick(); }
+void GameMaster::tick() {
+    if (guiManager) guiManager->pollInput();
+    if (standInMenu) standInMenu->tick();
+    songPlayer->tick();
+}
 
 void GameMaster::requestQuit() { quitRequested = true; }
 
@@ -110,7 +120,7 @@ void GameMaster::idle() {}
 
 uint32_t GameMaster::getCamera() { return camera; }
 
-GuiManager* GameMaster::getGuiManager() { return guiManager; }
+GuiManager* GameMaster::getGuiManager() { return guiManager.get(); }
 
 ProfileState* GameMaster::getProfile() {
     if (!profile) {
