@@ -5,7 +5,10 @@
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "gui/GuiFont.h"
+#include "app/StandInMenu.h"
+#include "app/StandInScreen.h"
 #include "gui/GuiFonts.h"
+#include "gui/GuiManager.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
 
@@ -34,8 +37,31 @@ TEST(GameMasterFonts, TheFiveGuiFontsLoadInOrderAndASecondMasterReplacesThem) {
         const Vector2 cell(0.35f, 0.35f);
         EXPECT_GT(fontWhite->textWidth("Quick Match", cell, 0.0f), 2.0f);
 
+        // The GUI runs: the start screen opens over 31 frames, then takes input, and each frame's
+        // captions are printed after the manager's poll in the same tick.
+        ASSERT_NE(master.getGuiManager(), nullptr);
+        Tavek::StandInScreen* screen = master.getStandInMenu()->getScreen();
+        EXPECT_EQ(master.getGuiManager()->getScreen(), screen);
+        EXPECT_TRUE(vtMouseHidden());
+        for (int frame = 0; frame < 31; ++frame) {
+            EXPECT_FALSE(screen->acceptsInput()) << frame;
+            iVortaneMain();
+            master.tick();
+        }
+        EXPECT_TRUE(screen->acceptsInput());
+        iVortaneMain();
+        master.tick();
+        bool captionShown = false;
+        for (int i = 0; i < vtTextCount(); ++i) {
+            vtText text{};
+            captionShown |= vtTextGet(i, &text) && std::string(text.text) == "Exit Game";
+        }
+        EXPECT_TRUE(captionShown);
+
         GuiFont* first = fontWhite;
         Tavek::GameMaster second;
+        iVortaneMain();
+        second.tick();
         EXPECT_NE(fontWhite, first);
         EXPECT_NE(fontWhite->getEngineFont(), 0u);
     }

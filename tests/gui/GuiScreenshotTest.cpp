@@ -8,6 +8,10 @@
 #include "GuiTestKit.h"
 #include "gui/GuiButton.h"
 #include "gui/GuiCheckBox.h"
+#include "gui/GuiManager.h"
+#include "gui/GuiMessageBox.h"
+#include "gui/GuiMouse.h"
+#include "gui/GuiScreen.h"
 #include "gui/GuiPanel.h"
 #include "gui/GuiSuperLever.h"
 #include "gui/GuiTextBlock.h"
@@ -117,6 +121,56 @@ TEST_F(GuiScreenshot, AMenuPanelLooksLikeAGameMenu) {
     // The lever's number stands over the track.
     EXPECT_GT(brightShare(-0.4f, -2.65f, 0.4f, -2.35f, 300), 0.03);
     factory->destroyRect(backdrop);
+}
+
+}  // namespace
+
+namespace {
+
+struct BackdropScreen : GuiScreen {
+    BackdropScreen(GuiManager* manager, GuiBlocks* skin, const std::string* picture)
+        : GuiScreen(manager, skin, picture, 1) {
+        setPartSize(0, Vector2(32.0f, 24.0f));
+        hideBackground();
+    }
+    void onLeave() override {}
+};
+
+TEST_F(GuiScreenshot, AMessageBoxOpensOverTheScreenWithTheCursorOnTop) {
+    ASSERT_FALSE(HasFatalFailure());
+    GuiManager manager;
+    const std::string backdrop = "Tavek_res\\gui\\general\\main-bg.x";
+    BackdropScreen screen(&manager, skin.get(), &backdrop);
+    auto* button = new GuiButton(skin.get(), 0, nullptr, nullptr, nullptr, 0);
+    screen.addChild(button);
+    button->setLocation(Vector2(2.0f, 9.0f));  // the plane's x -14 .. -8, y 8.5 .. 9.5
+    button->setSize(Vector2(6.0f, 1.0f));
+    button->setText("Game Options");
+    GuiMouse mouse(&artist->mouseArtist);
+    GuiMessageBox box(&manager, skin.get(), nullptr, 0);
+    manager.setMessageBox(&box);
+    manager.setScreen(&screen);
+    manager.showMessageBox(2, "Leave the match and lose your points?", "The fight counts as a loss.", nullptr);
+    pointAt(-2.0f, -1.0f);  // over "Yes" (x -4 .. 0)
+    for (int frame = 0; frame < 2; ++frame) {
+        iVortaneMain();
+        manager.pollInput();
+        mouse.update();
+        ticker->printAll();
+        iVortaneRender();
+    }
+    const std::string shot = outputFolder + "/gui_message_box.png";
+    ASSERT_EQ(vtScreenshot(shot.c_str()), 1);
+
+    EXPECT_LT(brightShare(3.0f, 0.6f, 9.5f, 2.6f, 60), 0.02);            // the box's black inside
+    EXPECT_GT(brightShare(-7.0f, 2.9f, 9.0f, 3.1f, 200, 24), 0.3);       // its frame's top rim
+    EXPECT_GT(brightShare(-3.5f, -1.15f, -0.5f, -0.85f, 300), 0.03);     // "Yes"
+    EXPECT_GT(brightShare(3.5f, -1.15f, 4.5f, -0.85f, 300), 0.03);       // "No"
+    EXPECT_GT(brightShare(-6.7f, 1.85f, -1.0f, 2.15f, 300), 0.04);       // the first line
+    EXPECT_GT(brightShare(-5.7f, 0.85f, -1.0f, 1.15f, 300), 0.04);       // the second line
+    EXPECT_LT(brightShare(-13.5f, 8.85f, -8.5f, 9.15f, 600), 0.01);      // the hidden caption
+    EXPECT_GT(brightShare(-1.95f, -1.45f, -1.8f, -1.15f, 600), 0.1);     // the cursor's arrow
+    manager.forgetPanels();
 }
 
 }  // namespace
