@@ -272,6 +272,13 @@ TEST_F(ScreensManager, ScreensSlideInAndOutAndTakeInputOnlyWhenOpen) {
     EXPECT_EQ(counted.cleared, 0);
     second.setTransition(&second.slide);
     EXPECT_EQ(counted.cleared, 1);
+    // Without a target a run still counts its 31 ticks.
+    counted.startOut();
+    for (int i = 0; i < 31; ++i) {
+        EXPECT_TRUE(counted.isRunning());
+        counted.tick();
+    }
+    EXPECT_FALSE(counted.isRunning());
     manager.forgetPanels();
 }
 
