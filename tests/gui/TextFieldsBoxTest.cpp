@@ -140,6 +140,8 @@ TEST_F(TextFieldsBox, TypingEditsTheFocusedFieldWithRepeatLimitAndCaret) {
     field->clearFocus();
     for (int i = 0; i < 60; ++i) frame();
     EXPECT_FALSE(spriteOf(field->getCaret()).visible);
+    screen->removeChild(field);  // it observes the text, which goes with this test
+    delete field;
 }
 
 TEST_F(TextFieldsBox, FieldsKeepTheirLimitsAndNeverTakeAControlCharacter) {
