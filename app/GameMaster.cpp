@@ -4,8 +4,12 @@
 #include <exception>
 
 #include "app/ProcessState.h"
+#include "app/StandInMenu.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
+#include "gui/GuiFont.h"
+#include "gui/GuiFonts.h"
+#include "gui/GuiManager.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -36,11 +40,34 @@ std::string keepBrokenFile(const std::string& path, const XMLFileException& erro
     throw XMLFileException(error.getMessage() + "\nThe file was left as it is, since no copy of it could be kept.");
 }
 
+// The five GUI fonts, in this order. They live as long as the process; a second game master
+// (only ever made by tests) replaces the first one's.
+void makeGuiFonts(uint32_t camera) {
+    const struct {
+        GuiFont** font;
+        const char* widthFile;
+    } fonts[] = {
+        {&fontBlack, "default_res\\fontblairblack\\BlairMdITC TT.wid"},
+        {&fontBlack30, "default_res\\fontblairblack30\\BlairMdITC TT.wid"},
+        {&fontWhite30, "default_res\\fontblairwhite30\\BlairMdITC TT.wid"},
+        {&fontBlue30, "default_res\\fontblairblue30\\BlairMdITC TT.wid"},
+        {&fontWhite, "default_res\\fontblairwhite\\BlairMdITC TT.wid"},
+    };
+    for (const auto& entry : fonts) {
+        delete *entry.font;
+        *entry.font = new GuiFont(entry.widthFile, static_cast<int>(camera), true);
+        if ((*entry.font)->getEngineFont() == 0) {
+            OutputDebugStringA((std::string("The font ") + entry.widthFile + " could not be made; its text will not show.\n").c_str());
+        }
+    }
+}
+
 }  // namespace
 
 GameMaster::GameMaster() {
     camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
     iTextureMipLevelsSet(1);
+    makeGuiFonts(camera);
     iTextureMipLevelsSet(0);
     Vector3 location(0.0f, 1.0f, 0.0f);
     iCameraLocationSet(camera, &location);
@@ -48,10 +75,14 @@ GameMaster::GameMaster() {
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
     songPlayer = std::make_unique<SongPlayer>();
+    guiManager = std::make_unique<GuiManager>();
+    standInMenu = std::make_unique<StandInMenu>(this, guiManager.get(), camera);
     scriptMaster = std::make_unique<ScriptMaster>(scriptsFolder);
 }
 
 GameMaster::~GameMaster() {
+    standInMenu.reset();
+    guiManager.reset();
     songPlayer.reset();
     if (profile) {
         try {
@@ -77,7 +108,11 @@ void GameMaster::reloadProfile() {
     loadProfile(folder, profileFileName);
 }
 
-void GameMaster::tick() { songPlayer->tick(); }
+void GameMaster::tick() {
+    if (guiManager) guiManager->pollInput();
+    if (standInMenu) standInMenu->tick();
+    songPlayer->tick();
+}
 
 void GameMaster::requestQuit() { quitRequested = true; }
 
@@ -85,7 +120,7 @@ void GameMaster::idle() {}
 
 uint32_t GameMaster::getCamera() { return camera; }
 
-GuiManager* GameMaster::getGuiManager() { return guiManager; }
+GuiManager* GameMaster::getGuiManager() { return guiManager.get(); }
 
 ProfileState* GameMaster::getProfile() {
     if (!profile) {

@@ -12,6 +12,7 @@
 namespace Tavek {
 
 class ScriptMaster;
+class StandInMenu;
 
 class GameMaster : public GameMasterEH, public TickAble {
 public:
@@ -39,6 +40,7 @@ public:
     virtual void createProfile(const std::string& folder, const std::string& fileName);
 
     ScriptMaster* getScriptMaster() const { return scriptMaster.get(); }
+    StandInMenu* getStandInMenu() const { return standInMenu.get(); }
 
 private:
     void reportProfileProblems(const std::vector<std::string>& problems);
@@ -46,7 +48,8 @@ private:
     uint32_t camera = 0;
     std::unique_ptr<ProfileState> profile;
     std::string profileFileName;
-    GuiManager* guiManager = nullptr;
+    std::unique_ptr<GuiManager> guiManager;
+    std::unique_ptr<StandInMenu> standInMenu;  // in the menu master's place until the menus exist
     BattleManager* battleManager = nullptr;
     std::unique_ptr<ScriptMaster> scriptMaster;
     std::unique_ptr<SongPlayer> songPlayer;

@@ -1,6 +1,7 @@
 #include "app/ProcessState.h"
 
 #include "app/GameMaster.h"
+#include "gui/GuiProcessState.h"
 
 namespace {
 Tavek::GameMaster* buildGameMaster() { return new Tavek::GameMaster(); }
@@ -25,4 +26,5 @@ void resetProcessState() {
     mainWindow = nullptr;
     childWindow = nullptr;
     makeGameMaster = buildGameMaster;
+    resetGuiProcessState();
 }

@@ -11,7 +11,7 @@ int iKeyDown(int scanCode) { return session().input.keyDown(scanCode) ? 1 : 0; }
 
 int iKeyClick(int scanCode) { return session().input.keyClick(scanCode) ? 1 : 0; }
 
-int iTypedChar(int /*mode*/) { return session().input.typedChar(); }
+int iTypedChar(int mode) { return session().input.typedChar(mode != 0); }
 
 float iMouseX(void) { return session().input.mouseX(); }
 

@@ -77,11 +77,16 @@ void InputState::sample(const std::vector<JoyReading>& realJoysticks) {
         }
     }
 
-    typed_ = 0;
-    if (!typedQueue_.empty()) {
-        typed_ = typedQueue_.front();
-        typedQueue_.pop_front();
-    }
+    // This frame's characters are those typed since the last one; any left untaken are dropped.
+    frameTyped_.swap(typedQueue_);
+    typedQueue_.clear();
+}
+
+int InputState::typedChar(bool take) {
+    if (frameTyped_.empty()) return 0;
+    const int character = frameTyped_.front();
+    if (take) frameTyped_.pop_front();
+    return character;
 }
 
 bool InputState::keyDown(int scanCode) const { return validKey(scanCode) && keys_[scanCode].down; }

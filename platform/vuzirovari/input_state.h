@@ -44,7 +44,9 @@ public:
 
     bool keyDown(int scanCode) const;
     bool keyClick(int scanCode) const;
-    int typedChar() const { return typed_; }
+    // The characters typed since the previous frame, one per call: take removes it, else it is
+    // only read. 0 when none is left.
+    int typedChar(bool take);
     float mouseX() const { return mouseU_; }
     float mouseY() const { return mouseV_; }
     bool mouseButtonDown(int button) const;
@@ -91,7 +93,7 @@ private:
     float pendingU_ = 0.5f, pendingV_ = 0.5f;
     float mouseU_ = 0.5f, mouseV_ = 0.5f;
     std::deque<int> typedQueue_;
-    int typed_ = 0;
+    std::deque<int> frameTyped_;
 };
 
 }  // namespace vuz

@@ -32,7 +32,9 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override {
+        if (!HasFailure()) fs::remove_all(dir);
+    }
 
     GameRun start(const std::vector<std::string>& extraEnv) {
         std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
@@ -119,4 +121,63 @@ TEST_F(Program, TheInstallFolderFromTheRegistryIsUsed) {
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_TRUE(fs::exists(dir / "install" / shot));
     EXPECT_FALSE(fs::exists(dir / shot));
+}
+
+namespace {
+
+// The pixel at a point of the 32 x 24 plane.
+struct Shot {
+    explicit Shot(const fs::path& file) { pixels = stbi_load(file.c_str(), &w, &h, &n, 4); }
+    ~Shot() { stbi_image_free(pixels); }
+    int brightness(float x, float y) const {
+        const int px = static_cast<int>((x + 16.0f) / 32.0f * static_cast<float>(w));
+        const int py = static_cast<int>((12.0f - y) / 24.0f * static_cast<float>(h));
+        const unsigned char* p = pixels + (py * w + px) * 4;
+        return p[0] + p[1] + p[2];
+    }
+    // The share of points of an area brighter than the threshold.
+    double bright(float left, float bottom, float right, float top, int threshold) const {
+        int hits = 0, total = 0;
+        for (float x = left; x < right; x += 0.1f) {
+            for (float y = bottom; y < top; y += 0.1f, ++total) hits += brightness(x, y) > threshold ? 1 : 0;
+        }
+        return total ? static_cast<double>(hits) / total : 0.0;
+    }
+    unsigned char* pixels = nullptr;
+    int w = 0, h = 0, n = 0;
+};
+
+}  // namespace
+
+// The start screen in the built game folder: "Exit Game" clicked with the pointer, or Esc,
+// ends the game long before the frame limit.
+TEST_F(Program, TheStartScreenEndsTheGameByItsButtonOrEsc) {
+    std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
+                                        << "\"Path\"=\"" << GAME_DIR << "\"\n";
+    const fs::path opened = dir / "start.png", late = dir / "late.png";
+    std::ofstream(dir / "click.txt") << "1 mouse 0.5 0.5\n40 mouse 0.703125 0.854167\n"
+                                     << "45 button 0 down\n47 button 0 up\n";
+    GameRun run = start({"VUZ_FRAME_LIMIT=2000", "VUZ_INPUT=" + (dir / "click.txt").string(),
+                         "VUZ_SCREENSHOTS=42:" + opened.string() + ";400:" + late.string()});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(fs::exists(late)) << "the game did not end on the click";
+    for (const std::string& line : run.log) {
+        EXPECT_EQ(line.find("not made"), std::string::npos) << line;
+        EXPECT_EQ(line.find("rror"), std::string::npos) << line;
+    }
+    {
+        Shot shot(opened);
+        ASSERT_NE(shot.pixels, nullptr);
+        EXPECT_GT(shot.bright(-15.5f, -11.5f, 15.5f, -10.5f, 30), 0.5);  // the background
+        EXPECT_GT(shot.bright(2.0f, 7.0f, 10.0f, 9.0f, 300), 0.1);       // the logo
+        EXPECT_GT(shot.bright(3.1f, -9.1f, 4.4f, -7.9f, 150), 0.05);     // the button's square
+        EXPECT_GT(shot.bright(5.0f, -8.7f, 7.0f, -8.3f, 400), 0.05);     // its caption
+        EXPECT_GT(shot.bright(6.55f, -8.86f, 6.72f, -8.69f, 600), 0.15);  // the cursor under the caption band
+    }
+
+    std::ofstream(dir / "esc.txt") << "40 key 1 down\n41 key 1 up\n";
+    run = start({"VUZ_FRAME_LIMIT=2000", "VUZ_INPUT=" + (dir / "esc.txt").string(),
+                 "VUZ_SCREENSHOTS=400:" + late.string()});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(fs::exists(late)) << "the game did not end on Esc";
 }

@@ -63,8 +63,9 @@ TEST_F(EngineAutopilot, ScriptDrivesInputAtItsFrames) {
     EXPECT_EQ(iJoyButtonClick(1, 3), 1);
     iVortaneMain();
     EXPECT_EQ(iTypedChar(1), 'x');
-    iVortaneMain();
     EXPECT_EQ(iTypedChar(1), '#');
+    iVortaneMain();
+    EXPECT_EQ(iTypedChar(1), 0);
 }
 
 TEST_F(EngineAutopilot, LinesApplyInFrameOrder) {

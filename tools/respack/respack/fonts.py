@@ -9,6 +9,8 @@ from .output import FileSet
 
 CELLS = 16
 EM_RATIO = 0.75          # em size of the face in cell widths
+# The five GUI fonts print captions as small as 7 pixels a cell: their glyphs fill more of it.
+GUI_EM_RATIO = 0.875
 BASELINE_RATIO = 25 / 32  # baseline, from the cell's top, in cell heights
 PEN_RATIO = 1 / 16        # pen start, from the cell's left edge, in cell widths
 
@@ -36,17 +38,17 @@ def printable(code):
     return 32 <= code <= 126 or 160 <= code <= 255
 
 
-def metrics(cell):
-    em = int(round(cell * EM_RATIO))
+def metrics(cell, em_ratio=EM_RATIO):
+    em = int(round(cell * em_ratio))
     baseline = int(round(cell * BASELINE_RATIO))
     pen = max(1, int(round(cell * PEN_RATIO)))
     return em, baseline, pen
 
 
-def render_atlas(cell, face, fill, outline, overrides=None):
+def render_atlas(cell, face, fill, outline, overrides=None, em_ratio=EM_RATIO):
     """(RGBA atlas image, 256 widths) for a face; overrides maps a code to (cell image, width)."""
     overrides = overrides or {}
-    em, baseline, pen = metrics(cell)
+    em, baseline, pen = metrics(cell, em_ratio)
     f = textart.font(face, em)
     stroke = 1 if cell <= 32 else 2
     size = cell * CELLS
@@ -98,7 +100,8 @@ def add_font(files, base, atlas, table, texture_name=None):
 def job_game_font(index):
     base, cell, face, fill, outline = GAME_FONTS[index]
     files = FileSet()
-    atlas, table = render_atlas(cell, face, fill, outline)
+    em_ratio = GUI_EM_RATIO if "BlairMdITC" in base else EM_RATIO
+    atlas, table = render_atlas(cell, face, fill, outline, em_ratio=em_ratio)
     add_font(files, base, atlas, table)
     return files
 

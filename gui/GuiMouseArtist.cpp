@@ -1,0 +1,3 @@
+#include "gui/GuiMouseArtist.h"
+
+GuiMouseArtist::GuiMouseArtist(IPrimitiveFactory* factory) : factory(factory) {}
