@@ -46,6 +46,7 @@ class Brain:
         self.recovering = False    # tired: backing off until balance is back
         self.last_action = 0
         self.opponent_last_action = 0
+        self.hold = 0.0            # how long the walk chosen now is held
 
     # -- perception --------------------------------------------------------------------------
     def _velocity(self, there, dt):
@@ -64,7 +65,7 @@ class Brain:
     # -- prediction --------------------------------------------------------------------------
     def _predict(self, here, there, velocity, move):
         """(distance to the opponent, distance from the centre) after one decision."""
-        dt = C.DECISION_TIME
+        dt = max(C.DECISION_TIME, self.hold) if move != C.IDLE else C.DECISION_TIME
         ox, oz = there[0] + velocity[0] * dt, there[1] + velocity[1] * dt
         x, z = here
         if move in C.WALKS:
@@ -88,7 +89,7 @@ class Brain:
             elif d > want_hi:
                 cost += d - want_hi
             if r > C.SOFT_EDGE:
-                cost += 3.0 * (r - C.SOFT_EDGE) + 1.0
+                cost += 100.0 + r
             if move != C.IDLE:
                 cost += 0.02
             if best_cost is None or cost < best_cost - 1e-9:
@@ -98,30 +99,29 @@ class Brain:
     def _circle(self, here, there):
         """A walk sideways to the opponent that brings the fighter nearer the centre."""
         fx, fz = there[0] - here[0], there[1] - here[1]
-        best, best_r = C.IDLE, None
+        best, best_r = C.IDLE, math.hypot(*here)
         for move, (dx, dz) in sorted(C.WALKS.items()):
             norm = math.hypot(fx, fz) or 1.0
             if abs((dx * fx + dz * fz) / norm) > 0.75:
                 continue
-            r = math.hypot(here[0] + dx, here[1] + dz)
-            if best_r is None or r < best_r:
+            _, r = self._predict(here, there, (0.0, 0.0), move)
+            if r < best_r and r <= C.SOFT_EDGE:
                 best, best_r = move, r
         return best
 
     def _away(self, here, there, velocity):
         best, best_cost = C.IDLE, None
-        for move in sorted(C.WALKS):
+        for move in [C.IDLE] + sorted(C.WALKS):
             d, r = self._predict(here, there, velocity, move)
-            cost = -d + (4.0 * (r - C.SOFT_EDGE) if r > C.SOFT_EDGE else 0.0)
+            cost = -d + (100.0 + r if r > C.SOFT_EDGE else 0.0)
             if best_cost is None or cost < best_cost:
                 best, best_cost = move, cost
         return best
 
     def _walk(self, move):
-        hold = self.style["reaction"]
-        if move == C.IDLE or hold <= 0:
+        if move == C.IDLE or self.hold <= 0:
             return (move,)
-        return (move, min(hold, C.MAX_HOLD))
+        return (move, min(self.hold, C.MAX_HOLD))
 
     # -- choosing ----------------------------------------------------------------------------
     def _kicks_in_range(self, distance, balance_share):
@@ -161,6 +161,8 @@ class Brain:
         velocity = self._velocity(there, dt)
         self.last_opponent = there
         distance = math.hypot(there[0] - here[0], there[1] - here[1])
+        # Slow fighters hold their walks, but close in with short steps.
+        self.hold = self.style["reaction"] if distance > 3.0 else 0.0
         seen = distance + random.uniform(-1.0, 1.0) * self.style["error"]
         health, balance = float(me.health), float(me.balance)
         self.best_health = max(self.best_health, health)
@@ -206,6 +208,7 @@ class Brain:
             elif balance_share > 0.6:
                 self.recovering = False
         if self.recovering or self.back_off > 0:
+            self.hold = self.style["reaction"]
             self.back_off = max(0, self.back_off - 1)
             if self.recovering and not guarding and self.guard_rest == 0 and distance < 2.0:
                 self.guard_calls = 0
@@ -221,14 +224,16 @@ class Brain:
         if kicks:
             return self._ask(self._pick(kicks))
         lo, hi, mid = self._kick_range()
-        if distance < lo:
+        if distance < lo + 0.1:
             # Too close for the kicks: a close-range move, or step back out.
-            close = [k for k in kicks if k[5] < 1.0]
+            close = [C.KICK_BY_MOVE[m] for m in self.style["kicks"]
+                     if C.KICK_BY_MOVE[m][5] <= seen + 0.02 and self.refused.get(m, 0) <= 0]
             if close:
                 return self._ask(self._pick(close))
-            if random.random() < self.style["close"]:
-                return self._walk(self._walk_to(here, there, velocity, 0.75, 0.9))
-            return self._walk(self._walk_to(here, there, velocity, mid - 0.05, mid + 0.05))
+            return self._walk(self._away(here, there, velocity))
+        if random.random() < self.style["close"]:
+            # A beginner's habit: walking in too far.
+            return self._walk(self._walk_to(here, there, velocity, 0.75, lo))
         if radius > self.style["edge"] and random.random() < 0.7:
             return self._walk(self._circle(here, there))
         if self.style["switch"] and random.random() < self.style["switch"] and distance > 1.8:
