@@ -55,10 +55,14 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
         return nullptr;
     }
     if (x && !objectsClose(static_cast<const char*>(bytes), size, error)) return nullptr;
-    unsigned flags = aiProcess_Triangulate | aiProcess_ValidateDataStructure;
+    unsigned flags = aiProcess_Triangulate;
     // The importer turns .x data into its own right-handed space; this turns it back.
     if (x) flags |= aiProcess_ConvertToLeftHanded;
     const aiScene* scene = aiImportFileFromMemory(static_cast<const char*>(bytes), static_cast<unsigned>(size), flags, kind);
+    // An animation clip holds frames and keys but no mesh, which the validation would refuse;
+    // everything else is validated (a failed validation releases the scene).
+    if (scene && (scene->mNumMeshes > 0 || scene->mNumAnimations == 0))
+        scene = aiApplyPostProcessing(scene, aiProcess_ValidateDataStructure);
     if (!scene) {
         const char* reason = aiGetErrorString();
         *error = reason && *reason ? reason : "unreadable";
