@@ -196,113 +196,154 @@ def _walk():
 
 
 # -- kicks ----------------------------------------------------------------------------------
+# Every kick chambers the striking foot in front of the body and then drives it along +z to
+# the target's height, so the foot, not the shin, arrives first.
 
-def _guard(p, lhand=(-0.02, 0.26, 0.28), rhand=(0.12, 0.20, 0.10)):
-    return spec(p, lhand=lhand, rhand=rhand)
+LEG_REACH = 0.86
 
 
-def _rear_roundhouse(height, lean, reach):
-    pivot = line_point(P.HALF_STANCE) + (-60.0, 0.0, 0.0)
-    chamber = spec(S, root=(0.0, 0.30, 0.14), pelvis=(-40.0, 5.0, 15.0), spine1=(0.0, 0.0, 0.0),
+def _hip(p, leg):
+    return P.solve(p).positions["Bip01_%s_Thigh" % leg.upper()]
+
+
+def reach(p, leg, y, x=0.0, give=0.0):
+    """The farthest foot place ahead of the hip at height y (x across)."""
+    hip = _hip(p, leg)
+    r = LEG_REACH - give
+    dz = np.sqrt(max(r * r - (y - hip[1]) ** 2 - (x - hip[0]) ** 2, 0.0))
+    return (x, y, hip[2] + dz)
+
+
+def strike(p, leg, y, turn, x=0.0, give=0.0, **more):
+    """The spec p with the kicking foot stretched out to height y."""
+    p = spec(p, **more)
+    return spec(p, **{leg + "foot": reach(p, leg, y, x, give) + tuple(turn)})
+
+
+def drive(f_chamber, chamber, f_mid, f_extend, extend, share=0.3):
+    """Keys from the chamber to the extension: quickly to `share` of the way, then at an even,
+    slower pace, so the foot enters the target's reach ahead of the shin."""
+    return [(f_chamber, chamber), (f_mid, P.blend(chamber, extend, share)),
+            (f_extend, extend, LINEAR)]
+
+
+INSTEP_R, INSTEP_L = (0.0, 10.0, -85.0), (0.0, 10.0, 85.0)
+SOLE = (0.0, -55.0, 0.0)
+TRUNK, HEAD = 0.45, 0.98
+HOOK = 0.92   # a hook's heel passes the head's lower half
+HOOK_R, HOOK_L = (0.0, 10.0, 90.0), (0.0, 10.0, -90.0)   # toes along the leg
+
+
+def _rear_roundhouse(height, lean, chamber_height):
+    pivot = P.FRONT + (-45.0, 0.0, 0.0)
+    chamber = spec(S, root=(0.0, 0.31, 0.15), pelvis=(-55.0, 5.0, 15.0), spine1=(0.0, 0.0, 0.0),
                    spine2=(0.0, 0.0, 0.0), head=(0.0, 0.0), lfoot=pivot,
-                   rfoot=(0.28, -0.08, 0.18, -40.0, 50.0, -70.0), rknee=(0.2, 0.3, 1.0),
-                   lhand=(-0.12, 0.22, 0.28), rhand=(0.22, -0.05, -0.05))
-    extend = spec(chamber, root=(0.0, 0.30, 0.22), pelvis=(-90.0, 0.0, lean),
-                  spine1=(0.0, 0.0, 5.0), head=(-10.0, 0.0),
-                  rfoot=(0.02, height, reach, 0.0, 10.0, -85.0), rknee=(1.0, 0.6, 0.0),
-                  lhand=(-0.05, 0.30, 0.25), rhand=(0.25, -0.10, -0.15))
-    hold = spec(extend, rfoot=(-0.04, height, reach + 0.02, 0.0, 10.0, -85.0))
+                   rfoot=(0.12, chamber_height, 0.36, -20.0, 40.0, -60.0),
+                   rknee=(0.2, 0.6, 1.0), lhand=(-0.12, 0.22, 0.28), rhand=(0.22, -0.05, -0.05))
+    extend = strike(chamber, "r", height, INSTEP_R, give=0.03, root=(0.0, 0.31, 0.22),
+                    pelvis=(-90.0, 0.0, lean), spine1=(0.0, 0.0, 5.0), head=(-10.0, 0.0),
+                    rknee=(1.0, 0.6, 0.0), lhand=(-0.05, 0.30, 0.25), rhand=(0.25, -0.10, -0.15))
+    hold = strike(extend, "r", height, INSTEP_R)
     recoil = spec(chamber, root=(0.0, 0.29, 0.22), pelvis=(-60.0, 0.0, 10.0),
-                  rfoot=(0.20, -0.05, 0.50, -30.0, 40.0, -60.0))
+                  rfoot=(0.15, chamber_height - 0.05, 0.50, -30.0, 40.0, -60.0))
     return chamber, extend, hold, recoil
 
 
 def _kick_22():
-    chamber, extend, hold, recoil = _rear_roundhouse(0.45, 28.0, 1.22)
-    return [(0, S), (5, chamber), (11, extend), (14, hold), (20, recoil), (30, O)]
+    chamber, extend, hold, recoil = _rear_roundhouse(TRUNK, 28.0, 0.25)
+    return [(0, S)] + drive(5, chamber, 7, 12, extend) + [(14, hold), (20, recoil), (30, O)]
 
 
 def _kick_24():
-    chamber, extend, hold, recoil = _rear_roundhouse(0.98, 45.0, 1.05)
-    extend = spec(extend, root=(0.0, 0.33, 0.18), rknee=(1.0, 1.0, 0.0))
-    hold = spec(hold, root=(0.0, 0.33, 0.19), rknee=(1.0, 1.0, 0.0))
-    return [(0, S), (6, chamber), (12, extend), (14, hold), (21, recoil), (32, O)]
+    chamber, extend, hold, recoil = _rear_roundhouse(HEAD, 45.0, 0.62)
+    extend = strike(extend, "r", HEAD, INSTEP_R, give=0.03, root=(0.0, 0.33, 0.2))
+    hold = strike(hold, "r", HEAD, INSTEP_R, root=(0.0, 0.33, 0.2))
+    return [(0, S)] + drive(6, chamber, 8, 13, extend) + [(15, hold), (21, recoil), (32, O)]
 
 
 def _kick_23():
     skip = line_point(-0.12) + (80.0, 0.0, 0.0)
-    chamber = spec(S, root=(0.0, 0.29, 0.08), pelvis=(70.0, 0.0, -10.0), rfoot=skip,
-                   lfoot=(-0.22, -0.10, 0.42, 30.0, 50.0, 70.0), lknee=(-0.3, 0.3, 1.0),
+    chamber = spec(S, root=(0.0, 0.30, 0.08), pelvis=(70.0, 0.0, -10.0), rfoot=skip,
+                   lfoot=(-0.10, 0.25, 0.42, 20.0, 40.0, 60.0), lknee=(-0.2, 0.6, 1.0),
                    lhand=(-0.15, 0.10, 0.10), rhand=(0.05, 0.26, 0.25))
-    extend = spec(chamber, root=(0.0, 0.30, 0.12), pelvis=(90.0, 0.0, -28.0),
-                  head=(10.0, 0.0), lfoot=(-0.02, 0.45, 1.12, 0.0, 10.0, 85.0),
-                  lknee=(-1.0, 0.6, 0.0), rhand=(0.05, 0.30, 0.25))
-    hold = spec(extend, lfoot=(0.04, 0.45, 1.14, 0.0, 10.0, 85.0))
-    recoil = spec(chamber, lfoot=(-0.18, -0.05, 0.55, 20.0, 40.0, 60.0))
+    extend = strike(chamber, "l", TRUNK, INSTEP_L, give=0.03, root=(0.0, 0.31, 0.12),
+                    pelvis=(90.0, 0.0, -28.0), head=(10.0, 0.0), lknee=(-1.0, 0.6, 0.0),
+                    rhand=(0.05, 0.30, 0.25))
+    hold = strike(extend, "l", TRUNK, INSTEP_L)
+    recoil = spec(chamber, lfoot=(-0.12, 0.2, 0.5, 20.0, 40.0, 60.0))
     back = spec(S, rfoot=P.REAR + (60.0, 0.0, 0.0))
-    return [(0, S), (4, chamber), (9, extend), (12, hold), (17, recoil), (25, back)]
+    return [(0, S)] + drive(4, chamber, 6, 11, extend) + [(13, hold), (17, recoil), (25, back)]
 
 
 def _kick_25():
-    swing = spec(S, root=(0.0, 0.30, 0.14), pelvis=(0.0, -5.0, 0.0), spine1=(0.0, 0.0, 0.0),
+    swing = spec(S, root=(0.0, 0.31, 0.14), pelvis=(0.0, -5.0, 0.0), spine1=(0.0, 0.0, 0.0),
                  spine2=(-5.0, 0.0, 0.0), lfoot=P.FRONT + (-10.0, 0.0, 0.0),
-                 rfoot=(-0.25, 0.55, 0.55, 0.0, 40.0, 0.0), rknee=(-0.5, 0.3, 1.0),
+                 rfoot=(-0.2, 0.55, 0.45, 0.0, 40.0, 0.0), rknee=(-0.5, 0.3, 1.0),
                  lhand=(-0.2, 0.2, 0.25), rhand=(0.2, 0.15, 0.2))
-    apex = spec(swing, root=(0.0, 0.31, 0.12), pelvis=(-10.0, -12.0, 0.0),
-                rfoot=(0.0, 1.08, 0.62, 0.0, 10.0, 0.0), rknee=(0.0, 0.3, 1.0))
-    drop1 = spec(apex, root=(0.0, 0.31, 0.22), pelvis=(-10.0, 0.0, 0.0),
-                 rfoot=(0.0, 0.98, 0.98, 0.0, 30.0, 0.0))
-    drop2 = spec(drop1, rfoot=(0.0, 0.80, 1.04, 0.0, 30.0, 0.0))
+    apex = strike(swing, "r", 1.05, (0.0, 10.0, 0.0), give=0.0, root=(0.0, 0.32, 0.12),
+                  pelvis=(-10.0, -14.0, 0.0), rknee=(0.0, 0.3, 1.0))
+    drop1 = strike(apex, "r", HEAD, (0.0, 30.0, 0.0), root=(0.0, 0.32, 0.2),
+                   pelvis=(-10.0, -4.0, 0.0))
+    drop2 = strike(drop1, "r", 0.84, (0.0, 30.0, 0.0))
     land = with_root(O, dy=-0.04, dz=0.02)
     return [(0, S), (8, swing), (13, apex), (17, drop1), (19, drop2), (24, land), (35, O)]
 
 
 def _kick_26():
-    pivot = P.REAR + (90.0, 0.0, 0.0)
-    across = spec(S, root=(0.0, 0.29, 0.02), pelvis=(70.0, 0.0, -10.0), rfoot=pivot,
-                  lfoot=(0.12, -0.05, 0.38, 60.0, 40.0, 0.0), lknee=(0.6, 0.6, 1.0))
-    beside = spec(across, pelvis=(90.0, 0.0, -35.0), head=(15.0, 0.0),
-                  lfoot=(0.45, 0.98, 0.80, 90.0, 0.0, 0.0), lknee=(0.3, 1.0, 0.2))
-    hook1 = spec(beside, lfoot=(0.05, 0.98, 1.00, 90.0, 0.0, 0.0))
-    hook2 = spec(beside, lfoot=(-0.25, 0.95, 0.88, 90.0, 0.0, 0.0), lknee=(0.0, 1.0, 0.5))
-    recoil = spec(across, lfoot=(-0.05, -0.05, 0.45, 20.0, 30.0, 0.0))
-    return [(0, S), (5, across), (9, beside), (11, hook1), (14, hook2), (20, recoil), (30, S)]
+    pivot = line_point(-0.02) + (90.0, 0.0, 0.0)   # the rear foot skips in
+    across = spec(S, root=(0.0, 0.31, 0.16), pelvis=(70.0, 0.0, -15.0), rfoot=pivot,
+                  lfoot=(0.40, 0.62, 0.28, 60.0, 40.0, 0.0), lknee=(0.6, 0.8, 1.0))
+    beside = strike(across, "l", HOOK, HOOK_L, x=0.22, give=0.3,
+                    pelvis=(90.0, 0.0, -50.0), head=(15.0, 0.0), lknee=(0.3, 1.0, 0.2),
+                    root=(0.0, 0.31, 0.2))
+    hook1 = strike(beside, "l", HOOK, HOOK_L, x=0.04)
+    hook2 = strike(beside, "l", HOOK - 0.03, HOOK_L, x=-0.30, give=0.3,
+                   lknee=(0.0, 1.0, 0.5))
+    recoil = spec(across, lfoot=(-0.05, 0.1, 0.45, 20.0, 30.0, 0.0))
+    return [(0, S), (5, across), (8, beside), (12, hook1, LINEAR), (14, hook2), (20, recoil),
+            (30, S)]
 
 
 def _kick_27():
-    knee = spec(S, root=(0.0, 0.29, 0.10), pelvis=(10.0, -5.0, 0.0),
+    knee = spec(S, root=(0.0, 0.30, 0.10), pelvis=(10.0, -5.0, 0.0),
                 lfoot=P.FRONT + (-10.0, 0.0, 0.0),
-                rfoot=(0.06, -0.05, 0.30, 0.0, 30.0, 0.0), rknee=(0.0, 1.0, 0.4))
-    push = spec(knee, root=(0.0, 0.29, 0.20), pelvis=(0.0, -15.0, 0.0), spine1=(0.0, -5.0, 0.0),
-                rfoot=(0.02, 0.42, 1.12, 0.0, -55.0, 0.0), rknee=(0.0, 1.0, 0.0))
-    hold = spec(push, rfoot=(0.02, 0.42, 1.15, 0.0, -55.0, 0.0))
-    recoil = spec(knee, root=(0.0, 0.29, 0.22), rfoot=(0.05, -0.05, 0.55, 0.0, 20.0, 0.0))
-    return [(0, S), (6, knee), (12, push), (15, hold), (21, recoil), (28, O)]
+                rfoot=(0.06, 0.12, 0.34, 0.0, 30.0, 0.0), rknee=(0.0, 1.0, 0.4))
+    push = strike(knee, "r", 0.40, SOLE, give=0.03, root=(0.0, 0.30, 0.20),
+                  pelvis=(0.0, -15.0, 0.0), spine1=(0.0, -5.0, 0.0), rknee=(0.0, 1.0, 0.0))
+    hold = strike(push, "r", 0.40, SOLE)
+    recoil = spec(knee, root=(0.0, 0.29, 0.22), rfoot=(0.05, 0.05, 0.55, 0.0, 20.0, 0.0))
+    return [(0, S)] + drive(6, knee, 8, 13, push) + [(15, hold), (21, recoil), (28, O)]
+
+
+CUT = (20.0, -15.0, 0.0)
 
 
 def _kick_28():
-    chamber = spec(S, root=(0.0, 0.28, 0.04), pelvis=(75.0, 0.0, -10.0),
+    chamber = spec(S, root=(0.0, 0.29, 0.04), pelvis=(75.0, 0.0, -10.0),
                    rfoot=P.REAR + (90.0, 0.0, 0.0),
-                   lfoot=(-0.05, -0.12, 0.45, 60.0, 0.0, 0.0), lknee=(-0.3, 1.0, 0.6))
-    cut = spec(chamber, root=(0.0, 0.28, 0.08), pelvis=(85.0, 0.0, -22.0),
-               lfoot=(0.0, 0.28, 0.98, 80.0, -40.0, 0.0), lknee=(-0.3, 1.0, 0.0))
-    hold = spec(cut, lfoot=(0.0, 0.28, 1.00, 80.0, -40.0, 0.0))
-    recoil = spec(chamber, lfoot=(-0.04, -0.1, 0.5, 40.0, 0.0, 0.0))
-    return [(0, S), (4, chamber), (8, cut), (11, hold), (16, recoil), (22, S)]
+                   lfoot=(-0.03, 0.12, 0.40, 60.0, 0.0, 0.0), lknee=(-0.3, 1.0, 0.6))
+    cut = strike(chamber, "l", 0.28, CUT, give=0.03, root=(0.0, 0.29, 0.08),
+                 pelvis=(85.0, 0.0, -22.0), lknee=(-0.3, 1.0, 0.0))
+    hold = strike(cut, "l", 0.28, CUT)
+    recoil = spec(chamber, lfoot=(-0.04, 0.05, 0.5, 40.0, 0.0, 0.0))
+    return [(0, S)] + drive(4, chamber, 6, 10, cut) + [(12, hold), (16, recoil), (22, S)]
 
 
-def _back_kick(spin_at_chamber=135.0, lift=0.0, airborne=False):
+BACK_SOLE = (0.0, 15.0, 0.0)   # toes toward the target: the foot arrives ahead of the shin
+
+
+def _back_kick(lift=0.0, airborne=False):
     pivot = P.FRONT + (150.0, 0.0, 0.0)
-    chamber = spec(S, spin=spin_at_chamber, root=(0.0, 0.28 + lift, 0.15), pelvis=(45.0, 15.0, 0.0),
+    chamber = spec(S, spin=135.0, root=(0.0, 0.29 + lift, 0.15), pelvis=(45.0, 15.0, 0.0),
                    head=(-45.0, 0.0), lfoot=pivot if not airborne else up(P.FRONT, 0.3) +
                    (150.0, 20.0, 0.0),
-                   rfoot=(0.0, -0.15 + lift, 0.10, 180.0, 60.0, 0.0), rknee=(0.0, 0.4, -1.0))
-    thrust = spec(chamber, spin=160.0, pelvis=(20.0, 25.0, 0.0), root=(0.0, 0.30 + lift, 0.22),
-                  head=(-70.0, 0.0), rfoot=(0.0, 0.46, 1.22, 180.0, 80.0, 0.0),
-                  rknee=(0.0, -1.0, 0.0))
-    hold = spec(thrust, rfoot=(0.0, 0.46, 1.25, 180.0, 80.0, 0.0))
+                   rfoot=(0.0, 0.36, 0.10, 0.0, 15.0, 0.0), rknee=(0.0, -1.0, -0.3))
+    thrust = strike(chamber, "r", 0.46, BACK_SOLE, give=0.03, spin=160.0,
+                    pelvis=(20.0, 25.0, 0.0), root=(0.0, 0.30 + lift, 0.22), head=(-70.0, 0.0),
+                    rknee=(0.0, -1.0, 0.0))
+    hold = strike(thrust, "r", 0.46, BACK_SOLE)
     recoil = spec(chamber, spin=230.0, root=(0.0, 0.29 + lift * 0.5, 0.25),
-                  rfoot=(0.05, -0.2, 0.45, 200.0, 40.0, 0.0), head=(-120.0, 0.0),
+                  rfoot=(0.05, -0.1, 0.45, 200.0, 40.0, 0.0), head=(-120.0, 0.0),
                   rknee=(0.0, 0.3, 1.0))
     end = turned(O, 360.0)
     return chamber, thrust, hold, recoil, end
@@ -310,30 +351,35 @@ def _back_kick(spin_at_chamber=135.0, lift=0.0, airborne=False):
 
 def _kick_29():
     chamber, thrust, hold, recoil, end = _back_kick()
-    return [(0, S), (7, chamber), (16, thrust), (19, hold), (26, recoil), (35, end)]
+    return [(0, S)] + drive(7, chamber, 9, 17, thrust) + [(19, hold), (26, recoil), (35, end)]
+
+
+HEEL = (200.0, 0.0, 0.0)
 
 
 def _spin_hook(lift=0.0):
     pivot = P.FRONT + (150.0, 0.0, 0.0)
-    back = spec(S, spin=135.0, root=(0.0, 0.29 + lift, 0.10), head=(-45.0, 0.0), lfoot=pivot,
-                rfoot=up(P.REAR, 0.1 + lift, 0.1) + (150.0, 30.0, 0.0))
-    rising = spec(back, spin=200.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 20.0),
+    back = spec(S, spin=135.0, root=(0.0, 0.30 + lift, 0.10), head=(-45.0, 0.0), lfoot=pivot,
+                rfoot=up(P.REAR, 0.3 + lift, 0.1) + (150.0, 30.0, 0.0))
+    rising = spec(back, spin=200.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 25.0),
                   lfoot=P.FRONT + (215.0, 0.0, 0.0),
-                  rfoot=(-0.55, 0.75 + lift * 0.3, 0.2, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
-    sweep1 = spec(rising, spin=290.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 35.0),
-                  lfoot=P.FRONT + (305.0, 0.0, 0.0), root=(0.0, 0.30 + lift, 0.18),
-                  rfoot=(-0.38, 0.98, 0.92, 290.0, 0.0, 0.0))
-    sweep2 = spec(sweep1, spin=330.0, head=(-40.0, 0.0), lfoot=P.FRONT + (345.0, 0.0, 0.0),
-                  rfoot=(0.38, 0.98, 0.88, 330.0, 0.0, 0.0))
+                  rfoot=(-0.5, 0.75 + lift * 0.3, 0.25, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
+    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.2, give=0.4, spin=290.0,
+                    head=(-60.0, 0.0), pelvis=(45.0, 0.0, 50.0), lfoot=P.FRONT + (305.0, 0.0, 0.0),
+                    root=(0.0, 0.32 + lift, 0.26))
+    through = strike(sweep1, "r", HOOK, HOOK_R, x=-0.04, spin=310.0, head=(-50.0, 0.0),
+                     lfoot=P.FRONT + (325.0, 0.0, 0.0))
+    sweep2 = strike(sweep1, "r", HOOK, HOOK_R, x=0.36, give=0.3, spin=330.0,
+                    head=(-40.0, 0.0), lfoot=P.FRONT + (345.0, 0.0, 0.0))
     done = spec(turned(S, 360.0), root=(0.0, 0.27, 0.08),
                 rfoot=up(P.REAR, 0.05, 0.1) + (60.0, 0.0, 0.0))
-    return back, rising, sweep1, sweep2, done
+    return back, rising, sweep1, through, sweep2, done
 
 
 def _kick_30():
-    back, rising, sweep1, sweep2, done = _spin_hook()
-    return [(0, S), (8, back), (16, rising), (21, sweep1), (24, sweep2), (30, done),
-            (40, turned(S, 360.0))]
+    back, rising, sweep1, through, sweep2, done = _spin_hook()
+    return [(0, S), (8, back), (15, rising), (18, sweep1), (22, through, LINEAR), (25, sweep2),
+            (30, done), (40, turned(S, 360.0))]
 
 
 def _crouch(p=S):
@@ -347,63 +393,76 @@ def _airborne(p, height):
                 rfoot=up(P.REAR, height + 0.1) + (60.0, 30.0, 0.0))
 
 
+AIR = 0.30
+
+
 def _kick_31():
-    chamber, extend, hold, recoil = _rear_roundhouse(0.47, 25.0, 1.25)
-    take_off = _airborne(spec(S, pelvis=(0.0, 0.0, 0.0)), 0.30)
-    air = 0.30
-    extend = spec(extend, root=(0.0, 0.30 + air, 0.22), lfoot=up(P.FRONT, air + 0.15) +
-                  (-60.0, 30.0, 0.0))
-    hold = spec(hold, root=(0.0, 0.29 + air, 0.24), lfoot=up(P.FRONT, air + 0.1) +
-                (-60.0, 30.0, 0.0))
+    chamber, _, _, recoil = _rear_roundhouse(TRUNK, 25.0, 0.30)
+    take_off = _airborne(spec(S, pelvis=(0.0, 0.0, 0.0)), AIR)
+    chamber = spec(chamber, root=(0.0, 0.31 + AIR, 0.15),
+                   lfoot=up(P.FRONT, AIR + 0.15) + (-60.0, 30.0, 0.0),
+                   rfoot=(0.12, 0.35, 0.36, -20.0, 40.0, -60.0))
+    extend = strike(chamber, "r", TRUNK + 0.02, INSTEP_R, give=0.03, root=(0.0, 0.30 + AIR, 0.22),
+                    pelvis=(-90.0, 0.0, 25.0), rknee=(1.0, 0.6, 0.0),
+                    lfoot=up(P.FRONT, AIR + 0.15) + (-60.0, 30.0, 0.0))
+    hold = strike(extend, "r", TRUNK + 0.02, INSTEP_R, root=(0.0, 0.29 + AIR, 0.24))
     land = with_root(O, dy=-0.06)
-    return [(0, S), (5, _crouch()), (10, take_off), (15, extend), (18, hold), (24, land), (36, O)]
+    return [(0, S), (5, _crouch()), (10, take_off)] + drive(13, chamber, 14, 18, extend) + \
+        [(20, hold), (26, land), (36, O)]
 
 
 def _kick_32():
-    take_off = _airborne(spec(S, pelvis=(70.0, 0.0, 0.0)), 0.30)
-    air = 0.30
-    extend = spec(S, root=(0.0, 0.30 + air, 0.14), pelvis=(90.0, 0.0, -40.0), head=(10.0, 0.0),
-                  rfoot=up(P.REAR, air + 0.12) + (90.0, 30.0, 0.0),
-                  lfoot=(-0.02, 0.98, 1.10, 0.0, 10.0, 85.0), lknee=(-1.0, 1.0, 0.0),
-                  rhand=(0.05, 0.30, 0.25))
-    hold = spec(extend, lfoot=(0.04, 0.98, 1.12, 0.0, 10.0, 85.0))
+    take_off = _airborne(spec(S, pelvis=(70.0, 0.0, 0.0)), AIR)
+    chamber = spec(take_off, pelvis=(80.0, 0.0, -20.0), lfoot=(-0.08, 0.62, 0.40, 20.0, 40.0, 60.0),
+                   lknee=(-0.2, 1.0, 0.6))
+    extend = strike(chamber, "l", HEAD, INSTEP_L, give=0.03, root=(0.0, 0.30 + AIR, 0.14),
+                    pelvis=(90.0, 0.0, -40.0), head=(10.0, 0.0),
+                    rfoot=up(P.REAR, AIR + 0.12) + (90.0, 30.0, 0.0), lknee=(-1.0, 1.0, 0.0),
+                    rhand=(0.05, 0.30, 0.25))
+    hold = strike(extend, "l", HEAD, INSTEP_L)
     land = with_root(S, dy=-0.06)
-    return [(0, S), (5, _crouch()), (10, take_off), (15, extend), (18, hold), (24, land), (36, S)]
+    return [(0, S), (5, _crouch()), (10, take_off)] + drive(13, chamber, 14, 18, extend) + \
+        [(20, hold), (26, land), (36, S)]
 
 
 def _kick_33():
-    air = 0.30
-    take = _airborne(spec(S, spin=90.0, head=(-40.0, 0.0)), air)
+    take = _airborne(spec(S, spin=90.0, head=(-40.0, 0.0)), AIR)
     rising = spec(take, spin=200.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 25.0),
-                  rfoot=(-0.55, 0.75, 0.25, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
-    sweep1 = spec(rising, spin=280.0, pelvis=(45.0, 0.0, 35.0), root=(0.0, 0.27 + air, 0.18),
-                  rfoot=(-0.38, 0.98, 0.98, 280.0, 0.0, 0.0), head=(-60.0, 0.0))
-    sweep2 = spec(sweep1, spin=320.0, rfoot=(0.38, 0.98, 0.94, 320.0, 0.0, 0.0),
-                  head=(-40.0, 0.0))
+                  rfoot=(-0.5, 0.75, 0.25, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
+    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.2, give=0.4, spin=280.0,
+                    pelvis=(45.0, 0.0, 50.0), root=(0.0, 0.27 + AIR, 0.26), head=(-60.0, 0.0))
+    through = strike(sweep1, "r", HOOK, HOOK_R, x=-0.04, spin=300.0, head=(-50.0, 0.0))
+    sweep2 = strike(sweep1, "r", HOOK, HOOK_R, x=0.36, give=0.3, spin=320.0,
+                    head=(-40.0, 0.0))
     land = with_root(turned(S, 360.0), dy=-0.07)
-    return [(0, S), (6, _crouch()), (12, take), (18, rising), (24, sweep1), (27, sweep2),
-            (33, land), (45, turned(S, 360.0))]
+    return [(0, S), (6, _crouch()), (12, take), (17, rising), (20, sweep1), (24, through, LINEAR),
+            (27, sweep2), (33, land), (45, turned(S, 360.0))]
+
+
+SIDE = (-15.0, 15.0, 0.0)
 
 
 def _kick_34():
-    air = 0.32
-    take = _airborne(spec(S, pelvis=(-80.0, 0.0, 0.0), head=(-10.0, 0.0)), air)
-    thrust = spec(take, root=(0.0, 0.29 + air, 0.22), pelvis=(-90.0, 0.0, 30.0),
-                  rfoot=(0.0, 0.47, 1.30, -90.0, -10.0, 0.0), rknee=(0.0, 1.0, 0.0),
-                  lfoot=up(P.FRONT, air + 0.15) + (-60.0, 30.0, 0.0))
-    hold = spec(thrust, rfoot=(0.0, 0.47, 1.33, -90.0, -10.0, 0.0))
+    take = _airborne(spec(S, pelvis=(-80.0, 0.0, 0.0), head=(-10.0, 0.0)), AIR + 0.02)
+    chamber = spec(take, rfoot=(0.05, 0.42, 0.30, -15.0, 15.0, 0.0), rknee=(0.0, -1.0, 0.3))
+    thrust = strike(chamber, "r", TRUNK + 0.02, SIDE, give=0.03,
+                    root=(0.0, 0.31 + AIR, 0.22), pelvis=(-90.0, 0.0, 30.0), rknee=(0.0, 1.0, 0.0),
+                    lfoot=up(P.FRONT, AIR + 0.15) + (-60.0, 30.0, 0.0))
+    hold = strike(thrust, "r", TRUNK + 0.02, SIDE)
     land = with_root(O, dy=-0.06)
-    return [(0, S), (5, _crouch()), (10, take), (16, thrust), (19, hold), (25, land), (36, O)]
+    return [(0, S), (5, _crouch()), (10, take)] + drive(12, chamber, 13, 19, thrust) + \
+        [(20, hold), (26, land), (36, O)]
 
 
 def _kick_45():
-    chamber, thrust, hold, recoil, end = _back_kick(lift=0.30, airborne=True)
-    chamber = spec(chamber, lfoot=up(P.FRONT, 0.35) + (150.0, 30.0, 0.0))
-    thrust = spec(thrust, lfoot=up(P.FRONT, 0.40) + (180.0, 30.0, 0.0))
-    hold = spec(hold, lfoot=up(P.FRONT, 0.35) + (180.0, 30.0, 0.0))
+    chamber, thrust, hold, recoil, end = _back_kick(lift=AIR, airborne=True)
+    chamber = spec(chamber, lfoot=up(P.FRONT, AIR + 0.05) + (150.0, 30.0, 0.0))
+    thrust = strike(thrust, "r", 0.48, BACK_SOLE, give=0.03,
+                    lfoot=up(P.FRONT, AIR + 0.1) + (180.0, 30.0, 0.0))
+    hold = strike(hold, "r", 0.48, BACK_SOLE, lfoot=up(P.FRONT, AIR + 0.05) + (180.0, 30.0, 0.0))
     land = with_root(end, dy=-0.06)
-    return [(0, S), (6, _crouch()), (12, chamber), (19, thrust), (22, hold), (29, land),
-            (40, end)]
+    return [(0, S), (6, _crouch())] + drive(12, chamber, 14, 21, thrust) + \
+        [(23, hold), (29, land), (40, end)]
 
 
 # -- punches and blocks ----------------------------------------------------------------------
@@ -483,6 +542,9 @@ CLIPS = [
 BY_NAME = {c[0]: c for c in CLIPS}
 
 
+LINEAR = "linear"
+
+
 def _ease(t):
     return t * t * (3 - 2 * t)
 
@@ -495,10 +557,12 @@ def frame_specs(name):
         raise ValueError("%s: keys must run from 0 to %d" % (name, length))
     out = []
     for frame in range(length + 1):
-        for (f0, a), (f1, b) in zip(keys, keys[1:]):
+        for k0, k1 in zip(keys, keys[1:]):
+            (f0, a), (f1, b) = k0[:2], k1[:2]
             if f0 <= frame <= f1:
                 t = 0.0 if f1 == f0 else (frame - f0) / (f1 - f0)
-                out.append(P.blend(a, b, _ease(t)))
+                # A key marked LINEAR is reached at an even pace (a kick's drive).
+                out.append(P.blend(a, b, t if k1[2:] == (LINEAR,) else _ease(t)))
                 break
     return out
 

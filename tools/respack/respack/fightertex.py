@@ -57,6 +57,11 @@ def parse_skin(name):
 
 
 def skin(name, female):
+    return png_bytes(skin_image(name, female))
+
+
+def skin_image(name, female):
+    """The skin picture (face, hair, hands, feet) of a skin texture's name."""
     tone, hair, extra = parse_skin(name)
     rng = _rng(name + str(female))
     base = np.array(TONES[tone], dtype=np.float64)
@@ -139,8 +144,7 @@ def skin(name, female):
     a[y0:y1, x0:x1] = hair_colour + rng.normal(0, 6, (y1 - y0, x1 - x0, 1))
     for k in range(x0, x1, 9):
         a[y0:y1, k] *= 0.8
-    img = _img(a).filter(ImageFilter.SMOOTH)
-    return png_bytes(img)
+    return _img(a).filter(ImageFilter.SMOOTH)
 
 
 def clothes(kind, female):

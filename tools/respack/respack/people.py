@@ -3,8 +3,6 @@
 One picture per file, an atlas of the four fighter slots (clothes top left, protector top
 right, skin bottom left, belt bottom right), painted in the clothes the file's name says.
 """
-import io
-
 import numpy as np
 from PIL import Image
 
@@ -42,18 +40,17 @@ CLOTHES = {
 
 def _posed(mesh, pose, turn, place):
     """World positions and normals of a skinned mesh in a pose, turned and placed."""
-    positions, normals = [], []
-    for p, n, weights in zip(mesh.positions, mesh.normals, mesh.weights):
-        p, n = np.asarray(p), np.asarray(n)
-        q = np.zeros(3)
-        m = np.zeros(3)
-        for bone, w in weights:
-            g = pose.turns[bone]
-            q += w * (g @ (p - sk.REST_POS[bone]) + pose.positions[bone])
-            m += w * (g @ n)
-        positions.append(turn @ q + place)
-        normals.append(turn @ m)
-    return positions, normals
+    p = np.array(mesh.positions)
+    n = np.array(mesh.normals)
+    out_p, out_n = np.zeros_like(p), np.zeros_like(n)
+    for bone in sk.BONES:
+        w = np.array([sum(x for b, x in ws if b == bone) for ws in mesh.weights])
+        if not w.any():
+            continue
+        g = pose.turns[bone]
+        out_p += w[:, None] * ((p - sk.REST_POS[bone]) @ g.T + pose.positions[bone])
+        out_n += w[:, None] * (n @ g.T)
+    return out_p @ turn.T + place, out_n @ turn.T
 
 
 def _atlas(name, female):
@@ -64,7 +61,7 @@ def _atlas(name, female):
     skin_name = "w_d_skin" if not female else "w_skin"
     if "spectator" in name:
         skin_name = ("a_skin", "h_skin", "b_skin", "w_b_skin")[len(name) % 4]
-    skin = Image.open(io.BytesIO(fightertex.skin(skin_name, female))).convert("RGBA")
+    skin = fightertex.skin_image(skin_name, female)
     img.paste(skin.resize((256, 256)), (0, 256))
     img.paste(Image.new("RGBA", (256, 256), tuple(int(c * 0.8) for c in bottom) + (255,)),
               (256, 256))
@@ -136,14 +133,11 @@ def group(a, name):
         pose = P.solve(SEATED if seated else STANDING)
         positions, normals = _posed(mesh, pose, sk.rot_y(facing), np.asarray(loc))
         base = len(out.positions)
-        for p, n, uv, in zip(positions, normals, mesh.uvs):
-            return_uv = uv
-            out.vertex(p, n, return_uv)
+        for p, n, uv in zip(positions, normals, mesh.uvs):
+            out.vertex(p, n, uv)
         for (i, j, k), material in zip(mesh.faces, mesh.materials):
             out.triangle(base + i, base + j, base + k)
         # Squeeze each slot's picture into its quadrant of the atlas.
-        for v in range(base, len(out.positions)):
-            pass
         mats = {}
         for (i, j, k), material in zip(mesh.faces, mesh.materials):
             for v in (i, j, k):
