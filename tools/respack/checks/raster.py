@@ -47,7 +47,7 @@ class Canvas:
         cam = self.camera
         for a, b, c in faces:
             pa, pb, pc = screen[a], screen[b], screen[c]
-            if min(pa[2], pb[2], pc[2]) < 0.05:
+            if min(pa[2], pb[2], pc[2]) < 0.3:  # no clipping: drop what crosses the near plane
                 continue
             area = (pb[0] - pa[0]) * (pc[1] - pa[1]) - (pb[1] - pa[1]) * (pc[0] - pa[0])
             if abs(area) < 1e-9:
@@ -69,13 +69,16 @@ class Canvas:
             inside = (w0 >= -1e-6) & (w1 >= -1e-6) & (w2 >= -1e-6)
             if not inside.any():
                 continue
-            z = w0 * pa[2] + w1 * pb[2] + w2 * pc[2]
+            # Perspective-correct: interpolate 1/z and texture coordinates over z.
+            ia, ib, ic = 1.0 / pa[2], 1.0 / pb[2], 1.0 / pc[2]
+            iz = w0 * ia + w1 * ib + w2 * ic
+            z = 1.0 / np.maximum(iz, 1e-9)
             region = self.depth[y0:y1 + 1, x0:x1 + 1]
             closer = inside & (z < region)
             if not closer.any():
                 continue
-            u = w0 * uvs[a, 0] + w1 * uvs[b, 0] + w2 * uvs[c, 0]
-            v = w0 * uvs[a, 1] + w1 * uvs[b, 1] + w2 * uvs[c, 1]
+            u = (w0 * uvs[a, 0] * ia + w1 * uvs[b, 0] * ib + w2 * uvs[c, 0] * ic) * z
+            v = (w0 * uvs[a, 1] * ia + w1 * uvs[b, 1] * ib + w2 * uvs[c, 1] * ic) * z
             tx = np.clip((u * tw).astype(int), 0, tw - 1)
             ty = np.clip((v * th).astype(int), 0, th - 1)
             texel = texture[ty, tx]

@@ -138,12 +138,15 @@ class Geometry:
                     continue
                 n = np.zeros(3)
                 n[k] = sign
-                a, b = [j for j in range(3) if j != k]
-                u = np.zeros(3)
-                v = np.zeros(3)
-                u[a], v[b] = h[a], h[b]
-                if np.dot(np.cross(u, v), n) < 0:
-                    u = -u
+                if k == 1:  # tops and bottoms
+                    u, v = np.array((h[0], 0.0, 0.0)), np.array((0.0, 0.0, h[2]))
+                    if np.dot(np.cross(u, v), n) < 0:
+                        u = -u
+                else:       # sides: pictures read upright and left to right from outside
+                    v = np.array((0.0, h[1], 0.0))
+                    u = np.cross((0.0, 1.0, 0.0), n) * h[2 - k]
+                    self.rect(c + n * h[k], u, v, uv=((1, 1), (0, 1), (0, 0), (1, 0)))
+                    continue
                 self.rect(c + n * h[k], u, v)
 
     def tiled_floor(self, x0, x1, z0, z1, y, tile):
@@ -409,7 +412,8 @@ def build_object(a, name):
         return g, tiles((170, 172, 176), (140, 142, 146), count=8, name=name)
     if name in ("catwalk_tile",):
         for sx in (-1, 1):
-            g.box((sx * 11 - 0.8, 9.0, -11), (sx * 11 + 0.8, 9.15, 11))
+            y = min(9.0, a.ceiling - 1.5)
+            g.box((sx * 11 - 0.8, y, -11), (sx * 11 + 0.8, y + 0.15, 11))
         return g, tiles((80, 82, 88), (50, 52, 56), count=8, name=name)
     if name in ("metal_beam", "black_beam", "blue_beam", "white_beam", "concrete_beam"):
         colour = {"metal_beam": (150, 152, 156), "black_beam": (30, 30, 34),
@@ -417,24 +421,30 @@ def build_object(a, name):
                   "white_beam": (230, 230, 230), "concrete_beam": (130, 130, 128)}[name]
         top = a.ceiling - 0.8
         k = ("metal_beam", "black_beam", "blue_beam", "white_beam", "concrete_beam").index(name)
-        if a.index == 2:
-            for x in (-12.0 + k * 1.5,):
-                g.box((x - 0.15, a.ceiling - 0.5, -5), (x + 0.15, a.ceiling - 0.1, 8))
+        if a.index == 2:  # only over the -x end of the dojang
+            x = -14.0 + k * 0.8
+            g.box((x - 0.15, a.ceiling - 0.5, -5), (x + 0.15, a.ceiling - 0.1, 8))
         else:
             half = min(x1, z1) - 1.0
-            off = half - k * 1.2
+            off = max(half - k * 1.2, s + 4.6)   # never over the top camera's column
+            y0, y1 = top - 0.3 - 0.4 * k, top - 0.4 * k
             for sx in (-1, 1):
-                g.box((sx * off - 0.15, top - 0.3 - 0.4 * k, -half), (sx * off + 0.15, top - 0.4 * k, half))
-                g.box((-half, top - 0.3 - 0.4 * k, sx * off - 0.15), (half, top - 0.4 * k, sx * off + 0.15))
+                g.box((sx * off - 0.15, y0, -half), (sx * off + 0.15, y1, half))
+                # the cameras' side keeps its sky clear: no beam across it near the mat
+                if sx < 0 or off >= s + 8.5:
+                    g.box((-half, y0, sx * off - 0.15), (half, y1, sx * off + 0.15))
         return g, solid(colour, 32, 5, name)
     if name in ("light", "light_blue", "blue_light", "metal_light", "spotlight"):
         k = ("light", "light_blue", "blue_light", "metal_light", "spotlight").index(name)
         colour = [(235, 235, 225), (120, 170, 255), (60, 100, 220), (160, 160, 165), (40, 40, 44)][k]
         y = min(a.ceiling - 1.5, 10.5)
-        for i in range(6):
-            ang = np.radians(i * 60 + k * 12)
-            r = min(x1, z1) - 2.5
-            cx, cz = r * np.sin(ang), r * np.cos(ang)
+        if a.index == 2:
+            spots = [(-13.5 + 0.5 * k, -3.0 + 3.0 * i) for i in range(3)]
+        else:
+            spots = [(sx * (x1 - 1.5), z0 + 2.0 + (k * 2.0 + i * 6.0) % (z1 - z0 - 4.0))
+                     for sx in (-1, 1) for i in range(2)]
+            spots += [(-x1 + 3.0 + (k * 2.5 + i * 7.0) % (2 * x1 - 6.0), z0 + 1.5) for i in range(2)]
+        for cx, cz in spots:
             g.box((cx - 0.3, y - 0.5, cz - 0.3), (cx + 0.3, y, cz + 0.3))
         return g, solid(colour, 16, 3, name)
     if name in ("seats", "stairs", "audience", "seat_side"):
@@ -543,7 +553,9 @@ def _stands(a, name, g):
         rows, depth, rise = 8, 0.8, 0.85
     span = {1: 11.0, 3: 8.0, 4: 7.0, 5: 13.0}[a.index]
     for axis, sign, start in sides:
-        for r in range(rows):
+        edge = (x1 if sign > 0 else -x0) if axis == "x" else (z1 if sign > 0 else -z0)
+        side_rows = min(rows, int((edge - 0.3 - start) / depth))
+        for r in range(side_rows):
             near = start + r * depth
             top = F + rise * (r + 1)
             half = span if name != "stairs" else 0.5
@@ -567,10 +579,10 @@ def _stands(a, name, g):
                     c1 = min(c0 + 4.0, span)
                     if axis == "x":
                         p = (sign * centre_d, top + h / 2, (c0 + c1) / 2)
-                        u = (0, 0, (c1 - c0) / 2 * -sign)
+                        u = (0, 0, (c1 - c0) / 2 * sign)
                     else:
                         p = ((c0 + c1) / 2, top + h / 2, sign * centre_d)
-                        u = ((c1 - c0) / 2 * sign, 0, 0)
+                        u = ((c1 - c0) / 2 * -sign, 0, 0)
                     g.rect(p, u, (0, h / 2, 0), uv=((0, (r % 4 + 1) / 4.0), (1, (r % 4 + 1) / 4.0),
                                                      (1, (r % 4) / 4.0), (0, (r % 4) / 4.0)))
     if name == "seats":
@@ -627,7 +639,7 @@ def _officials(a, name, g):
         g.box((0.8, top, z - 0.22), (1.2, top + 0.28, z - 0.2))
         return g, solid((40, 40, 46), 16, 3, "laptop")
     if name == "bottle":
-        x, zz = (1.6, z) if a.index != 2 else (-11.5, -3.6)
+        x, zz = (1.6, z) if a.index != 2 else (-10.0, 7.2)
         y = top if a.index != 2 else 1.0 + F
         g.box((x - 0.04, y, zz - 0.04), (x + 0.04, y + 0.25, zz + 0.04))
         return g, solid((80, 150, 220), 16, 3, "bottle")
@@ -681,7 +693,7 @@ def _furniture(a, name, g):
         return g, text_banner("SODA", (190, 20, 30), (255, 255, 255), 128, 256)
     if name == "sneaker":
         for k in range(3):
-            g.box((5.8 + 0.1 * k, F, 6.0 + 0.35 * k), (6.1 + 0.1 * k, F + 0.1, 6.12 + 0.35 * k))
+            g.box((6.0 + 0.1 * k, F, 3.3 + 0.35 * k), (6.3 + 0.1 * k, F + 0.1, 3.42 + 0.35 * k))
         return g, solid((230, 230, 235), 16, 5, "sneaker")
     if name in ("bag1", "bag2"):
         x = -13.2 if name == "bag1" else -14.0
@@ -713,10 +725,10 @@ def _furniture(a, name, g):
                 g.box(lo, hi)
         return g, solid((240, 240, 240), 16, 3, "frame")
     if name == "wood_door":
-        g.rect((6.98, F + 1.05, 6.5), (0, 0, 0.5), (0, 1.05, 0))
+        g.rect((6.98, F + 1.05, 2.5), (0, 0, 0.5), (0, 1.05, 0))
         return g, wood((120, 80, 50), name="door")
     if name == "door_knob":
-        g.box((6.9, F + 1.0, 6.15), (6.97, F + 1.07, 6.22))
+        g.box((6.9, F + 1.0, 2.15), (6.97, F + 1.07, 2.22))
         return g, solid((200, 170, 60), 16, 5, "knob")
     raise KeyError(name)
 
