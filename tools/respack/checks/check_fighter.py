@@ -175,6 +175,11 @@ def check_clips(pack, report):
                 rise = max(pose_at(anim, t).positions["Bip01_Spine"][1] for t in range(length)) - \
                     first.positions["Bip01_Spine"][1]
                 report.check(rise >= 0.02, "%s: the bounce moves the hip %.3f" % (path, rise))
+            drives = [k[0] for k in C.BY_NAME[file][2]() if k[2:] == (C.LINEAR,)]
+            for frame in drives:  # a kick's impact lies in the clean window of its blend
+                blend = {"02": 5.0, "03": 2.5}.get(stem, 7.5)
+                report.check(blend <= frame <= length - 1.25 - blend,
+                             "%s: the impact at frame %d is outside the clean window" % (path, frame))
             if side == 0:
                 side0 = anim
             else:  # the mirror rule, away from the standing feet

@@ -86,9 +86,10 @@ def skin_image(name, female):
                   fill=hc)
     if female:  # a fringe and longer sides
         d.pieslice([cx - 70, hairline - 25, cx + 70, hairline + 22], 0, 180, fill=hc)
-    if extra == "braids":
+    if extra == "braids":  # braided rows over the crown and down the back, never the face
         for k in range(0, SIZE, 18):
-            d.line([(k, 0), (k, back)], fill=tuple(int(c * 0.6) for c in hc), width=5)
+            bottom = back if (k < _head_col(-1.45) or k > _head_col(1.45)) else hairline
+            d.line([(k, 0), (k, bottom)], fill=tuple(int(c * 0.6) for c in hc), width=5)
     # Ears.
     for side in (-1, 1):
         ex = _head_col(side * np.pi / 2)
