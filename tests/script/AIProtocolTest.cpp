@@ -91,7 +91,8 @@ protected:
     void TearDown() override {
         sparkAI1.reset();
         sparkAI2.reset();
-        sparkAI3.reset();
+        delete sparkAI3;
+        sparkAI3 = nullptr;
         fighterA.reset();
         fighterB.reset();
         ai.reset();
@@ -115,7 +116,8 @@ protected:
 public:
     // The battle as the AI master sees it.
     std::unique_ptr<FighterInstance> fighterA, fighterB;
-    std::unique_ptr<AISparkInstance> sparkAI1, sparkAI2, sparkAI3;
+    std::unique_ptr<AISparkInstance> sparkAI1, sparkAI2;
+    AISparkInstance* sparkAI3 = nullptr;   // a battle may hold a slot as an owning pointer
 };
 
 // The AI master's spark operations take the battle; this fixture stands in for it.
@@ -124,7 +126,7 @@ struct BattleView {
     FighterInstance& fighterB;
     std::unique_ptr<AISparkInstance>& sparkAI1;
     std::unique_ptr<AISparkInstance>& sparkAI2;
-    std::unique_ptr<AISparkInstance>& sparkAI3;
+    AISparkInstance*& sparkAI3;
 };
 
 TEST_F(AIProtocol, AHoldKeepsTheChoiceAndTheIntervalLimitsTheCalls) {
@@ -304,6 +306,8 @@ TEST_F(AIProtocol, ASparkSeesBothFightersAndLeavesNoNamesBehind) {
     BattleView battle{*fighterA, *fighterB, sparkAI1, sparkAI2, sparkAI3};
     ai->attachSparkAI2(&battle, "crowd");
     ASSERT_TRUE(sparkAI2);
+    ai->attachSparkAI3(&battle, "crowd");
+    ASSERT_NE(sparkAI3, nullptr);
     EXPECT_TRUE(script->evalBool("fighter.sparks[0].fighterA is fighter.made[0].ai_fighter"));
     EXPECT_TRUE(script->evalBool("fighter.sparks[0].fighterB is fighter.made[1].ai_fighter"));
     EXPECT_TRUE(script->evalBool("fighter.sparks[0].module is crowd"));
@@ -323,8 +327,11 @@ TEST_F(AIProtocol, ASparkSeesBothFightersAndLeavesNoNamesBehind) {
 
     // A spark whose script fails leaves the slot as it was and no names behind.
     folder.module("crowd", "refuse = True\n");
+    AISparkInstance* third = sparkAI3;
     EXPECT_THROW(ai->attachSparkAI2(&battle, "crowd"), ScriptException);
+    EXPECT_THROW(ai->attachSparkAI3(&battle, "crowd"), ScriptException);
     EXPECT_TRUE(sparkAI2);
+    EXPECT_EQ(sparkAI3, third);
     EXPECT_EQ(PyDict_GetItemString(script->getLocals(), "fighterA"), nullptr);
     EXPECT_EQ(PyDict_GetItemString(script->getLocals(), "fighterB"), nullptr);
     // A fighter without a mirror cannot be watched; the empty name empties the slot.
@@ -332,7 +339,9 @@ TEST_F(AIProtocol, ASparkSeesBothFightersAndLeavesNoNamesBehind) {
     EXPECT_THROW(ai->attachSparkAI1(&battle, "puppet"), ScriptException);
     EXPECT_FALSE(sparkAI1);
     ai->attachSparkAI2(&battle, "");
+    ai->attachSparkAI3(&battle, "");
     EXPECT_FALSE(sparkAI2);
+    EXPECT_EQ(sparkAI3, nullptr);
 }
 
 }  // namespace
