@@ -71,13 +71,14 @@ private:
     uint64_t left() const { return static_cast<uint64_t>(end_ - p_); }
 
     void skipBlanks() {
+        const char* c = p_;
         for (;;) {
-            while (p_ < end_ && isBlank(*p_)) ++p_;
-            if (p_ >= end_) return;
-            if (!((p_[0] == '/' && at(1) == '/') || p_[0] == '#')) return;
-            while (p_ < end_ && *p_ != '\n' && *p_ != '\r') ++p_;
-            if (p_ < end_) ++p_;
+            while (c < end_ && isBlank(*c)) ++c;
+            if (c >= end_ || !(*c == '#' || (*c == '/' && c + 1 < end_ && c[1] == '/'))) break;
+            while (c < end_ && *c != '\n' && *c != '\r') ++c;
+            if (c < end_) ++c;
         }
+        p_ = c;
     }
 
     std::string_view token() {
@@ -99,15 +100,23 @@ private:
         return t;
     }
 
-    void expect(std::string_view wanted, const char* what) {
-        std::string_view t = token();
-        if (t != wanted) refuse(std::string(what) + " expected, found \"" + std::string(t.substr(0, 40)) + "\"");
+    // One delimiter as a token of its own (blanks and comments before it skipped).
+    bool delimiter(char wanted) {
+        skipBlanks();
+        if (p_ >= end_ || *p_ != wanted) return false;
+        ++p_;
+        return true;
     }
-    void closing() { expect("}", "\"}\""); }
-    void semicolon() { expect(";", "\";\""); }
+    void closing() {
+        if (!delimiter('}')) refuse("\"}\" expected");
+    }
+    void semicolon() {
+        if (!delimiter(';')) refuse("\";\" expected");
+    }
     void separator() {
-        std::string_view t = token();
-        if (t != ";" && t != ",") refuse("\";\" or \",\" expected after a number");
+        skipBlanks();
+        if (p_ >= end_ || (*p_ != ';' && *p_ != ',')) refuse("\";\" or \",\" expected after a number");
+        ++p_;
     }
     void maybeSeparator() {
         skipBlanks();
@@ -123,14 +132,15 @@ private:
     // A whole number as the importer reads counts and indices (negative ones are refused).
     uint32_t number() {
         skipBlanks();
-        if (at(0) == '-') refuse("a negative count or index");
-        if (!isDigit(at(0))) refuse("a number expected");
+        const char* c = p_;
+        if (c < end_ && *c == '-') refuse("a negative count or index");
+        if (c >= end_ || !isDigit(*c)) refuse("a number expected");
         uint64_t value = 0;
-        while (p_ < end_ && isDigit(*p_)) {
-            value = value * 10 + static_cast<uint64_t>(*p_ - '0');
-            if (value > UINT32_MAX) refuse("a number too large for a count or index");
-            ++p_;
-        }
+        do {
+            value = value * 10 + static_cast<uint64_t>(*c++ - '0');
+        } while (c < end_ && isDigit(*c) && value <= UINT32_MAX);
+        if (value > UINT32_MAX) refuse("a number too large for a count or index");
+        p_ = c;
         separator();
         return static_cast<uint32_t>(value);
     }
@@ -162,12 +172,29 @@ private:
 
     // Digits as the importer's decimal reader takes them; more than it can hold are refused.
     const char* digits(const char* c, size_t most) const {
-        size_t n = 0;
-        while (c < end_ && isDigit(*c)) {
-            if (++n > most) refuse("a number with too many digits");
-            ++c;
-        }
+        const char* start = c;
+        while (c < end_ && isDigit(*c)) ++c;
+        if (static_cast<size_t>(c - start) > most) refuse("a number with too many digits");
         return c;
+    }
+
+    // The common case in few steps: [-]digits[.digits] and a separator right after it.
+    bool plainReal() {
+        const char* c = p_;
+        if (c < end_ && *c == '-') ++c;
+        const char* start = c;
+        while (c < end_ && isDigit(*c)) ++c;
+        if (c == start || c - start > 19 || c >= end_) return false;
+        const bool point = *c == '.';
+        if (point) {
+            ++c;
+            while (c < end_ && isDigit(*c)) ++c;
+            if (c >= end_) return false;
+        }
+        // Without a point, "," and a digit would be read as a decimal comma.
+        if (!(*c == ';' || (*c == ',' && (point || c + 1 >= end_ || !isDigit(c[1]))))) return false;
+        p_ = c + 1;
+        return true;
     }
 
     // A decimal number: sign, digits, a fraction after "." (or after "," when a digit follows,
@@ -175,20 +202,25 @@ private:
     // are exponents above 30, far beyond any model's size.
     void real() {
         skipBlanks();
-        if (startsWith(p_, "-1.#IND00", false) || startsWith(p_, "1.#IND00", false)) {
-            p_ += std::min<uint64_t>(9, left());  // the importer skips nine either way
-            separator();
-            return;
-        }
-        if (startsWith(p_, "1.#QNAN0", false)) {
-            p_ += 8;
-            separator();
-            return;
+        if (plainReal()) return;
+        const char first = at(0);
+        if ((first == '-' || first == '1') && (at(2) == '#' || at(3) == '#')) {
+            if (startsWith(p_, "-1.#IND00", false) || startsWith(p_, "1.#IND00", false)) {
+                p_ += std::min<uint64_t>(9, left());  // the importer skips nine either way
+                separator();
+                return;
+            }
+            if (startsWith(p_, "1.#QNAN0", false)) {
+                p_ += 8;
+                separator();
+                return;
+            }
         }
         const char* c = p_;
         if (c < end_ && (*c == '-' || *c == '+')) ++c;
         auto atc = [&](size_t k) { return static_cast<size_t>(end_ - c) > k ? c[k] : '\0'; };
-        if (startsWith(c, "nan", true) || startsWith(c, "inf", true)) refuse("a number that is not finite");
+        if ((atc(0) | 0x20) == 'n' || (atc(0) | 0x20) == 'i')
+            if (startsWith(c, "nan", true) || startsWith(c, "inf", true)) refuse("a number that is not finite");
         const bool fractionFirst = (atc(0) == '.' || atc(0) == ',') && isDigit(atc(1));
         if (!isDigit(atc(0)) && !fractionFirst) refuse("a number expected");
         if (!fractionFirst) c = digits(c, 19);

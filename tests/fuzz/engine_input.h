@@ -9,7 +9,7 @@
 
 namespace fuzzcheck {
 
-// Opens the engine headless on the first call (and afresh when the log has grown long).
+// Opens the engine headless on the first call; starts each input with an empty log.
 void startEngineInput();
 
 // Records the handle a create gave: 0 must come with a log line saying why.
