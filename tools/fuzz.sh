@@ -32,7 +32,7 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBRENNOCK_FUZZ=ON -DBRENNOCK_TESTS=OFF -DBRENNOCK_BENCH=OFF > "$out.configure.log"
+  -DBRENNOCK_FUZZ=ON -DBRENNOCK_TESTS=OFF -DBRENNOCK_BENCH=OFF > /dev/null
 targets=$(sed -n 's/^fuzz_target(\([a-z0-9_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
 cmake --build "$out" -j"$jobs" --target $(for t in $targets; do echo "fuzz_$t"; done)
 
