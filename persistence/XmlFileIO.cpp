@@ -127,6 +127,9 @@ void saveXmlDocument(const xercesc::DOMDocument* document, const std::string& ho
         config->setParameter(xercesc::XMLUni::fgDOMWRTFormatPrettyPrint, true);
         config->setParameter(xercesc::XMLUni::fgDOMErrorHandler, static_cast<xercesc::DOMErrorHandler*>(&utils));
         output->setByteStream(&target);
+        // Always UTF-8, whatever encoding the loaded file declared: a file saved in an
+        // encoding the parser cannot read back would be lost.
+        output->setEncoding(u"UTF-8");
         written = serializer->write(document, output.get());
     } catch (const xercesc::XMLException& e) {
         utils.takeSerializerError();

@@ -1,4 +1,5 @@
-// A private folder under /tmp for the entries that read files by path, removed at exit.
+// A private folder (in /dev/shm when there is one) for the entries that read files by path,
+// removed at exit.
 #pragma once
 
 #include <cstddef>
