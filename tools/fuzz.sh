@@ -23,7 +23,7 @@ if [ ${#need[@]} -gt 0 ]; then
   SUDO=""
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   for attempt in $(seq 1 30); do
-    if $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need[@]}"; then
+    if $SUDO apt-get update && $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need[@]}"; then
       break
     fi
     echo "fuzz: apt-get failed (the package lock may be held); retrying in 20 s"
