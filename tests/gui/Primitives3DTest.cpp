@@ -1,7 +1,10 @@
 // The mesh primitives through the real engine in the game folder: made by the archive, held in
 // front of a turned camera, picked by the pointer's ray and by their boxes, reset on release,
 // and handed back to their factory with every mesh and file.
+#include <array>
 #include <cmath>
+#include <filesystem>
+#include <string>
 
 #include "GuiTestKit.h"
 #include "gui/Line3D.h"
@@ -18,7 +21,9 @@ constexpr const char* White = "Tavek_res\\gui\\general\\white.x";
 class Primitives3D : public GuiFixture {
 protected:
     void SetUp() override {
-        GuiFixture::SetUp();
+        outputFolder = std::filesystem::current_path().string();
+        openEngine(drawn);
+        ASSERT_FALSE(HasFatalFailure());
         camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
         ASSERT_NE(camera, 0u);
         const iVector3 origin{0.0f, 0.0f, 0.0f};
@@ -54,6 +59,8 @@ protected:
         pointAt(screen.x, screen.y);
     }
 
+    bool drawn = false;
+    std::string outputFolder;
     uint32_t camera = 0;
     iQuaternion facing{};
     int meshesBefore = 0;
@@ -221,6 +228,44 @@ TEST_F(Primitives3D, ALineIsStretchedAndTurnedAndGoesBackToItsFactory) {
     EXPECT_FALSE(missing->Primitive3D::isPicked());
     meshes.destroyRect(missing);
     EXPECT_EQ(vtMeshCount(), meshesBefore);
+}
+
+// Drawn by the engine: the rectangle shows its picture, lit, where the camera sees it.
+class Primitives3DDrawn : public Primitives3D {
+protected:
+    Primitives3DDrawn() { drawn = true; }
+};
+
+TEST_F(Primitives3DDrawn, ARectangleIsDrawnWhereTheCameraSeesIt) {
+    const iVector3 light{0.0f, -0.3f, 1.0f};
+    const iVector4 colour{1.0f, 1.0f, 1.0f, 0.35f};
+    iLightDirectionalSet(&light, &colour);
+    PrimitiveFactory3D meshes(static_cast<int>(camera));
+    IRect* rect = meshes.createRectPrimitive("Tavek_res\\gui\\general\\blue.x", false);
+    rect->release();  // blended, plainly lit
+    rect->setLocation(Vector2(-3.0f, 0.0f));
+    rect->setSize(Vector2(6.0f, 4.0f));
+    for (int i = 0; i < 2; ++i) {
+        iVortaneMain();
+        meshes.update();
+        iVortaneRender();
+    }
+    const std::string shot = outputFolder + "/gui_mesh_rectangle.png";
+    ASSERT_EQ(vtScreenshot(shot.c_str()), 1);
+
+    auto seen = [this](float x, float y) {
+        const iVector3 world = onPlane(x, y);
+        iVector2 screen;
+        i3DLocationToScreen(&screen, &world, camera);
+        uint8_t rgba[4] = {0, 0, 0, 0};
+        EXPECT_EQ(vtReadPixel((screen.x + 16.0f) / 32.0f, (12.0f - screen.y) / 24.0f, rgba), 1);
+        return std::array<int, 3>{rgba[0], rgba[1], rgba[2]};
+    };
+    const auto inside = seen(0.0f, 1.0f);
+    EXPECT_GT(inside[2], 100) << inside[0] << " " << inside[1] << " " << inside[2];
+    EXPECT_GT(inside[2], inside[0] + 40);
+    const auto outside = seen(4.0f, 1.0f);
+    EXPECT_LT(outside[0] + outside[1] + outside[2], 30);
 }
 
 }  // namespace
