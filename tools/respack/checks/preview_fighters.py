@@ -34,12 +34,28 @@ def mesh_of(index):
     return _meshes[index]
 
 
+_weights = {}
+
+
+def weight_table(mesh):
+    """(vertices x bones) skin weights, made once per mesh."""
+    if id(mesh) not in _weights:
+        table = np.zeros((len(mesh.positions), len(sk.BONES)))
+        column = {b: k for k, b in enumerate(sk.BONES)}
+        for v, ws in enumerate(mesh.weights):
+            for bone, w in ws:
+                table[v, column[bone]] += w
+        _weights[id(mesh)] = (mesh, table)
+    return _weights[id(mesh)][1]
+
+
 def skinned(mesh, pose, turn=np.eye(3), place=np.zeros(3)):
     p = np.array(mesh.positions)
     n = np.array(mesh.normals)
     out_p, out_n = np.zeros_like(p), np.zeros_like(n)
-    for bone in sk.BONES:
-        w = np.array([sum(x for b, x in ws if b == bone) for ws in mesh.weights])
+    table = weight_table(mesh)
+    for k, bone in enumerate(sk.BONES):
+        w = table[:, k]
         if not w.any():
             continue
         g = pose.turns[bone]
