@@ -11,8 +11,14 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 from . import people, textart, xmesh
-from .imageio import png_bytes
+from .imageio import png_bytes as _png
 from .output import FileSet
+
+
+def png_bytes(image):
+    """Big pictures compress at level 6: ten times faster than 9, 7% larger."""
+    return _png(image, level=6)
+
 
 ROOT = "Tavek_res\\arenas\\"
 OLD_ARENA1 = "Tavek_res\\arena1\\"
