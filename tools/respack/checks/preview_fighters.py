@@ -125,7 +125,7 @@ def kick_strips(pack, out):
         if action in (48, 49):
             continue
         import_name = [c for c in clips.CLIPS if c[0] == _clip_file(action)][0]
-        file, length = import_name[0], import_name[1]
+        file = import_name[0]
         keys = [k[0] for k in import_name[2]()]
         poses = clips.clip_poses(file, 0)
         distance = (kick[5] + kick[6]) / 2
