@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +20,7 @@ struct Property {
 };
 
 struct Element {
+    bool face = false;
     uint64_t count = 0;
     std::vector<Property> properties;
 };
@@ -65,20 +65,32 @@ bool wholeNumber(std::string_view w, uint64_t* out) {
 }
 
 // A number of a text row as the type wants it: digits with an optional sign for integers,
-// a decimal number for floats.
+// a decimal number (an optional sign, digits with an optional point, an optional exponent)
+// for floats. Read by hand: the C library's reading follows the locale's decimal point.
 bool textNumber(std::string_view w, bool whole) {
-    if (w.empty() || w.size() > 64) return false;
-    size_t i = (w[0] == '-' || w[0] == '+') ? 1 : 0;
-    if (i == w.size()) return false;
-    if (whole) {
-        for (; i < w.size(); ++i)
-            if (w[i] < '0' || w[i] > '9') return false;
-        return true;
+    if (w.size() > 64) return false;
+    size_t i = 0;
+    auto sign = [&] {
+        if (i < w.size() && (w[i] == '-' || w[i] == '+')) ++i;
+    };
+    auto digits = [&] {
+        size_t start = i;
+        while (i < w.size() && w[i] >= '0' && w[i] <= '9') ++i;
+        return i - start;
+    };
+    sign();
+    size_t n = digits();
+    if (!whole && i < w.size() && w[i] == '.') {
+        ++i;
+        n += digits();
     }
-    std::string text(w);
-    char* end = nullptr;
-    std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size();
+    if (n == 0) return false;
+    if (!whole && i < w.size() && (w[i] == 'e' || w[i] == 'E')) {
+        ++i;
+        sign();
+        if (digits() == 0) return false;
+    }
+    return i == w.size();
 }
 
 class Refusal {
@@ -139,6 +151,12 @@ Format readHeader(std::string_view text, std::vector<Element>* elements, std::ve
             Element e;
             if (w.size() != 3 || !wholeNumber(w[2], &e.count) || e.count > 0xffffffffu)
                 refuse("line " + std::to_string(line) + ": element needs a name and a count");
+            // The importer reads the count of an element it does not know from its name.
+            if (w[1] != "vertex" && w[1] != "face")
+                refuse("line " + std::to_string(line) + ": an element other than vertex and face");
+            e.face = w[1] == "face";
+            for (const Element& before : *elements)
+                if (before.face == e.face) refuse("line " + std::to_string(line) + ": a second " + std::string(w[1]) + " element");
             elements->push_back(e);
             continue;
         }
@@ -147,6 +165,12 @@ Format readHeader(std::string_view text, std::vector<Element>* elements, std::ve
             Property p;
             bool countWhole = true;
             if (w.size() == 5 && w[1] == "list") {
+                // The importer reads other lists (texture coordinates) as if every face had
+                // three corners.
+                if (!elements->back().face || (w[4] != "vertex_indices" && w[4] != "vertex_index"))
+                    refuse("line " + std::to_string(line) + ": a list other than a face's vertex_indices");
+                for (const Property& q : elements->back().properties)
+                    if (q.list) refuse("line " + std::to_string(line) + ": a second list of a face");
                 p.list = true;
                 p.countSize = typeSize(w[2], &countWhole);
                 p.size = typeSize(w[3], &p.whole);
@@ -193,6 +217,7 @@ void checkBinary(const unsigned char* p, uint64_t left, const std::vector<Elemen
                 p += need;
                 left -= need;
                 if (q.list) {
+                    if (n == 0) refuse("a face without corners");
                     if (n > left / q.size) refuse("a list is longer than the data left");
                     p += n * q.size;
                     left -= n * q.size;
@@ -228,6 +253,7 @@ void checkText(std::string_view text, const std::vector<Element>& elements) {
                 uint64_t n = 1;
                 if (q.list) {
                     if (k >= w.size() || !wholeNumber(w[k], &n)) refuse("a row without its list's count");
+                    if (n == 0) refuse("a face without corners");
                     ++k;
                 }
                 if (n > w.size() - k) refuse("a row with fewer numbers than its header declares");
