@@ -1,5 +1,6 @@
 #include "body.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -35,6 +36,81 @@ void shapeMass(const ShapeSpec& shape, dMass* m) {
     dQtoR(q, r);
     dMassRotate(m, r);
     dMassTranslate(m, shape.at[0], shape.at[1], shape.at[2]);
+}
+
+
+// The physics library stops the game on a mass it does not accept: one not above 0, or an
+// inertia about the centre of mass that is not positive definite (its Cholesky factor fails).
+// This refuses such a mass first, with room to spare for rounding: each pivot of the factor
+// must stay clear of 0 relative to the largest moment, and of the rounding left by moving the
+// inertia from the file's origin to the centre of mass (spread: what that move took away).
+bool checkInertia(const dMass& m, dReal spread, std::string* error) {
+    if (!std::isfinite(m.mass) || !(m.mass > 0.0)) {
+        *error = "its mass is not above 0";
+        return false;
+    }
+    dReal largest = 0.0;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            dReal v = m.I[r * 4 + c];
+            if (!std::isfinite(v)) {
+                *error = "its inertia is not a number";
+                return false;
+            }
+            largest = std::max(largest, std::fabs(v));
+        }
+    const dReal least = std::max(largest * 1e-12, spread * 1e-9);
+    dReal l[3][3] = {};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < i; ++j) {
+            dReal sum = m.I[i * 4 + j];
+            for (int k = 0; k < j; ++k) sum -= l[i][k] * l[j][k];
+            l[i][j] = sum / l[j][j];
+        }
+        dReal sum = m.I[i * 4 + i];
+        for (int k = 0; k < i; ++k) sum -= l[i][k] * l[i][k];
+        if (!(sum > least)) {
+            *error = "its shapes give an inertia the physics cannot use (too thin, or too far from "
+                     "the origin for their size)";
+            return false;
+        }
+        l[i][i] = std::sqrt(sum);
+    }
+    return true;
+}
+
+void quiet(int, const char*, va_list) {}
+
+bool spreadMass(const ShapeFile& spg, float mass, dMass* total, float centre[3], std::string* error) {
+    dMassSetZero(total);
+    dReal spread = 0.0;  // the inertia the shapes' distances from the origin add
+    for (const ShapeSpec& shape : spg.shapes) {
+        dMass m;
+        shapeMass(shape, &m);
+        dMassAdd(total, &m);
+        spread += m.mass * (dReal(shape.at[0]) * shape.at[0] + dReal(shape.at[1]) * shape.at[1] +
+                            dReal(shape.at[2]) * shape.at[2]);
+    }
+    if (!std::isfinite(total->mass) || !(total->mass > 0.0) || !std::isfinite(spread)) {
+        *error = "its shapes have no volume that can be worked out";
+        return false;
+    }
+    spread *= mass / total->mass;
+    dMassAdjust(total, mass);
+    for (int i = 0; i < 3; ++i) centre[i] = static_cast<float>(total->c[i]);
+    dMassTranslate(total, -total->c[0], -total->c[1], -total->c[2]);
+    return checkInertia(*total, spread, error);
+}
+
+// The mass spread over the shapes by volume, about its centre (which lands in centre).
+bool rigidMass(const ShapeFile& spg, float mass, dMass* total, float centre[3], std::string* error) {
+    // The library's mass functions complain of each step of a mass it would not take; the
+    // check below says why in one line instead.
+    dMessageFunction* before = dGetMessageHandler();
+    dSetMessageHandler(quiet);
+    bool ok = spreadMass(spg, mass, total, centre, error);
+    dSetMessageHandler(before);
+    return ok;
 }
 
 }  // namespace
@@ -81,22 +157,15 @@ std::unique_ptr<Body> Body::collisionSet(PhysicsWorld& physics, std::vector<floa
     return b;
 }
 
-std::unique_ptr<Body> Body::rigid(PhysicsWorld& physics, const ShapeFile& spg, float mass) {
+std::unique_ptr<Body> Body::rigid(PhysicsWorld& physics, const ShapeFile& spg, float mass, std::string* error) {
+    dMass total;
+    float centre[3];
+    if (!rigidMass(spg, mass, &total, centre, error)) return nullptr;
     std::unique_ptr<Body> b(new Body(Kind::Rigid, spg));
     b->body_ = dBodyCreate(physics.world());
-    dMass total;
-    dMassSetZero(&total);
-    for (const ShapeSpec& shape : spg.shapes) {
-        dMass m;
-        shapeMass(shape, &m);
-        dMassAdd(&total, &m);
-    }
-    dMassAdjust(&total, mass);
     // The simulation's body sits at the centre of mass; the shapes hang off it where the file
     // put them relative to its origin.
-    float centre[3] = {static_cast<float>(total.c[0]), static_cast<float>(total.c[1]), static_cast<float>(total.c[2])};
     b->centre_ = {centre[0], centre[1], centre[2]};
-    dMassTranslate(&total, -total.c[0], -total.c[1], -total.c[2]);
     dBodySetMass(b->body_, &total);
     b->massData_ = total;
     for (const ShapeSpec& shape : spg.shapes) b->addShape(physics.space(), shape, centre);

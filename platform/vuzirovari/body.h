@@ -25,7 +25,8 @@ public:
     // vertices: x, y, z per vertex; indices: three per triangle.
     static std::unique_ptr<Body> collisionSet(PhysicsWorld& physics, std::vector<float> vertices,
                                               std::vector<uint32_t> indices, const ShapeFile& pol);
-    static std::unique_ptr<Body> rigid(PhysicsWorld& physics, const ShapeFile& spg, float mass);
+    // Null with *error when the shapes give a mass the physics cannot take.
+    static std::unique_ptr<Body> rigid(PhysicsWorld& physics, const ShapeFile& spg, float mass, std::string* error);
     ~Body();
     Body(const Body&) = delete;
     Body& operator=(const Body&) = delete;

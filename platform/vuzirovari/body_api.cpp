@@ -79,7 +79,12 @@ uint32_t iBodySGCreateFromMemory(const void* spg, uint32_t spgSize, float mass) 
         return 0;
     }
     EngineState& e = engine();
-    return e.bodies.add(Body::rigid(e.physics, shapes, mass));
+    std::unique_ptr<Body> body = Body::rigid(e.physics, shapes, mass, &error);
+    if (!body) {
+        refuse("body", "its .spg file: " + error);
+        return 0;
+    }
+    return e.bodies.add(std::move(body));
 }
 
 void iBodyDestroy(uint32_t body) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "ply_check.h"
 #include "xfile_check.h"
 
 namespace vuz {
@@ -27,6 +28,8 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
     }
     // The importer trusts what a .x file says about itself: the structure is checked first.
     if (x && !checkXFile(static_cast<const char*>(bytes), size, error)) return nullptr;
+    // So is a .ply file's header against its data.
+    if (!x && !checkPlyFile(static_cast<const char*>(bytes), size, error)) return nullptr;
     unsigned flags = aiProcess_Triangulate | (x ? 0u : unsigned(aiProcess_ValidateDataStructure));
     // The importer turns .x data into its own right-handed space; this turns it back.
     if (x) flags |= aiProcess_ConvertToLeftHanded;
