@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../win32/win32_host.h"
+#include "gl_shared.h"
 
 namespace vuz {
 
@@ -28,39 +29,6 @@ out vec4 result;
 void main() { result = texture(picture, pictureUv) * colour; }
 )";
 
-unsigned compile(GLenum kind, const char* source) {
-    unsigned shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    int ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[512] = {};
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        win32::log(std::string("engine: the 2D shader does not compile: ") + log);
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
-}
-
-GLenum blendFactor(int factor, GLenum fallback) {
-    switch (factor) {
-    case 1: return GL_ZERO;
-    case 2: return GL_ONE;
-    case 3: return GL_SRC_COLOR;
-    case 4: return GL_ONE_MINUS_SRC_COLOR;
-    case 5: return GL_SRC_ALPHA;
-    case 6: return GL_ONE_MINUS_SRC_ALPHA;
-    case 7: return GL_DST_ALPHA;
-    case 8: return GL_ONE_MINUS_DST_ALPHA;
-    case 9: return GL_DST_COLOR;
-    case 10: return GL_ONE_MINUS_DST_COLOR;
-    case 11: return GL_SRC_ALPHA_SATURATE;
-    default: return fallback;
-    }
-}
-
 GLint wrapMode(int mode) {
     switch (mode) {
     case 1: return GL_REPEAT;
@@ -82,7 +50,8 @@ GLint minFilter(int mode, bool mipMaps) {
 }  // namespace
 
 bool OverlayRenderer::build() {
-    unsigned vs = compile(GL_VERTEX_SHADER, VertexShader), fs = compile(GL_FRAGMENT_SHADER, FragmentShader);
+    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, "", "2D");
+    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, "", "2D");
     if (vs && fs) {
         program_ = glCreateProgram();
         glAttachShader(program_, vs);

@@ -8,6 +8,7 @@
 
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "gl_shared.h"
 #include "projection.h"
 #include "vec_math.h"
 
@@ -58,40 +59,6 @@ void main() {
 }
 )";
 
-unsigned compile(GLenum kind, const char* source, const char* prefix = "") {
-    unsigned shader = glCreateShader(kind);
-    const char* parts[2] = {prefix, source};
-    glShaderSource(shader, 2, parts, nullptr);
-    glCompileShader(shader);
-    int ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[512] = {};
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        win32::log(std::string("engine: the 3D shader does not compile: ") + log);
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
-}
-
-GLenum blendFactor(int factor, GLenum fallback) {
-    switch (factor) {
-    case 1: return GL_ZERO;
-    case 2: return GL_ONE;
-    case 3: return GL_SRC_COLOR;
-    case 4: return GL_ONE_MINUS_SRC_COLOR;
-    case 5: return GL_SRC_ALPHA;
-    case 6: return GL_ONE_MINUS_SRC_ALPHA;
-    case 7: return GL_DST_ALPHA;
-    case 8: return GL_ONE_MINUS_DST_ALPHA;
-    case 9: return GL_DST_COLOR;
-    case 10: return GL_ONE_MINUS_DST_COLOR;
-    case 11: return GL_SRC_ALPHA_SATURATE;
-    default: return fallback;
-    }
-}
-
 bool knownFactor(int f) { return f >= 1 && f <= 11; }
 
 GLint wrapMode(int mode) {
@@ -114,8 +81,8 @@ GlMatrix reflection(iVector3 n, float d) {
 }  // namespace
 
 bool SceneRenderer::buildProgram(bool cutOut, Program* out) {
-    unsigned vs = compile(GL_VERTEX_SHADER, VertexShader);
-    unsigned fs = compile(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n");
+    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, "", "3D");
+    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n", "3D");
     unsigned program = 0;
     if (vs && fs) {
         program = glCreateProgram();
