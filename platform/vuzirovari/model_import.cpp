@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 namespace vuz {
 
@@ -38,6 +39,11 @@ bool objectsClose(const char* text, size_t size, std::string* error) {
     return true;
 }
 
+bool isClipWithoutMesh(const char* text, size_t size) {
+    std::string_view view(text, size);
+    return view.find("AnimationSet") != std::string_view::npos && view.find("Mesh") == std::string_view::npos;
+}
+
 }  // namespace
 
 std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, const char* kind, std::string* error) {
@@ -59,6 +65,11 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
     // The importer turns .x data into its own right-handed space; this turns it back.
     if (x) flags |= aiProcess_ConvertToLeftHanded;
     const aiScene* scene = aiImportFileFromMemory(static_cast<const char*>(bytes), static_cast<unsigned>(size), flags, kind);
+    // An animation clip holds frames and keys but no mesh, which the validation refuses; such a
+    // file is read again without it (there is no geometry to go wrong).
+    if (!scene && x && isClipWithoutMesh(static_cast<const char*>(bytes), size))
+        scene = aiImportFileFromMemory(static_cast<const char*>(bytes), static_cast<unsigned>(size),
+                                       flags & ~aiProcess_ValidateDataStructure, kind);
     if (!scene) {
         const char* reason = aiGetErrorString();
         *error = reason && *reason ? reason : "unreadable";

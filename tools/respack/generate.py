@@ -28,7 +28,8 @@ from respack import archive  # noqa: E402
 from respack.output import FileSet  # noqa: E402
 
 MODULES = ["fonts", "fontwhite", "skin", "menus", "setup", "hud", "banners", "plugin_sprites",
-           "sfx", "voices", "crowd", "music", "tables"]
+           "sfx", "voices", "crowd", "music", "tables", "arenas", "bodymesh", "fightertex",
+           "clips", "ragdoll", "scripts"]
 OWNED = ("default_res", "Tavek_res", "graphics.qmx")
 
 

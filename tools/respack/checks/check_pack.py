@@ -158,6 +158,64 @@ def check_archive(pack, report):
         shutil.rmtree(temp)
 
 
+def check_fight(pack, report):
+    """The fighters', arenas' and AI's files."""
+    from respack import arenas
+    scripts_dir = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                               "scripts")
+    for name in expected.BODY_MESHES:
+        if report.check(pack.exists(name), "missing body mesh %s" % name):
+            report.check(pack.read(name).startswith(b"xof 0302txt 0032"), "%s: not .x" % name)
+    for name in expected.FIGHTER_TEXTURES + ["Tavek_res\\arenas\\arena2\\mirror_alpha.png"]:
+        if report.check(pack.exists(name), "missing texture %s" % name):
+            _, _, depth, colour = png_size_and_mode(pack.read(name))
+            report.check(depth == 8 and colour == 6, "%s is not 8-bit RGBA" % name)
+    clips = "Tavek_res\\skinmeshes\\"
+    for name in [clips + c for c in expected.CLIPS] + \
+            [clips + "Mirrored\\" + c for c in expected.MIRRORED_CLIPS]:
+        if report.check(pack.exists(name), "missing clip %s" % name):
+            report.check(pack.read(name).startswith(b"xof 0302txt 0032"), "%s: not .x" % name)
+    mirrored = os.listdir(pack.path(clips + "Mirrored"))
+    report.check(len(mirrored) == 43, "the Mirrored folder holds %d files" % len(mirrored))
+    for old, original in expected.OLD_CLIPS.items():
+        report.check(pack.exists(clips + old) and pack.read(clips + old) ==
+                     pack.read(clips + original), "%s is not a copy of %s" % (old, original))
+    for stem in expected.PART_STEMS:
+        spg = "Tavek_res\\ragdoll\\%s_.spg" % stem
+        if report.check(pack.exists(spg), "missing %s" % spg):
+            lines = pack.read(spg).decode("ascii").splitlines()
+            report.check(lines[0] == "spg 1" and any(l.split()[0] in ("capsule", "sphere")
+                                                     for l in lines[1:]), "%s: grammar" % spg)
+        check_sprite(pack, report, "Tavek_res\\debug\\%s.x" % stem,
+                     "Tavek_res\\debug\\%s.png" % stem)
+        report.check(pack.exists("Tavek_res\\shadow\\%s_shadow.x" % stem), "missing shadow %s" % stem)
+    for folder in ("Tavek_res\\arenas\\", "Tavek_res\\arena1\\"):
+        ply, pol = folder + "mat_0.93.ply", folder + "mat_0.93.pol"
+        if report.check(pack.exists(ply) and pack.exists(pol), "missing %s or its .pol" % ply):
+            text = pack.read(ply).decode("ascii")
+            report.check(text.startswith("ply\nformat ascii 1.0\n") and "element face 12" in text,
+                         "%s: not the 12-triangle ASCII box" % ply)
+            report.check(pack.read(pol).startswith(b"pol 1\n") and b"plane 0 1 0 0" in
+                         pack.read(pol), "%s: no plane" % pol)
+    for index, count in expected.SCENE_COUNTS.items():
+        names = arenas.SCENES[index]
+        report.check(len(names) == count, "arena %d lists %d scene meshes" % (index, len(names)))
+        folder = "Tavek_res\\arenas\\arena%d\\" % index
+        extra = ["lightmap%d" % k for k in range(1, 4 if index == 2 else 5)]
+        extra += ["mirror"] if index == 2 else []
+        for name in names + extra:
+            check_sprite(pack, report, folder + name + ".x", folder + name + ".png")
+            if index == 1 and not name.startswith("characters"):
+                copy = "Tavek_res\\arena1\\" + name + ".x"
+                report.check(pack.exists(copy) and pack.read(copy) == pack.read(folder + name + ".x"),
+                             "%s is not a copy of arena 1's" % copy)
+    for name in expected.SCRIPTS:
+        path = "Tavek_res\\scripts\\%s.py" % name
+        if report.check(pack.exists(path), "missing script %s" % path):
+            with open(os.path.join(scripts_dir, name + ".py"), "rb") as handle:
+                report.check(handle.read() == pack.read(path), "%s differs from its source" % path)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--pack", required=True)
@@ -173,6 +231,7 @@ def main():
     check_sounds(pack, report)
     for table in expected.TABLES:
         report.check(pack.exists(table), "missing table %s" % table)
+    check_fight(pack, report)
     check_archive(pack, report)
     for problem in report.problems:
         print("FAIL: " + problem)

@@ -92,3 +92,46 @@ SOUNDS = ["Tavek_res\\sounds\\songs\\startup.ogg", "Tavek_res\\sounds\\songs\\me
 TABLES = ["Tavek_res\\sounds\\soundscape.xml", "Tavek_res\\arenas\\arena1\\flybys.xml",
           "Tavek_res\\championship\\tournaments.xml", "Tavek_res\\championship\\names.xml",
           "Tavek_res\\championship\\scripts.xml"]
+
+# ---- the fight's files (second half) ----------------------------------------------------------
+T = "Tavek_res\\skinmeshes\\textures\\"
+BODY_MESHES = [T + "male\\male_%s.x" % b for b in ("heavy", "light", "middle")] + [
+    T + "female\\female_%s.x" % b for b in ("heavy", "light", "middle", "heavy_ponytail",
+                                            "light_ponytail", "middle_ponytail")]
+FIGHTER_TEXTURES = [T + "male\\%s.png" % n for n in (
+    "clothes", "clothes2", "clothes3", "clothes4", "clothes5", "protection_blue", "belt_black",
+    "a_skin", "a_skin_goatee", "b_skin", "b_skin_goatee", "b_skin_mustache", "h_skin",
+    "h_skin_goatee", "h_skin_mustache", "w_b_skin", "w_b_skin_stubble", "w_d_skin",
+    "w_d_skin_goatee")] + [T + "female\\%s.png" % n for n in (
+    "clothes", "clothes2", "clothes3", "clothes4", "clothes5", "female_protection_blue",
+    "female_protection_red", "belt_black", "a_b_skin", "a_p_skin", "a_skin", "b_skin",
+    "b_skin_braids", "h_b_skin", "h_br_skin", "h_skin", "w_b_skin", "w_br_skin", "w_r_skin",
+    "w_skin")] + [T + n + ".png" for n in (
+    "protection_blue", "protection_red", "belt_white", "belt_yellow", "belt_green", "belt_blue",
+    "belt_red", "belt_black")]
+CLIPS = ["29_IdleBouncing_Loop.X", "31_IdleBouncingTired.X", "32_AttentionToSparringStance.X",
+         "35_Bowing.X", "33_SwitchFeet.X"] + ["33_SwitchFeet_%s_%s.X" % (k, v) for k in ("Am", "WCS")
+                                             for v in "ABCD"] + [
+    "20_Jumping.X", "34_Kipup.X", "45_Fake.X", "14_Chujin.X", "15_Fujin.X",
+    "16_SideStepToRightSide.X", "17_SidestepToLeftSide.X", "18_RunningCharge.X",
+    "19_RunningRetreat.X", "000_walkcycle_left-ft-fwd.X", "01_RearLegRoundHouseBodyTarget.X",
+    "02_FrontLegRoundhouseBodyTarget.X", "03_RearLegRoundhouseHeadTarget.X",
+    "05_RearLegAxeKick.X", "06_FrontLegFrontHookKick.X", "10_RearLegPushKick.X",
+    "11_FrontLegPushCutKick.X", "12_ReaLegBackKick_rt.X", "13_SpinningHookKick.X",
+    "21_JumpingRearLegRoundhouseKick.X", "22_JumpFrontLegRoundhouseKick.X",
+    "25_JumpingSpinHookKick.X", "47_JumpingSideKick.X", "24_JumpingBackKick.X",
+    "26_DoublePunch.X", "27_SinglePunchFront.X", "28_SinglePunchRear.X", "08_TorsoBlock_RT.X",
+    "09_HeadBlock_RT.X", "09_HeadBlock_RT-B.X"]
+MIRRORED_CLIPS = [c if not c.startswith("000_") else "000_walkcycle_right-ft-fwd.X" for c in CLIPS]
+OLD_CLIPS = {"029_IdleBounce_Loop.X": "29_IdleBouncing_Loop.X",
+             "009_HeadBlock_rt.X": "09_HeadBlock_RT.X",
+             "003_RLRound_HT_rt.X": "03_RearLegRoundhouseHeadTarget.X",
+             "021_JumpRLRound.X": "21_JumpingRearLegRoundhouseKick.X",
+             "012_RLBackKick_rt.X": "12_ReaLegBackKick_rt.X"}
+PART_STEMS = ["fighterHip", "fighterChest", "fighterChest2j", "fighterHead", "fighterUpperArmLeft",
+              "fighterForearmLeft", "fighterHandLeft", "fighterUpperArmRight",
+              "fighterForearmRight", "fighterHandRight", "fighterThighLeft", "fighterShinLeft",
+              "fighterFootLeft", "fighterThighRight", "fighterShinRight", "fighterFootRight"]
+SCRIPTS = ["fighter", "controls", "ailib", "easy_ai_1", "easy_ai_2", "medium_ai_1", "medium_ai_2",
+           "hard_ai_1", "dremoai", "coach", "arena"]
+SCENE_COUNTS = {1: 57, 2: 39, 3: 44, 4: 43, 5: 48}

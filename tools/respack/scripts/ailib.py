@@ -1,0 +1,247 @@
+"""The fighter AIs' shared decision routine, driven by a style table.
+
+Every call looks at the distance to the opponent and where both are heading, then walks to the
+style's preferred range, kicks when a kick of the style reaches, blocks or guards against a
+kick coming in, backs off when tired or just back on its feet, and keeps away from the mat's
+edge. Random numbers come from the module-level functions of `random` only.
+"""
+import math
+import random
+
+import controls as C
+
+KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
+
+
+def style(reaction=0.0, error=0.0, kicks=(), block=0.3, close=0.0, circle=0.0, tired=True,
+          counter=0.0, switch=0.0, favour=(), edge=3.2):
+    return {"reaction": reaction, "error": error, "kicks": tuple(kicks), "block": block,
+            "close": close, "circle": circle, "tired": tired, "counter": counter,
+            "switch": switch, "favour": tuple(favour), "edge": edge}
+
+
+def _xz(location):
+    try:
+        return float(location[0]), float(location[2])
+    except (TypeError, IndexError, ValueError):
+        return 0.0, 0.0
+
+
+class Brain:
+    STYLE = style()
+
+    def __init__(self, me, learn_speed):
+        self.me = me
+        self.learn_speed = learn_speed
+        self.style = dict(self.STYLE)
+        self.last_opponent = None
+        self.last_time = None
+        self.best_health = 0.0
+        self.best_balance = 0.0
+        self.refused = {}          # move -> decisions left before asking again
+        self.asked = None          # the kick asked for at the last call
+        self.guard_calls = 0       # calls spent guarding
+        self.guard_rest = 0        # calls before guarding again
+        self.back_off = 0          # calls to keep backing away
+        self.recovering = False    # tired: backing off until balance is back
+        self.last_action = 0
+        self.opponent_last_action = 0
+        self.hold = 0.0            # how long the walk chosen now is held
+
+    # -- perception --------------------------------------------------------------------------
+    def _velocity(self, there, dt):
+        if self.last_opponent is None or dt <= 0:
+            return 0.0, 0.0
+        return ((there[0] - self.last_opponent[0]) / dt, (there[1] - self.last_opponent[1]) / dt)
+
+    def _elapsed(self):
+        clock = float(getattr(self.me, "time_remaining", 0.0))
+        dt = C.DECISION_TIME
+        if self.last_time is not None and 0.0 < self.last_time - clock < 2.0:
+            dt = self.last_time - clock
+        self.last_time = clock
+        return dt
+
+    # -- prediction --------------------------------------------------------------------------
+    def _predict(self, here, there, velocity, move):
+        """(distance to the opponent, distance from the centre) after one decision."""
+        dt = max(C.DECISION_TIME, self.hold) if move != C.IDLE else C.DECISION_TIME
+        ox, oz = there[0] + velocity[0] * dt, there[1] + velocity[1] * dt
+        x, z = here
+        if move in C.WALKS:
+            dx, dz = C.WALKS[move]
+            fx, fz = there[0] - here[0], there[1] - here[1]
+            norm = math.hypot(fx, fz) or 1.0
+            speed = C.WALK_SPEED
+            if (dx * fx + dz * fz) / norm < -0.7071:
+                speed *= C.BACKWARD_FACTOR
+            x, z = x + dx * speed * dt, z + dz * speed * dt
+        d = math.hypot(ox - x, oz - z)
+        return max(d, C.MIN_DISTANCE), math.hypot(x, z)
+
+    def _walk_to(self, here, there, velocity, want_lo, want_hi):
+        best, best_cost = C.IDLE, None
+        for move in [C.IDLE] + sorted(C.WALKS):
+            d, r = self._predict(here, there, velocity, move)
+            cost = 0.0
+            if d < want_lo:
+                cost += want_lo - d
+            elif d > want_hi:
+                cost += d - want_hi
+            if r > C.SOFT_EDGE:
+                cost += 100.0 + r
+            if move != C.IDLE:
+                cost += 0.02
+            if best_cost is None or cost < best_cost - 1e-9:
+                best, best_cost = move, cost
+        return best
+
+    def _circle(self, here, there):
+        """A walk sideways to the opponent that brings the fighter nearer the centre."""
+        fx, fz = there[0] - here[0], there[1] - here[1]
+        best, best_r = C.IDLE, math.hypot(*here)
+        for move, (dx, dz) in sorted(C.WALKS.items()):
+            norm = math.hypot(fx, fz) or 1.0
+            if abs((dx * fx + dz * fz) / norm) > 0.75:
+                continue
+            _, r = self._predict(here, there, (0.0, 0.0), move)
+            if r < best_r and r <= C.SOFT_EDGE:
+                best, best_r = move, r
+        return best
+
+    def _away(self, here, there, velocity):
+        best, best_cost = C.IDLE, None
+        for move in [C.IDLE] + sorted(C.WALKS):
+            d, r = self._predict(here, there, velocity, move)
+            cost = -d + (100.0 + r if r > C.SOFT_EDGE else 0.0)
+            if best_cost is None or cost < best_cost:
+                best, best_cost = move, cost
+        return best
+
+    def _walk(self, move):
+        if move == C.IDLE or self.hold <= 0:
+            return (move,)
+        return (move, min(self.hold, C.MAX_HOLD))
+
+    # -- choosing ----------------------------------------------------------------------------
+    def _kicks_in_range(self, distance, balance_share):
+        out = []
+        for move in self.style["kicks"]:
+            kick = C.KICK_BY_MOVE[move]
+            if self.refused.get(move, 0) > 0:
+                continue
+            if kick[7] and balance_share < 0.5:
+                continue
+            if C.in_range(kick, distance):
+                out.append(kick)
+        return out
+
+    def _pick(self, kicks):
+        weights = [3.0 if k[0] in self.style["favour"] else 1.0 for k in kicks]
+        pick = random.random() * sum(weights)
+        for kick, weight in zip(kicks, weights):
+            pick -= weight
+            if pick <= 0:
+                return kick
+        return kicks[-1]
+
+    def _kick_range(self):
+        moves = [m for m in self.style["kicks"] if self.refused.get(m, 0) <= 0]
+        kicks = [C.KICK_BY_MOVE[m] for m in moves if m not in (27, 28, 29)] or \
+            [C.KICK_BY_MOVE[m] for m in moves] or [C.KICK_BY_MOVE[9]]
+        lo = min(k[5] for k in kicks)
+        hi = max(k[6] for k in kicks)
+        mid = sorted((k[5] + k[6]) / 2 for k in kicks)[len(kicks) // 2]
+        return lo, hi, mid
+
+    def decide(self, opponent):
+        me = self.me
+        dt = self._elapsed()
+        here, there = _xz(me.location), _xz(opponent.location)
+        velocity = self._velocity(there, dt)
+        self.last_opponent = there
+        distance = math.hypot(there[0] - here[0], there[1] - here[1])
+        # Slow fighters hold their walks, but close in with short steps.
+        self.hold = self.style["reaction"] if distance > 3.0 else 0.0
+        seen = distance + random.uniform(-1.0, 1.0) * self.style["error"]
+        health, balance = float(me.health), float(me.balance)
+        self.best_health = max(self.best_health, health)
+        self.best_balance = max(self.best_balance, balance)
+        balance_share = balance / self.best_balance if self.best_balance > 0 else 1.0
+        action = int(getattr(me, "action", 0))
+        their_action = int(getattr(opponent, "action", 0))
+        for move in list(self.refused):
+            self.refused[move] -= 1
+        # A kick asked for last time that never started was refused (not learnt or too costly).
+        if self.asked is not None and action not in KICKING_ACTIONS and action in (0, 1, 47, 51):
+            self.refused[self.asked] = 9
+        self.asked = None
+        if self.last_action == 14 or (self.last_action not in (0, 1, 51) and action == 0 and
+                                      balance_share < 0.2):
+            self.back_off = 3
+        self.last_action = action
+        coming = their_action in KICKING_ACTIONS
+        finished = self.opponent_last_action in KICKING_ACTIONS and not coming
+        self.opponent_last_action = their_action
+        guarding = bool(getattr(me, "general_blocking", False))
+        if guarding:
+            self.guard_calls += 1
+        if self.guard_rest > 0:
+            self.guard_rest -= 1
+        # End a guard that has lasted long enough.
+        if guarding and (self.guard_calls >= 4 or (not coming and not self.recovering)):
+            self.guard_calls = 0
+            self.guard_rest = 3
+            return (C.GUARD_OFF,)
+        # Against a kick coming in: block or guard, by the style's chance.
+        if coming and distance < 1.6 and random.random() < self.style["block"]:
+            block = C.block_for(their_action)
+            if block is not None and random.random() < 0.7:
+                return (block,)
+            if not guarding and self.guard_rest == 0:
+                self.guard_calls = 0
+                return (C.GUARD_ON, 0.9)
+        # Tired: guard and back away until the balance comes back.
+        if self.style["tired"]:
+            if balance_share < 0.35:
+                self.recovering = True
+            elif balance_share > 0.6:
+                self.recovering = False
+        if self.recovering or self.back_off > 0:
+            self.hold = self.style["reaction"]
+            self.back_off = max(0, self.back_off - 1)
+            if self.recovering and not guarding and self.guard_rest == 0 and distance < 2.0:
+                self.guard_calls = 0
+                return (C.GUARD_ON, 1.0)
+            return self._walk(self._away(here, there, velocity))
+        radius = math.hypot(*here)
+        # Counter right after the opponent's kick.
+        if finished and random.random() < self.style["counter"]:
+            kicks = self._kicks_in_range(seen, balance_share)
+            if kicks:
+                return self._ask(self._pick(kicks))
+        kicks = self._kicks_in_range(seen, balance_share)
+        if kicks:
+            return self._ask(self._pick(kicks))
+        lo, hi, mid = self._kick_range()
+        if distance < lo + 0.1:
+            # Too close for the kicks: a close-range move, or step back out.
+            close = [C.KICK_BY_MOVE[m] for m in self.style["kicks"]
+                     if C.KICK_BY_MOVE[m][5] <= seen + 0.02 and self.refused.get(m, 0) <= 0]
+            if close:
+                return self._ask(self._pick(close))
+            return self._walk(self._away(here, there, velocity))
+        if random.random() < self.style["close"]:
+            # A beginner's habit: walking in too far.
+            return self._walk(self._walk_to(here, there, velocity, 0.75, lo))
+        if radius > self.style["edge"] and random.random() < 0.7:
+            return self._walk(self._circle(here, there))
+        if self.style["switch"] and random.random() < self.style["switch"] and distance > 1.8:
+            return (C.SWITCH_FEET,)
+        if self.style["circle"] and random.random() < self.style["circle"] and distance > 1.8:
+            return self._walk(self._circle(here, there))
+        return self._walk(self._walk_to(here, there, velocity, mid - 0.07, mid + 0.07))
+
+    def _ask(self, kick):
+        self.asked = kick[0]
+        return (kick[0],)
