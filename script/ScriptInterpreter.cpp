@@ -17,6 +17,7 @@ struct Shared {
     PyObject* logModule = nullptr;
     PyObject* logFunction = nullptr;
     PyObject* invalidateCaches = nullptr;
+    std::string scriptFolder;
 };
 
 Shared& shared() {
@@ -92,6 +93,7 @@ void ScriptInterpreter::startOrThrow(const std::string& scriptFolder) {
     s.invalidateCaches = PyObject_GetAttrString(importlib.get(), "invalidate_caches");
     checkStartStep("importlib.invalidate_caches");
 
+    s.scriptFolder = scriptFolder;
     if (!scriptFolder.empty()) {
         ScriptRef sys(PyImport_ImportModuleLevel("sys", nullptr, nullptr, nullptr, 0));
         checkStartStep("import sys");
@@ -114,10 +116,13 @@ void ScriptInterpreter::stop() {
     Py_CLEAR(s.logModule);
     Py_CLEAR(s.fromList);
     LogModule::clearPending();
+    s.scriptFolder.clear();
     Py_FinalizeEx();
 }
 
 bool ScriptInterpreter::isRunning() { return Py_IsInitialized() != 0; }
+
+const std::string& ScriptInterpreter::scriptFolder() { return shared().scriptFolder; }
 
 PyObject* ScriptInterpreter::fromList() { return shared().fromList; }
 

@@ -19,6 +19,8 @@ public:
     static void start(const std::string& scriptFolder);
     static void stop();
     static bool isRunning();
+    // The game path of the scripts folder given to start() ("" when none was given).
+    static const std::string& scriptFolder();
 
     // Borrowed references, valid while the interpreter runs.
     static PyObject* fromList();
