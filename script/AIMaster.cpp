@@ -78,4 +78,17 @@ void AIMaster::attachSparkAI(FighterInstance& fighterA, FighterInstance& fighter
     slot = std::make_unique<AISparkInstance>(scriptMaster, &fighterA, &fighterB, moduleName);
 }
 
+void AIMaster::attachSparkAI(FighterInstance& fighterA, FighterInstance& fighterB, AISparkInstance*& slot,
+                             const std::string& moduleName) {
+    std::unique_ptr<AISparkInstance> owned(slot);
+    slot = nullptr;
+    try {
+        attachSparkAI(fighterA, fighterB, owned, moduleName);
+    } catch (...) {
+        slot = owned.release();
+        throw;
+    }
+    slot = owned.release();
+}
+
 }  // namespace Tavek

@@ -28,7 +28,9 @@ public:
     virtual void attachFighterAI(FighterInstance* fighter, const std::string& moduleName, double learnSpeed);
 
     // The battle's spark slots; "" empties the slot. The battle passes itself: it has
-    // fighterA and fighterB (FighterInstance) and sparkAI1..3 (std::unique_ptr<AISparkInstance>).
+    // fighterA and fighterB (FighterInstance) and sparkAI1..3, each a std::unique_ptr or an
+    // owning pointer of AISparkInstance (the slot's old instance is deleted). Private members
+    // need the battle to befriend Tavek::AIMaster.
     template <class Battle>
     void attachSparkAI1(Battle* battle, const std::string& moduleName) {
         attachSparkAI(battle->fighterA, battle->fighterB, battle->sparkAI1, moduleName);
@@ -47,6 +49,8 @@ public:
     // What the three spark operations do with their battle's fighters and slot.
     virtual void attachSparkAI(FighterInstance& fighterA, FighterInstance& fighterB,
                                std::unique_ptr<AISparkInstance>& slot, const std::string& moduleName);
+    void attachSparkAI(FighterInstance& fighterA, FighterInstance& fighterB, AISparkInstance*& slot,
+                       const std::string& moduleName);
 
     // Whether name may be imported as an AI module: a plain identifier naming a .py file of the
     // scripts folder. Anything else fails like a missing module.
