@@ -34,11 +34,22 @@ struct MatchBench {
     Tavek::EnemyFighterState recordA, recordB;
     bool refPlaying[BattleManager::RefereeSoundCount] = {};
 
+    // before: runs after the engine's reset and before it opens (a test's pads and hooks).
+    template <typename BeforeOpen>
+    explicit MatchBench(BeforeOpen before) {
+        open(before);
+    }
     MatchBench() {
+        open([] {});
+    }
+
+    template <typename BeforeOpen>
+    void open(BeforeOpen before) {
         if (chdir(GAME_DIR) != 0) return;
         vtReset();
         vtSetDrawing(0);
         vtSetFixedFrameTime(Frame);
+        before();
         iVortaneOpen(nullptr, nullptr);
         camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
         scripts = std::make_unique<Tavek::ScriptMaster>(scriptsFolder);

@@ -7,6 +7,9 @@
 #include <cstring>
 
 #include "MatchTestBench.h"
+#include "input/InputHooks.h"
+#include "platform/dinput/dinput_test.h"
+#include "platform/vuzirovari/dinput_link.h"
 
 namespace {
 
@@ -131,6 +134,51 @@ TEST(WholeMatch, TwoScriptAIsFightToOneResult) {
                 first.frames, static_cast<double>(first.fightSeconds), result, first.endReason, first.scoreA,
                 first.scoreB, first.kickPoints);
 
+}
+
+int countContaining(const std::string& text) {
+    int n = 0;
+    for (const std::string& call : dinputTest::calls()) n += call.find(text) != std::string::npos ? 1 : 0;
+    return n;
+}
+
+void forgetPads() {
+    resetInputHooksForTests();
+    dinputTest::reset();
+    vtDirectInputImportRestore();
+}
+
+// The mat knocks a fighter's own pad when it lands, and only a pad: never a keyboard player's
+// (there is no pad to knock), nor with rumble switched off.
+TEST(WholeMatch, AKnockDownRumblesTheFallenPlayersOwnPad) {
+    forgetPads();
+    {
+        MatchBench bench([] {
+            dinputTest::setRecording(true);
+            dinputTest::setConstantForce(0, true);
+            installInputHooks();
+            vtJoyCountSet(1);
+        });
+        ASSERT_NE(bench.manager, nullptr);
+        refreshForceFeedback();
+        auto knockDownA = [&](int controller, bool rumble) {
+            bench.prepare("", "medium_ai_1");
+            bench.manager->getRules()->EnableRumble = rumble;
+            bench.manager->clearAIA();
+            bench.manager->setControllerA(controller);
+            bench.fightNow();
+            bench.frames(2);
+            dinputTest::clearCalls();
+            bench.a().balance() = 0.0f;
+            for (int i = 0; i < 400 && !bench.a().groundTouched; ++i) bench.frame();
+            EXPECT_TRUE(bench.a().groundTouched);
+            return countContaining("Start 1");
+        };
+        EXPECT_EQ(knockDownA(0, true), 1);        // A plays on pad 0
+        EXPECT_EQ(knockDownA(-1, true), 0);       // A plays on the keyboard
+        EXPECT_EQ(knockDownA(0, false), 0);       // rumble switched off
+    }
+    forgetPads();
 }
 
 // Left switched off: two matches from a fresh engine and a fresh manager with the same seeds
