@@ -181,6 +181,75 @@ TEST(WholeMatch, AKnockDownRumblesTheFallenPlayersOwnPad) {
     forgetPads();
 }
 
+// A player on the keyboard against a script AI: Space skips the fly-by, the arrows close in and
+// the A key kicks until a kick lands; a pause holds the match; tapping A gets the player up
+// from a knock-down; the match then runs to its report with the player's banner.
+TEST(WholeMatch, APlayerOnTheKeyboardFightsAScriptAI) {
+    MatchBench bench;
+    ASSERT_NE(bench.manager, nullptr);
+    BattleManager& m = *bench.manager;
+    bench.prepare("", "medium_ai_1");
+    crt::srand(3);
+    bench.scripts->importModule("random");
+    bench.scripts->execute("random.seed(3)");
+    bench.frames(70);
+    ASSERT_EQ(m.getSequenceStep(), 3);   // flying the arena
+    vtKeySet(57, 1);
+    bench.frame();
+    vtKeySet(57, 0);
+    ASSERT_TRUE(bench.runUntilState(0, 800));
+
+    // Close in and kick until a kick scores.
+    int frame = 0;
+    const int arrows[2] = {200, 203};
+    for (; frame < 3000 && bench.a().matchPoints == 0 && m.getBattleState() == 0; ++frame) {
+        const int arrow = arrows[(frame / 90) % 2];
+        for (int key : arrows) vtKeySet(key, key == arrow && (frame % 90) < 45 ? 1 : 0);
+        vtKeySet(30, (frame / 3) % 2);
+        bench.frame();
+    }
+    for (int key : {200, 203, 30}) vtKeySet(key, 0);
+    EXPECT_GT(bench.a().matchPoints, 0) << "no kick of the player scored in " << frame << " frames";
+    bench.frame();   // the point banner comes with the next frame's HUD
+    EXPECT_GE(bench.log.frameOf("showFighter1Point(" + std::to_string(bench.a().matchPoints) + ")"), 0);
+
+    // A pause holds the fight and resuming goes on from there.
+    ASSERT_TRUE(bench.runUntilState(0, 600));
+    const float clock = bench.battle().matchClock;
+    bench.screen.pauseRequests = 1;
+    bench.frame();
+    ASSERT_EQ(m.getBattleState(), 2);
+    bench.frames(60);
+    EXPECT_FLOAT_EQ(bench.battle().matchClock, clock);
+    bench.screen.pauseRequests = 1;
+    bench.frame();
+    EXPECT_EQ(m.getBattleState(), 0);
+
+    // Knocked down, the player taps A and gets up before ten.
+    bench.a().balance() = 0.0f;
+    bench.frame();
+    ASSERT_EQ(m.getBattleState(), 7);
+    for (int i = 0; i < 900 && m.getBattleState() == 7; ++i) {
+        vtKeySet(30, (i / 2) % 2);
+        bench.frame();
+    }
+    vtKeySet(30, 0);
+    EXPECT_EQ(m.getBattleState(), 9);
+    EXPECT_EQ(bench.log.count("showCount(10)"), 0);
+
+    // To the report: the player's own banner.
+    ASSERT_TRUE(bench.runUntilReported(6000));
+    const int result = bench.master.results.front();
+    if (result == 0) {
+        EXPECT_EQ(bench.log.count("showYouWin"), 1);
+    }
+    if (result == 1) {
+        EXPECT_EQ(bench.log.count("showYouLose"), 1);
+    }
+    bench.frames(30);
+    EXPECT_EQ(bench.master.results.size(), 1u);
+}
+
 // Left switched off: two matches from a fresh engine and a fresh manager with the same seeds
 // part ways when the fighters first move their bodies in the introduction (about frame 490), so
 // some state of the process outside the battle manager still carries over from one battle to
