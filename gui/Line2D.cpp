@@ -10,11 +10,7 @@ Line2D::Line2D(const std::string& file, int owner, IPrimitiveFactory* factory)
     iSpriteOrientationSet(sprite, angle);
 }
 
-bool Line2D::isPicked() {
-    const Vector2 mouse = pointerPlane();
-    const float my = mouse.y + 1.0f;
-    return location.x <= mouse.x && mouse.x <= location.x + length && location.y <= my && my <= location.y + width;
-}
+bool Line2D::isPicked() { return linePicked(location, length, width, pointerPlane()); }
 
 void Line2D::applyLocation() {
     const iVector2 scale{length, width};

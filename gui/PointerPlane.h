@@ -13,3 +13,10 @@ inline bool rectanglePicked(const Vector2& location, const Vector2& size, const 
     const float bottom = location.y - (1.0f + (size.y - 1.0f) * 0.5f);
     return location.x <= mouse.x && mouse.x <= location.x + size.x && bottom <= mouse.y && mouse.y <= bottom + size.y;
 }
+
+// The line pick box: [x, x + length] by [y, y + width] against the pointer one unit higher
+// (my + 1); the angle is ignored. Inclusive, and a NaN anywhere picks nothing.
+inline bool linePicked(const Vector2& location, float length, float width, const Vector2& mouse) {
+    const float my = mouse.y + 1.0f;
+    return location.x <= mouse.x && mouse.x <= location.x + length && location.y <= my && my <= location.y + width;
+}

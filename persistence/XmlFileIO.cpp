@@ -1,6 +1,9 @@
 #include "persistence/XmlFileIO.h"
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <xercesc/dom/DOMConfiguration.hpp>
 #include <xercesc/dom/DOMDocument.hpp>
@@ -26,6 +29,8 @@ namespace {
 
 // Entity expansions a save file may use before it counts as hostile.
 constexpr XMLSize_t EntityExpansionLimit = 10000;
+// Elements within elements a game file may have; the deepest the game writes is a handful.
+constexpr int MaxElementDepth = 256;
 
 template <typename T>
 struct Releaser {
@@ -47,19 +52,29 @@ bool isBlank(const XMLCh* text) {
 }
 
 // The line breaks and indentation between elements come back as text nodes. Left in place,
-// every save would indent them again and files would grow with each save.
-void dropFormattingWhitespace(xercesc::DOMNode* node) {
-    bool hasElements = false;
-    for (xercesc::DOMNode* c = node->getFirstChild(); c; c = c->getNextSibling())
-        hasElements = hasElements || c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE;
-    for (xercesc::DOMNode* c = node->getFirstChild(); c;) {
-        xercesc::DOMNode* next = c->getNextSibling();
-        if (c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE) {
-            dropFormattingWhitespace(c);
-        } else if (hasElements && c->getNodeType() == xercesc::DOMNode::TEXT_NODE && isBlank(c->getNodeValue())) {
-            node->removeChild(c)->release();
+// every save would indent them again and files would grow with each save. The walk keeps its
+// own stack, and a document nested deeper than any game file is refused here, before the
+// readers and the serializer (which recurse) ever see it.
+void dropFormattingWhitespace(xercesc::DOMElement* root, const std::string& displayPath) {
+    std::vector<std::pair<xercesc::DOMNode*, int>> pending{{root, 1}};
+    while (!pending.empty()) {
+        auto [node, depth] = pending.back();
+        pending.pop_back();
+        if (depth > MaxElementDepth)
+            throw XMLFileException("Could not read " + displayPath + ": the file is nested too deeply (more than " +
+                                   std::to_string(MaxElementDepth) + " levels)");
+        bool hasElements = false;
+        for (xercesc::DOMNode* c = node->getFirstChild(); c; c = c->getNextSibling())
+            hasElements = hasElements || c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE;
+        for (xercesc::DOMNode* c = node->getFirstChild(); c;) {
+            xercesc::DOMNode* next = c->getNextSibling();
+            if (c->getNodeType() == xercesc::DOMNode::ELEMENT_NODE) {
+                pending.emplace_back(c, depth + 1);
+            } else if (hasElements && c->getNodeType() == xercesc::DOMNode::TEXT_NODE && isBlank(c->getNodeValue())) {
+                node->removeChild(c)->release();
+            }
+            c = next;
         }
-        c = next;
     }
 }
 
@@ -94,7 +109,7 @@ xercesc::DOMDocument* loadXmlDocument(const std::string& hostFile, const std::st
     Released<xercesc::DOMDocument> document(parser.adoptDocument());
     if (!document || !document->getDocumentElement())
         throw XMLFileException("Could not read " + displayPath + ": the file holds no root element");
-    dropFormattingWhitespace(document->getDocumentElement());
+    dropFormattingWhitespace(document->getDocumentElement(), displayPath);
     return document.release();
 }
 
@@ -112,6 +127,9 @@ void saveXmlDocument(const xercesc::DOMDocument* document, const std::string& ho
         config->setParameter(xercesc::XMLUni::fgDOMWRTFormatPrettyPrint, true);
         config->setParameter(xercesc::XMLUni::fgDOMErrorHandler, static_cast<xercesc::DOMErrorHandler*>(&utils));
         output->setByteStream(&target);
+        // Always UTF-8, whatever encoding the loaded file declared: a file saved in an
+        // encoding the parser cannot read back would be lost.
+        output->setEncoding(u"UTF-8");
         written = serializer->write(document, output.get());
     } catch (const xercesc::XMLException& e) {
         utils.takeSerializerError();

@@ -1,16 +1,38 @@
 #include "SevenZipLoader.h"
 
 #include <archive_entry.h>
+#include <locale.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "ArchiveStream.h"
 #include "FileMemory.h"
 #include "NormalizePath.h"
 #include "platform/win32/hostpath.h"
+#include "platform/win32/win32_host.h"
 
 namespace {
+
+// The archive stores names as Unicode; the reader converts them through the thread's locale,
+// and in the C locale every name beyond ASCII fails. Each pass reads under a UTF-8 locale.
+class Utf8Names {
+public:
+    Utf8Names() : previous(utf8() ? uselocale(utf8()) : nullptr) {}
+    ~Utf8Names() {
+        if (previous) uselocale(previous);
+    }
+    Utf8Names(const Utf8Names&) = delete;
+    Utf8Names& operator=(const Utf8Names&) = delete;
+
+private:
+    static locale_t utf8() {
+        static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+        return locale;
+    }
+    locale_t previous;
+};
 
 // One pass of the archive reader over the held file, rewound to its start. Only the 7z
 // format is accepted; no other formats and no outer compression filters.
@@ -42,14 +64,35 @@ public:
     }
 
 private:
+    Utf8Names names;
     struct archive* reader;
     bool ready = false;
 };
 
-std::string indexKey(struct archive_entry* entry) {
+// UTF-8 as the game's single-byte text (Latin-1, "?" for what it cannot show). Nothing for
+// a byte sequence that is not UTF-8.
+std::optional<std::string> latin1FromUtf8(const char* text) {
+    std::string out;
+    for (auto p = reinterpret_cast<const unsigned char*>(text); *p;) {
+        const int extra = *p < 0x80 ? 0 : (*p >> 5) == 0x6 ? 1 : (*p >> 4) == 0xE ? 2 : (*p >> 3) == 0x1E ? 3 : -1;
+        if (extra < 0) return std::nullopt;
+        uint32_t code = extra == 0 ? *p : *p & (0x3Fu >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            if ((p[k] & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (p[k] & 0x3Fu);
+        }
+        p += extra + 1;
+        out += code < 0x100 ? static_cast<char>(code) : '?';
+    }
+    return out;
+}
+
+// The entry's name as the game spells it, normalised; nothing when it cannot be read.
+std::optional<std::string> indexKey(struct archive_entry* entry) {
     const char* name = archive_entry_pathname_utf8(entry);
-    std::string key = name ? name : "";
-    normalizePath(key);
+    std::optional<std::string> key = name ? latin1FromUtf8(name) : std::nullopt;
+    if (!key || key->empty()) return std::nullopt;
+    normalizePath(*key);
     return key;
 }
 
@@ -86,7 +129,8 @@ unsigned char* readEntryData(struct archive* reader, uint64_t size) {
 
 }  // namespace
 
-SevenZipLoader::SevenZipLoader(const std::string& archivePath) : stream(std::make_unique<ArchiveStream>()) {
+SevenZipLoader::SevenZipLoader(const std::string& archivePath)
+    : stream(std::make_unique<ArchiveStream>()), archiveName(archivePath) {
     stream->file = std::fopen(hostPath(archivePath).c_str(), "rb");
     if (!stream->file) return;
     buildIndex();
@@ -116,14 +160,20 @@ void SevenZipLoader::buildIndex() {
         const uint64_t size = archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0
                                   ? static_cast<uint64_t>(archive_entry_size(entry))
                                   : 0;
+        const std::optional<std::string> key = indexKey(entry);
+        if (!key) {
+            win32::log("resources: " + archiveName + ": entry " + std::to_string(number) +
+                       " skipped, its name cannot be read");
+            continue;
+        }
         // A later entry with the same normalised name replaces the earlier one.
-        index[indexKey(entry)] = IndexEntry{number, size};
+        index[*key] = IndexEntry{number, size};
     }
     isOpen = true;
 }
 
 FileMemory* SevenZipLoader::load(const std::string& name) {
-    if (!isOpen) return nullptr;
+    if (!isOpen || name.empty()) return nullptr;
     std::string key = name;
     normalizePath(key);
     const auto found = index.find(key);
@@ -143,4 +193,12 @@ FileMemory* SevenZipLoader::load(const std::string& name) {
     unsigned char* bytes = readEntryData(pass.get(), wanted.size);
     if (!bytes) return nullptr;
     return new FileMemory(bytes, static_cast<uint32_t>(wanted.size));
+}
+
+std::vector<std::string> SevenZipLoader::entryNames() const {
+    std::vector<std::string> names;
+    names.reserve(index.size());
+    for (const auto& [name, entry] : index) names.push_back(name);
+    std::sort(names.begin(), names.end());
+    return names;
 }

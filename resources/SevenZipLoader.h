@@ -3,12 +3,15 @@
 // an archive that cannot be opened leaves the loader closed and every load returns null, so
 // resources come from loose files alone.
 // An empty entry loads as a block of size 0 whose data is a 1-byte allocation, never null.
+// Names beyond ASCII read as the game's single-byte text (Latin-1, "?" for other characters);
+// an entry whose name cannot be read at all is skipped with a log line.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "FileLoader.h"
 
@@ -29,6 +32,8 @@ public:
 
     bool opened() const { return isOpen; }
     size_t entryCount() const { return index.size(); }
+    // The normalised names of the indexed entries, sorted.
+    std::vector<std::string> entryNames() const;
 
 private:
     struct IndexEntry {
@@ -41,5 +46,6 @@ private:
 
     std::unique_ptr<ArchiveStream> stream;  // the archive file, held open while the loader is open
     bool isOpen = false;
+    std::string archiveName;  // as the caller gave it, for log lines
     std::unordered_map<std::string, IndexEntry> index;  // normalised name -> entry
 };

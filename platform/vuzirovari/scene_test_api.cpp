@@ -151,6 +151,16 @@ int vtContactGet(uint32_t handle, vtContactState* out) {
     return 1;
 }
 
+int vtMeshCount(void) { return static_cast<int>(engine().meshes.size()); }
+
+int vtSkinMeshCount(void) { return static_cast<int>(engine().skinMeshes.size()); }
+
+int vtBoneCount(void) { return static_cast<int>(engine().bones.size()); }
+
+int vtJointCount(void) { return static_cast<int>(engine().joints.size()); }
+
+int vtContactPairCount(void) { return static_cast<int>(engine().pairs.size()); }
+
 int vtPhysicsSteps(void) { return session().physicsSteps; }
 
 float vtPhysicsLastStep(void) { return session().lastStep; }

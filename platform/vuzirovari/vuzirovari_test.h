@@ -172,6 +172,13 @@ typedef struct vtContactState {
     iVector3 point, direction;
 } vtContactState;
 int vtContactGet(uint32_t pair, vtContactState* out);
+/* Live objects of each kind: what has been created and not yet destroyed. A bone, joint or pair
+ * stays alive until its own destroy, even after its skinned mesh or bodies are gone. */
+int vtMeshCount(void);        /* static meshes, shadow casters and debug meshes */
+int vtSkinMeshCount(void);
+int vtBoneCount(void);
+int vtJointCount(void);
+int vtContactPairCount(void);
 int vtPhysicsSteps(void);      /* steps since reset */
 float vtPhysicsLastStep(void); /* the last step's h in seconds */
 

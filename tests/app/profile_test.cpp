@@ -161,3 +161,21 @@ TEST_F(GameMasterProfile, TheScriptBridgeIsReadyWithTheScriptFolderFirst) {
     EXPECT_EQ(script->evalInt("6 * 7"), 42);
     EXPECT_EQ(script->evalString("__import__('sys').path[0]"), "Tavek_res/scripts");
 }
+
+TEST_F(GameMasterProfile, AProfileNestedTooDeeplyIsRefusedAndKeptAside) {
+    // Deep enough to overflow the stack of any walk that recurses element by element.
+    const int levels = 175000;
+    std::string deep = "<Profile>";
+    for (int i = 0; i < levels; ++i) deep += "<a>";
+    for (int i = 0; i < levels; ++i) deep += "</a>";
+    deep += "</Profile>";
+    std::filesystem::create_directories(folder.file("saveData"));
+    folder.write("saveData/profile.xml", deep);
+
+    ProfileState* p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->getName(), "Profile");
+    EXPECT_EQ(saved("profile.xml.broken"), deep);
+    ASSERT_EQ(win32::messageBoxes().size(), 1u);
+    EXPECT_NE(win32::messageBoxes()[0].text.find("nested too deeply"), std::string::npos);
+}

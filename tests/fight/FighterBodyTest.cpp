@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <set>
 #include <vector>
 
 #include "RecordingBattle.h"
@@ -46,6 +47,42 @@ float distance(const Vector3& a, const Vector3& b) {
     return iVectorLength(&d);
 }
 
+// The engine objects a fighter holds, by kind, each handle counted once.
+struct HeldObjects {
+    std::set<uint32_t> skinMeshes, bones, meshes, bodies, joints, pairs;
+
+    explicit HeldObjects(const FighterInstance& f) {
+        auto keep = [](std::set<uint32_t>& into, uint32_t handle) {
+            if (handle != 0) into.insert(handle);
+        };
+        keep(skinMeshes, f.skinMesh);
+        for (int a = 0; a < FighterInstance::ClipCount; ++a)
+            for (int s = 0; s < 2; ++s) {
+                keep(skinMeshes, f.clipMeshes[a][s]);
+                for (uint32_t bone : f.clipMainBones[a][s]) keep(bones, bone);
+                for (uint32_t bone : f.clipDetailBones[a][s]) keep(bones, bone);
+            }
+        for (uint32_t bone : f.mainBones) keep(bones, bone);
+        for (uint32_t bone : f.detailBones) keep(bones, bone);
+        for (uint32_t mesh : f.shadowMeshes) keep(meshes, mesh);
+        for (uint32_t mesh : f.debugMeshes) keep(meshes, mesh);
+        for (uint32_t body : f.bodies) keep(bodies, body);
+        for (uint32_t joint : f.joints) keep(joints, joint);
+        for (uint32_t pair : f.contactSensors) keep(pairs, pair);
+    }
+};
+
+// The engine holds exactly the fighter's objects and the mat, nothing more and nothing less.
+void expectEngineHoldsOnly(const FighterInstance& fighter) {
+    const HeldObjects held(fighter);
+    EXPECT_EQ(vtSkinMeshCount(), static_cast<int>(held.skinMeshes.size()));
+    EXPECT_EQ(vtBoneCount(), static_cast<int>(held.bones.size()));
+    EXPECT_EQ(vtMeshCount(), static_cast<int>(held.meshes.size()));
+    EXPECT_EQ(vtBodyCount(), static_cast<int>(held.bodies.size()) + 1);
+    EXPECT_EQ(vtJointCount(), static_cast<int>(held.joints.size()));
+    EXPECT_EQ(vtContactPairCount(), static_cast<int>(held.pairs.size()));
+}
+
 class FighterBody : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,6 +108,13 @@ protected:
     void TearDown() override {
         fighter.destroy();
         FileArchive::instance().destroyBody(mat);
+        // Whatever the test did to the fighter, its teardown leaves the engine empty.
+        EXPECT_EQ(vtSkinMeshCount(), 0);
+        EXPECT_EQ(vtBoneCount(), 0);
+        EXPECT_EQ(vtMeshCount(), 0);
+        EXPECT_EQ(vtBodyCount(), 0);
+        EXPECT_EQ(vtJointCount(), 0);
+        EXPECT_EQ(vtContactPairCount(), 0);
         vtReset();
         std::filesystem::current_path(previousFolder);
         std::filesystem::remove_all(folder);
@@ -153,6 +197,13 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
     EXPECT_EQ(fighter.getMainBone(-1), 0u);
     EXPECT_EQ(fighter.getMainBone(16), 0u);
     EXPECT_FLOAT_EQ(fighter.clipLength[22][0], 40.0f);
+    {
+        const HeldObjects held(fighter);
+        EXPECT_EQ(held.skinMeshes.size(), 1u + 2u * FighterInstance::ClipCount);
+        EXPECT_EQ(held.bodies.size(), static_cast<size_t>(FighterInstance::PartCount));
+        EXPECT_EQ(held.joints.size(), static_cast<size_t>(FighterInstance::JointCount));
+    }
+    expectEngineHoldsOnly(fighter);
 
     ASSERT_EQ(progress.values.size(), 56u);
     for (size_t i = 1; i < progress.values.size(); ++i) EXPECT_GT(progress.values[i], progress.values[i - 1]);
@@ -169,14 +220,17 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
     EXPECT_EQ(vtSkinMeshGet(oldMesh, nullptr, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(FileArchive::instance().files().size(), files);   // the old mesh's files released
     EXPECT_EQ(fighter.getSkinIndex(), 23);
+    expectEngineHoldsOnly(fighter);
     fighter.setUpBodyMeshes(42, &progress, 0.0f, 1.0f);   // no such body
     EXPECT_EQ(fighter.getBodyType(), 5);
+    expectEngineHoldsOnly(fighter);
 
     // A second set-up rebuilds the fighter from scratch, without leaving the first one behind.
     fighter.setUp(mat, &battle, false, nullptr, 0.0f, 1.0f);
     EXPECT_EQ(vtBodyCount(), bodies);
     EXPECT_EQ(fighter.getBodyType(), 2);
     EXPECT_FLOAT_EQ(fighter.startLocation.x, -2.0f);
+    expectEngineHoldsOnly(fighter);
 
     // Teardown leaves no fighter object and no file of the fighter in the cache.
     const uint32_t joint = fighter.joints[0];
@@ -188,6 +242,11 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
     EXPECT_EQ(FileArchive::instance().files().size(), filesBefore + 2);   // the mat's two files
     EXPECT_EQ(fighter.getBodyType(), -1);
     EXPECT_FALSE(fighter.firstSetUpDone);
+    EXPECT_EQ(vtSkinMeshCount(), 0);
+    EXPECT_EQ(vtBoneCount(), 0);
+    EXPECT_EQ(vtMeshCount(), 0);
+    EXPECT_EQ(vtJointCount(), 0);
+    EXPECT_EQ(vtContactPairCount(), 0);
 }
 
 TEST_F(FighterBody, TheIdleStanceStandsOnTheMat) {
@@ -349,6 +408,7 @@ TEST_F(FighterBody, AMissingClipLeavesTheFighterStanding) {
     win32::setDebugSink(nullptr);
     EXPECT_EQ(fighter.clipMeshes[26][0], 0u);
     EXPECT_NE(log.find("skinmeshes\\06_FrontLegFrontHookKick.X"), std::string::npos) << log;
+    expectEngineHoldsOnly(fighter);   // the missing clip left no half-made object behind
     EXPECT_NE(log.find("Mirrored\\06_FrontLegFrontHookKick.X"), std::string::npos) << log;
     frame(13);
     frame();

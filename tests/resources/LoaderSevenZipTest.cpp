@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "ResourceWorkspace.h"
@@ -235,4 +236,31 @@ TEST_F(LoaderSevenZip, AnEntryLargerThanTheFirstReservationLoadsWhole) {
     ASSERT_NE(block, nullptr);
     ASSERT_EQ(block->size, content.size());
     EXPECT_TRUE(std::equal(content.begin(), content.end(), reinterpret_cast<const char*>(block->data)));
+}
+
+TEST_F(LoaderSevenZip, NamesBeyondAsciiLoadUnderTheGamesOwnSpelling) {
+    // The archive stores Unicode names; on disk they are UTF-8. The game spells them in
+    // Latin-1, with "?" for characters Latin-1 does not have.
+    workspace.write("stage/caf\xc3\xa9.x", "latin");
+    workspace.write("stage/\xe2\x82\xac.x", "euro");
+    workspace.write("stage/plain.x", "plain");
+    const char* previous = std::getenv("LC_ALL");
+    const std::string kept = previous ? previous : "";
+    setenv("LC_ALL", "C.UTF-8", 1);  // for 7zz reading the names on disk
+    const bool packed = workspace.pack("graphics.qmx", "stage", {"caf\xc3\xa9.x", "\xe2\x82\xac.x", "plain.x"});
+    if (previous) {
+        setenv("LC_ALL", kept.c_str(), 1);
+    } else {
+        unsetenv("LC_ALL");
+    }
+    ASSERT_TRUE(packed);
+
+    SevenZipLoader loader("graphics.qmx");
+    ASSERT_TRUE(loader.opened());
+    EXPECT_EQ(loader.entryCount(), 3u);
+    EXPECT_EQ(load(loader, "caf\xe9.x"), "latin");
+    EXPECT_EQ(load(loader, "CAF\xe9.X"), "latin");
+    EXPECT_EQ(load(loader, "?.x"), "euro");
+    EXPECT_EQ(load(loader, "plain.x"), "plain");
+    EXPECT_EQ(load(loader, ""), "<null>");
 }

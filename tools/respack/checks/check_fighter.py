@@ -25,8 +25,7 @@ NUMBERS = re.compile(r"-?\d+\.\d+|-?\d+")
 
 def parse_frames(text):
     """{frame: (parent, 4x4 row-vector matrix)} of a .x file's frame tree."""
-    out, stack = {}, []
-    pos = 0
+    out = {}
     depth_frames = []  # depth at which each open frame started
     depth = 0
     for match in re.finditer(r"Frame\s+(\S+)\s*\{|\{|\}", text):
@@ -46,7 +45,6 @@ def parse_frames(text):
             if depth_frames and depth_frames[-1][0] == depth:
                 depth_frames.pop()
             depth -= 1
-        pos = match.end()
     return out
 
 

@@ -34,12 +34,28 @@ def mesh_of(index):
     return _meshes[index]
 
 
+_weights = {}
+
+
+def weight_table(mesh):
+    """(vertices x bones) skin weights, made once per mesh."""
+    if id(mesh) not in _weights:
+        table = np.zeros((len(mesh.positions), len(sk.BONES)))
+        column = {b: k for k, b in enumerate(sk.BONES)}
+        for v, ws in enumerate(mesh.weights):
+            for bone, w in ws:
+                table[v, column[bone]] += w
+        _weights[id(mesh)] = (mesh, table)
+    return _weights[id(mesh)][1]
+
+
 def skinned(mesh, pose, turn=np.eye(3), place=np.zeros(3)):
     p = np.array(mesh.positions)
     n = np.array(mesh.normals)
     out_p, out_n = np.zeros_like(p), np.zeros_like(n)
-    for bone in sk.BONES:
-        w = np.array([sum(x for b, x in ws if b == bone) for ws in mesh.weights])
+    table = weight_table(mesh)
+    for k, bone in enumerate(sk.BONES):
+        w = table[:, k]
         if not w.any():
             continue
         g = pose.turns[bone]
@@ -109,7 +125,7 @@ def kick_strips(pack, out):
         if action in (48, 49):
             continue
         import_name = [c for c in clips.CLIPS if c[0] == _clip_file(action)][0]
-        file, length = import_name[0], import_name[1]
+        file = import_name[0]
         keys = [k[0] for k in import_name[2]()]
         poses = clips.clip_poses(file, 0)
         distance = (kick[5] + kick[6]) / 2

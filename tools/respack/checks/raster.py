@@ -45,22 +45,25 @@ class Canvas:
         screen = self.camera.project(positions)
         th, tw = texture.shape[:2]
         cam = self.camera
-        for a, b, c in faces:
+        # Which faces to draw, all at once: in front of the near plane, not edge-on, facing us.
+        sa, sb, sc = screen[faces[:, 0]], screen[faces[:, 1]], screen[faces[:, 2]]
+        areas = (sb[:, 0] - sa[:, 0]) * (sc[:, 1] - sa[:, 1]) - (sb[:, 1] - sa[:, 1]) * (sc[:, 0] - sa[:, 0])
+        keep = (np.minimum(np.minimum(sa[:, 2], sb[:, 2]), sc[:, 2]) >= 0.3) & (np.abs(areas) >= 1e-9)
+        if cull:
+            pa3 = positions[faces[:, 0]]
+            n = np.cross(positions[faces[:, 1]] - pa3, positions[faces[:, 2]] - pa3)
+            keep &= (n * (pa3 - cam.eye)).sum(axis=1) <= 0
+        for (a, b, c), area in zip(faces[keep], areas[keep]):
             pa, pb, pc = screen[a], screen[b], screen[c]
-            if min(pa[2], pb[2], pc[2]) < 0.3:  # no clipping: drop what crosses the near plane
-                continue
-            area = (pb[0] - pa[0]) * (pc[1] - pa[1]) - (pb[1] - pa[1]) * (pc[0] - pa[0])
-            if abs(area) < 1e-9:
-                continue
-            if cull:
-                n = np.cross(positions[b] - positions[a], positions[c] - positions[a])
-                if np.dot(n, positions[a] - cam.eye) > 0:
-                    continue
             x0 = max(int(np.floor(min(pa[0], pb[0], pc[0]))), 0)
             x1 = min(int(np.ceil(max(pa[0], pb[0], pc[0]))), cam.width - 1)
             y0 = max(int(np.floor(min(pa[1], pb[1], pc[1]))), 0)
             y1 = min(int(np.ceil(max(pa[1], pb[1], pc[1]))), cam.height - 1)
             if x0 > x1 or y0 > y1:
+                continue
+            if x1 - x0 <= 1 and y1 - y0 <= 1:
+                self._dot(pa, pb, pc, uvs[a], uvs[b], uvs[c], normals[a] + normals[b] + normals[c],
+                          texture)
                 continue
             ys, xs = np.mgrid[y0:y1 + 1, x0:x1 + 1] + 0.5
             w0 = ((pb[0] - xs) * (pc[1] - ys) - (pb[1] - ys) * (pc[0] - xs)) / area
@@ -87,6 +90,23 @@ class Canvas:
             shade = 0.45 + 0.6 * max(0.0, float(np.dot(n, self.light)))
             region[closer] = z[closer]
             self.colour[y0:y1 + 1, x0:x1 + 1][closer] = texel[closer] * shade
+
+    def _dot(self, pa, pb, pc, ua, ub, uc, normal, texture):
+        """A triangle no larger than a pixel or two: its centre's pixel, if it is nearest."""
+        x = int((pa[0] + pb[0] + pc[0]) / 3)
+        y = int((pa[1] + pb[1] + pc[1]) / 3)
+        if not (0 <= x < self.camera.width and 0 <= y < self.camera.height):
+            return
+        z = 3.0 / (1.0 / pa[2] + 1.0 / pb[2] + 1.0 / pc[2])
+        if z >= self.depth[y, x]:
+            return
+        th, tw = texture.shape[:2]
+        u = (ua[0] + ub[0] + uc[0]) / 3
+        v = (ua[1] + ub[1] + uc[1]) / 3
+        n = normal / (np.linalg.norm(normal) or 1.0)
+        shade = 0.45 + 0.6 * max(0.0, float(np.dot(n, self.light)))
+        self.depth[y, x] = z
+        self.colour[y, x] = texture[min(int(v * th), th - 1), min(int(u * tw), tw - 1)] * shade
 
     def image(self):
         return Image.fromarray(np.clip(self.colour, 0, 255).astype(np.uint8), "RGB")

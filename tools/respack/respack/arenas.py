@@ -11,8 +11,14 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 from . import people, textart, xmesh
-from .imageio import png_bytes
+from .imageio import png_bytes as _png
 from .output import FileSet
+
+
+def png_bytes(image):
+    """Big pictures compress at level 6: ten times faster than 9, 7% larger."""
+    return _png(image, level=6)
+
 
 ROOT = "Tavek_res\\arenas\\"
 OLD_ARENA1 = "Tavek_res\\arena1\\"
@@ -306,7 +312,6 @@ def build_object(a, name):
     s, F = a.s, a.floor
     x0, x1, z0, z1 = a.hall
     m = s + 1.0
-    grey = (120, 124, 130)
     if name == "mat":
         g.quad([(-m, 0, m), (m, 0, m), (m, 0, -m), (-m, 0, -m)], (0, 1, 0))
         g.box((-m, -0.05, -m), (m, 0.0, m), faces="xzXZ")
@@ -326,7 +331,6 @@ def build_object(a, name):
             return g, solid((130, 130, 128), 64, 10, "concrete")
         y = F
         if name == "concrete":
-            y = F
             for band in ((x0, x0 + 2.0), (x1 - 2.0, x1)):
                 g.tiled_floor(band[0], band[1], z0, z1, y + 0.002, 4.0)
             return g, solid((140, 140, 138), 64, 10, "concrete")
@@ -611,8 +615,6 @@ def _open_faces(axis, sign):
 
 def _officials(a, name, g):
     s, F = a.s, a.floor
-    if a.index == 5:
-        F = F
     z = -(s + 3.0) if a.index != 2 else 6.8
     if a.index == 5:
         z = -(s + 6.5)

@@ -293,7 +293,7 @@ def _kick_26():
     pivot = line_point(-0.02) + (90.0, 0.0, 0.0)   # the rear foot skips in
     across = spec(S, root=(0.0, 0.31, 0.16), pelvis=(70.0, 0.0, -15.0), rfoot=pivot,
                   lfoot=(0.40, 0.62, 0.28, 60.0, 40.0, 0.0), lknee=(0.6, 0.8, 1.0))
-    beside = strike(across, "l", HOOK, HOOK_L, x=0.22, give=0.3,
+    beside = strike(across, "l", HOOK, HOOK_L, x=0.08, give=0.35,
                     pelvis=(90.0, 0.0, -50.0), head=(15.0, 0.0), lknee=(0.3, 1.0, 0.2),
                     root=(0.0, 0.31, 0.2))
     hook1 = strike(beside, "l", HOOK, HOOK_L, x=0.04)
@@ -364,7 +364,7 @@ def _spin_hook(lift=0.0):
     rising = spec(back, spin=200.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 25.0),
                   lfoot=P.FRONT + (215.0, 0.0, 0.0),
                   rfoot=(-0.5, 0.75 + lift * 0.3, 0.25, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
-    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.2, give=0.4, spin=290.0,
+    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.08, give=0.4, spin=290.0,
                     head=(-60.0, 0.0), pelvis=(45.0, 0.0, 50.0), lfoot=P.FRONT + (305.0, 0.0, 0.0),
                     root=(0.0, 0.32 + lift, 0.26))
     through = strike(sweep1, "r", HOOK, HOOK_R, x=-0.04, spin=310.0, head=(-50.0, 0.0),
@@ -429,7 +429,7 @@ def _kick_33():
     take = _airborne(spec(S, spin=90.0, head=(-40.0, 0.0)), AIR)
     rising = spec(take, spin=200.0, head=(-60.0, 0.0), pelvis=(45.0, 0.0, 25.0),
                   rfoot=(-0.5, 0.75, 0.25, 200.0, 0.0, 0.0), rknee=(0.0, 1.0, 0.0))
-    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.2, give=0.4, spin=280.0,
+    sweep1 = strike(rising, "r", HOOK, HOOK_R, x=-0.08, give=0.4, spin=280.0,
                     pelvis=(45.0, 0.0, 50.0), root=(0.0, 0.27 + AIR, 0.26), head=(-60.0, 0.0))
     through = strike(sweep1, "r", HOOK, HOOK_R, x=-0.04, spin=300.0, head=(-50.0, 0.0))
     sweep2 = strike(sweep1, "r", HOOK, HOOK_R, x=0.36, give=0.3, spin=320.0,

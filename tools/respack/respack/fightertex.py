@@ -8,8 +8,14 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
 from .bodymesh import HEAD_TOP, HEAD_V_SPAN, LAYOUT
-from .imageio import png_bytes
+from .imageio import png_bytes as _png
 from .output import FileSet
+
+
+def png_bytes(image):
+    """Big pictures compress at level 6: ten times faster than 9, 7% larger."""
+    return _png(image, level=6)
+
 
 T = "Tavek_res\\skinmeshes\\textures\\"
 MALE_SKINS = ["a_skin", "a_skin_goatee", "b_skin", "b_skin_goatee", "b_skin_mustache", "h_skin",

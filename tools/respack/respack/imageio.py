@@ -5,9 +5,10 @@ from . import xfile
 from .bleed import bleed
 
 
-def png_bytes(image):
+def png_bytes(image, level=9):
+    """PNG bytes; level 6 (the fighters' and arenas' big pictures) is ten times faster than 9."""
     buffer = io.BytesIO()
-    bleed(image).save(buffer, format="PNG", optimize=False, compress_level=9)
+    bleed(image).save(buffer, format="PNG", optimize=False, compress_level=level)
     return buffer.getvalue()
 
 

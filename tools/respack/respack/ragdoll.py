@@ -48,10 +48,6 @@ def capsule_mesh(centre, radius, length, axis, sides=8, rings=3):
     b = np.cross(along, a)
     half = length / 2
     # Latitude rows from the bottom pole to the top pole.
-    rows = []
-    for k in range(1, rings + 1):
-        phi = -np.pi / 2 + np.pi / 2 * k / (rings + 0.0)
-        rows.append((-half, phi))
     rows = [(-half, -np.pi / 2 + np.pi / 2 * k / rings) for k in range(1, rings)] + \
         [(-half, 0.0), (half, 0.0)] + \
         [(half, np.pi / 2 * k / rings) for k in range(1, rings)]

@@ -174,8 +174,9 @@ def clip(name, poses):
         rot_lines, pos_lines = [], []
         previous = None
         for t, frame in enumerate(locals_):
-            q = sk.quat_from_matrix(frame[bone][0])
-            if previous is not None and np.dot(q, previous) < 0 and q[0] == 0:
+            q = sk.quat_from_matrix(frame[bone][0])  # canonical: w >= 0
+            # With w exactly 0 both signs are canonical: keep the one nearer the last key.
+            if previous is not None and q[0] == 0 and np.dot(q, previous) < 0:
                 q = -q
             previous = q
             end = ";;," if t < length else ";;;"

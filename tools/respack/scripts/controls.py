@@ -19,9 +19,7 @@ SOFT_EDGE = 3.5           # stay this close to the centre
 # Kicks and punches: move, action, name, striking side ("front"/"rear" leg or hand),
 # target ("trunk"/"head"), start distance range (lo, hi), jumping or spinning, basic.
 # The ranges are the ones the clips are proven to meet: from every start distance inside, the
-# kick's foot (a hand for punches) is the first thing to touch a target of its row. The hooks'
-# ranges are narrow (their heel sweeps across the head, and a little closer the shin arrives
-# first).
+# kick's foot (a hand for punches) is the first thing to touch a target of its row.
 KICKS = [
     (9, 22, "rear roundhouse", "rear", "trunk", 1.15, 1.45, False, True),
     (52, 48, "rear roundhouse", "rear", "trunk", 1.20, 1.45, False, True),
@@ -29,14 +27,14 @@ KICKS = [
     (11, 24, "rear roundhouse, head", "rear", "head", 1.05, 1.30, False, False),
     (12, 25, "axe kick", "rear", "head", 0.95, 1.15, False, False),
     (53, 49, "axe kick", "rear", "head", 0.95, 1.15, False, False),
-    (13, 26, "front hook kick", "front", "head", 0.875, 1.05, False, False),
+    (13, 26, "front hook kick", "front", "head", 1.00, 1.25, False, False),
     (16, 27, "rear push kick", "rear", "trunk", 0.95, 1.25, False, True),
     (17, 28, "front cut kick", "front", "trunk", 1.00, 1.25, False, True),
     (18, 29, "back kick", "rear", "trunk", 1.10, 1.40, True, False),
-    (34, 30, "spinning hook", "rear", "head", 1.20, 1.35, True, False),
+    (34, 30, "spinning hook", "rear", "head", 1.15, 1.35, True, False),
     (25, 31, "jumping rear roundhouse", "rear", "trunk", 1.20, 1.45, True, False),
     (26, 32, "jumping front roundhouse", "front", "head", 1.20, 1.45, True, False),
-    (36, 33, "jumping spin hook", "rear", "head", 1.45, 1.50, True, False),
+    (36, 33, "jumping spin hook", "rear", "head", 1.25, 1.50, True, False),
     (49, 34, "jumping side kick", "rear", "trunk", 1.20, 1.50, True, False),
     (48, 45, "jumping back kick", "rear", "trunk", 1.15, 1.45, True, False),
     (27, 35, "double punch", "both", "trunk", 0.78, 0.95, False, True),
