@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/ExhibitionMatch.h"
 #include "app/ProcessState.h"
 #include "app/StandInMenu.h"
+#include "app/StandInScreen.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
+#include "fight/BattleManager.h"
 #include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiManager.h"
@@ -78,9 +81,24 @@ GameMaster::GameMaster() {
     guiManager = std::make_unique<GuiManager>();
     standInMenu = std::make_unique<StandInMenu>(this, guiManager.get(), camera);
     scriptMaster = std::make_unique<ScriptMaster>(scriptsFolder);
+    exhibition = std::make_unique<ExhibitionMatch>();
+    battleManager = new BattleManager(camera, scriptMaster.get(), exhibition.get(), nullptr);
+    exhibition->setBattleManager(battleManager);
+    // The start screen's "Exhibition" starts a match; its end, or Esc, brings the screen back.
+    StandInScreen* startScreen = standInMenu->getScreen();
+    GuiManager* gui = guiManager.get();
+    startScreen->setOnExhibition([this, gui]() {
+        gui->setScreen(nullptr);
+        exhibition->begin();
+    });
+    exhibition->setOnFinished([gui, startScreen]() { gui->setScreen(startScreen); });
 }
 
 GameMaster::~GameMaster() {
+    // Every script object goes with the battle, before the interpreter stops.
+    delete battleManager;
+    battleManager = nullptr;
+    exhibition.reset();
     standInMenu.reset();
     guiManager.reset();
     songPlayer.reset();
@@ -109,8 +127,10 @@ void GameMaster::reloadProfile() {
 }
 
 void GameMaster::tick() {
+    if (battleManager) static_cast<TickAble*>(battleManager)->tick();
     if (guiManager) guiManager->pollInput();
     if (standInMenu) standInMenu->tick();
+    if (exhibition) exhibition->tick();
     songPlayer->tick();
 }
 

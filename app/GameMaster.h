@@ -11,6 +11,7 @@
 
 namespace Tavek {
 
+class ExhibitionMatch;
 class ScriptMaster;
 class StandInMenu;
 
@@ -41,6 +42,7 @@ public:
 
     ScriptMaster* getScriptMaster() const { return scriptMaster.get(); }
     StandInMenu* getStandInMenu() const { return standInMenu.get(); }
+    ExhibitionMatch* getExhibition() const { return exhibition.get(); }
 
 private:
     void reportProfileProblems(const std::vector<std::string>& problems);
@@ -50,7 +52,8 @@ private:
     std::string profileFileName;
     std::unique_ptr<GuiManager> guiManager;
     std::unique_ptr<StandInMenu> standInMenu;  // in the menu master's place until the menus exist
-    BattleManager* battleManager = nullptr;
+    std::unique_ptr<ExhibitionMatch> exhibition;  // the running mode until the menus exist
+    BattleManager* battleManager = nullptr;        // owned; goes before the interpreter stops
     std::unique_ptr<ScriptMaster> scriptMaster;
     std::unique_ptr<SongPlayer> songPlayer;
 };

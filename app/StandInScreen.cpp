@@ -27,6 +27,16 @@ StandInScreen::StandInScreen(GameMasterEH* gameMaster, GuiManager* manager, GuiB
     exitButton->setTextAlignment(3);
     exitButton->setTextOffset(Vector2(2.0f, 0.0f));
     exitButton->hideBackground();
+
+    exhibitionButton = new GuiButton(skin, -1, nullptr, nullptr, pictures, 2);
+    addChild(exhibitionButton);
+    exhibitionButton->setSquare(true);
+    exhibitionButton->setLocation(Vector2(19.0f, -6.5f));
+    exhibitionButton->setSize(Vector2(7.0f, 1.5f));
+    exhibitionButton->setText("Exhibition");
+    exhibitionButton->setTextAlignment(3);
+    exhibitionButton->setTextOffset(Vector2(2.0f, 0.0f));
+    exhibitionButton->hideBackground();
     setTransition(&slide);
 }
 
@@ -64,6 +74,7 @@ void StandInScreen::onLeave() {
 void StandInScreen::handleHighLevelEvent(HighLevelEvent& event) {
     GuiPanel::handleHighLevelEvent(event);
     if (event.actionPerformed && event.source == exitButton) onLeave();
+    if (event.actionPerformed && event.source == exhibitionButton && onExhibition) onExhibition();
 }
 
 }  // namespace Tavek

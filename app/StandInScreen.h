@@ -1,7 +1,9 @@
 // The start screen shown until the main menu is built: the menu background, the fighter and the
-// logo, and one "Exit Game" button that slides in when the screen opens. The button and Esc
-// both end the game.
+// logo, an "Exhibition" button that starts an exhibition match, and an "Exit Game" button; both
+// slide in when the screen opens. The exit button and Esc end the game.
 #pragma once
+
+#include <functional>
 
 #include "gui/GuiScreen.h"
 #include "gui/SlideTransition.h"
@@ -25,11 +27,16 @@ public:
     void handleHighLevelEvent(HighLevelEvent& event) override;
 
     GuiButton* getExitButton() const { return exitButton; }
+    GuiButton* getExhibitionButton() const { return exhibitionButton; }
+    // What the "Exhibition" button does.
+    void setOnExhibition(std::function<void()> callback) { onExhibition = std::move(callback); }
 
 private:
     GameMasterEH* gameMaster;
     SlideTransition slide;
     GuiButton* exitButton = nullptr;
+    GuiButton* exhibitionButton = nullptr;
+    std::function<void()> onExhibition;
     bool opening = false;
     bool closing = false;
 };

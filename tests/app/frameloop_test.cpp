@@ -1,6 +1,8 @@
 // The frame loop driven in-process: a stand-in game master decides what happens on which tick.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <functional>
 #include <sstream>
 #include <stdexcept>
@@ -46,6 +48,9 @@ int countOf(const std::vector<std::string>& lines, const std::string& what) {
 class FrameLoop : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The game master's battle imports the pack's fighter scripts.
+        previousFolder = std::filesystem::current_path();
+        std::filesystem::current_path(GAME_DIR);
         resetProcessState();
         win32::resetForTests();
         vtReset();
@@ -61,7 +66,9 @@ protected:
         resetProcessState();
         vtReset();
         win32::resetForTests();
+        std::filesystem::current_path(previousFolder);
     }
+    std::filesystem::path previousFolder;
     int run() { return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(""), SW_SHOWNORMAL); }
 
     void expectEndSequence() {

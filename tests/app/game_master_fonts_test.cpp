@@ -1,7 +1,12 @@
 // The game master's five GUI fonts, made from the generated game folder.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "PackFolder.h"
+#include "tests/app/PackScripts.h"
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "gui/GuiFont.h"
@@ -79,11 +84,19 @@ TEST(GameMasterFonts, AFontThatCannotBeMadeIsNamedInTheLog) {
     vtSetDrawing(0);
     std::string debugOutput;
     win32::setDebugSink([&](const char* text) { debugOutput += text; });
+    // A folder holding only the fighter scripts, which the battle imports when it is built.
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "brennock-fonts-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    copyPackScripts(pattern);
+    std::filesystem::current_path(pattern);
     {
         // Outside the game folder no width file is found: the game runs on, without text.
         Tavek::GameMaster master;
         if (fontWhite->getEngineFont() != 0) {
             win32::resetForTests();
+            std::filesystem::current_path(previous);
+            std::filesystem::remove_all(pattern);
             GTEST_SKIP() << "the process's archive already reads the game folder (an earlier test of this run)";
         }
         EXPECT_FLOAT_EQ(fontWhite->textWidth("Quick Match", Vector2(1.0f, 1.0f), 0.0f), 0.0f);
@@ -94,6 +107,8 @@ TEST(GameMasterFonts, AFontThatCannotBeMadeIsNamedInTheLog) {
                   std::string::npos)
             << folder;
     }
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(pattern);
     win32::resetForTests();
     resetProcessState();
     vtReset();

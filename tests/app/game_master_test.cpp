@@ -1,17 +1,38 @@
 // What the game master builds before anything else of the game exists.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/ExhibitionMatch.h"
 #include "app/GameMaster.h"
+#include "app/StandInMenu.h"
+#include "app/StandInScreen.h"
+#include "fight/BattleManager.h"
+#include "gui/GuiManager.h"
 #include "app/ProcessState.h"
 #include "audio/SongPlayer.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
 
+namespace {
+// The game master's battle reads the pack, so these tests run in the game folder.
+struct InGameFolder {
+    std::filesystem::path previous = std::filesystem::current_path();
+    InGameFolder() { std::filesystem::current_path(GAME_DIR); }
+    ~InGameFolder() { std::filesystem::current_path(previous); }
+};
+}  // namespace
+
 TEST(GameMasterBuild, CameraLightAndMusicStandReady) {
+    InGameFolder inGame;
     resetProcessState();
     win32::resetForTests();
     vtReset();
     vtSetDrawing(0);
+    ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+    const int engineObjects = vtLiveObjectCount();
     {
         Tavek::GameMaster master;
         iVector3 location{}, lightDirection{};
@@ -32,7 +53,55 @@ TEST(GameMasterBuild, CameraLightAndMusicStandReady) {
         master.requestQuit();
         EXPECT_TRUE(quitRequested);
     }
-    EXPECT_EQ(vtLiveObjectCount(), 0);  // the camera went with the game master
+    // The camera and the battle's sounds went with it; the GUI keeps its two key sounds for the
+    // whole process.
+    EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
+    resetProcessState();
+    vtReset();
+}
+
+TEST(GameMasterBuild, TheStartScreenPlaysAnExhibitionAndEscReturnsToIt) {
+    InGameFolder inGame;
+    resetProcessState();
+    win32::resetForTests();
+    vtReset();
+    vtSetDrawing(0);
+    vtSetFixedFrameTime(1.0f / 60.0f);
+    ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+    {
+        Tavek::GameMaster master;
+        BattleManager* battle = master.getBattleManager();
+        ASSERT_NE(battle, nullptr);
+        EXPECT_EQ(battle->getCurrentMaster(), master.getExhibition());
+        Tavek::StandInScreen* start = master.getStandInMenu()->getScreen();
+        ASSERT_NE(start->getExhibitionButton(), nullptr);
+        for (int i = 0; i < 30; ++i) {
+            iVortaneMain();
+            master.tick();
+        }
+        EXPECT_EQ(battle->getBattle().battleMode, 0);   // nothing fights on the start screen
+
+        master.getExhibition()->begin();
+        master.getGuiManager()->setScreen(nullptr);
+        EXPECT_EQ(battle->getBattle().battleMode, 1);
+        EXPECT_EQ(battle->getBattleState(), 1);
+        EXPECT_EQ(*battle->getNameA(), "Kai Maren");
+        EXPECT_FALSE(battle->isHumanA());
+        EXPECT_FALSE(battle->isHumanB());
+        for (int i = 0; i < 120; ++i) {
+            iVortaneMain();
+            master.tick();
+        }
+        EXPECT_NE(battle->getFlybyCamera(), nullptr);   // the arena is flown
+
+        vtKeySet(1, 1);
+        iVortaneMain();
+        master.tick();
+        vtKeySet(1, 0);
+        EXPECT_EQ(battle->getBattle().battleMode, 0);
+        EXPECT_FALSE(master.getExhibition()->isRunning());
+        EXPECT_EQ(master.getGuiManager()->getScreen(), start);
+    }
     resetProcessState();
     vtReset();
 }

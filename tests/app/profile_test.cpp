@@ -13,6 +13,7 @@
 #include "state/FighterState.h"
 #include "state/PersistentProfile.h"
 #include "state/ProfileState.h"
+#include "tests/app/PackScripts.h"
 #include "tests/state/GameFolder.h"
 
 using Tavek::GameMaster;
@@ -28,6 +29,7 @@ protected:
         vtReset();
         vtSetDrawing(0);
         folder.writeTournaments();
+        copyPackScripts(folder.folder());
         master = std::make_unique<GameMaster>();
     }
     void TearDown() override {

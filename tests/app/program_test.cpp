@@ -1,5 +1,7 @@
 // The game as a player starts it: a separate process, headless, under the autopilot.
 #include <gtest/gtest.h>
+
+#include "tests/app/PackScripts.h"
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,6 +97,7 @@ TEST_F(Program, RunsItsLoopUntilClosedThenEndsCleanly) {
 
 TEST_F(Program, TheWindowIsShownAndDrawn) {
     fs::path shot = dir / "frame10.png";
+    copyPackScripts(dir.string());  // all the game needs to start: the fighter scripts
     GameRun run = start({"VUZ_FRAME_LIMIT=15", "VUZ_SCREENSHOTS=10:" + shot.string()});
     ASSERT_EQ(run.exitCode, 0);
     int w = 0, h = 0, n = 0;
@@ -114,6 +117,7 @@ TEST_F(Program, TheWindowIsShownAndDrawn) {
 
 TEST_F(Program, TheInstallFolderFromTheRegistryIsUsed) {
     fs::create_directories(dir / "install");
+    copyPackScripts((dir / "install").string());
     std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
                                         << "\"Path\"=\"" << (dir / "install").string() << "\"\n";
     fs::path shot = "frame2.png";  // relative: lands in the working directory

@@ -1,0 +1,141 @@
+// One battle manager on the real pack for a whole test program: the engine open with drawing
+// off and a fixed 1/60 s frame, the script bridge, the recording master and screen, the two
+// roster fighters, and a frame that does what the frame loop does. Each referee call heard is
+// written into the match log as "ref N".
+#pragma once
+
+#include <unistd.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "RecordingMatch.h"
+#include "app/ExhibitionMatch.h"
+#include "fight/BattleManager.h"
+#include "fight/FighterInstance.h"
+#include "platform/vuzirovari/vuzirovari.h"
+#include "platform/vuzirovari/vuzirovari_test.h"
+#include "platform/win32/crt.h"
+#include "resources/StartupTables.h"
+#include "script/ScriptMaster.h"
+#include "state/EnemyFighterState.h"
+#include "state/Options.h"
+
+struct MatchBench {
+    static constexpr float Frame = 1.0f / 60.0f;
+
+    MatchLog log;
+    RecordingScreen screen{log};
+    RecordingMaster master{log, &screen};
+    std::unique_ptr<Tavek::ScriptMaster> scripts;
+    std::unique_ptr<BattleManager> manager;
+    uint32_t camera = 0;
+    Tavek::EnemyFighterState recordA, recordB;
+    bool refPlaying[BattleManager::RefereeSoundCount] = {};
+
+    // before: runs after the engine's reset and before it opens (a test's pads and hooks).
+    template <typename BeforeOpen>
+    explicit MatchBench(BeforeOpen before) {
+        open(before);
+    }
+    MatchBench() {
+        open([] {});
+    }
+
+    template <typename BeforeOpen>
+    void open(BeforeOpen before) {
+        if (chdir(GAME_DIR) != 0) return;
+        vtReset();
+        vtSetDrawing(0);
+        vtSetFixedFrameTime(Frame);
+        before();
+        iVortaneOpen(nullptr, nullptr);
+        camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
+        scripts = std::make_unique<Tavek::ScriptMaster>(scriptsFolder);
+        manager = std::make_unique<BattleManager>(camera, scripts.get(), &master, nullptr);
+        master.manager = manager.get();
+        Tavek::ExhibitionMatch::fillRosterRecord(0, recordA);
+        Tavek::ExhibitionMatch::fillRosterRecord(1, recordB);
+    }
+    ~MatchBench() {
+        manager.reset();
+        scripts.reset();
+        iCameraDestroy(camera);
+        vtReset();
+    }
+
+    FighterInstance& a() { return *manager->getFighterFieldA(); }
+    FighterInstance& b() { return *manager->getFighterFieldB(); }
+    BattleInstance& battle() { return manager->getBattle(); }
+
+    // The quick match's preparation, with the given AI modules ("" leaves a side to a player on
+    // the keyboard).
+    void prepare(const std::string& aiA, const std::string& aiB, int mode = 1, int round = 0,
+                 bool decideOnTimeUp = true, float seconds = 60.0f, int arena = 0) {
+        log.entries.clear();
+        master.results.clear();
+        BattleManager& m = *manager;
+        m.setCurrentMaster(&master);
+        m.loadArena(arena, nullptr, 0.0f, 1.0f);
+        if (m.getBodyTypeA() != recordA.BodyType) m.applyFighterStateA(recordA, nullptr, 0.0f, 1.0f);
+        if (m.getBodyTypeB() != recordB.BodyType) m.applyFighterStateB(recordB, nullptr, 0.0f, 1.0f);
+        m.loadSoundScape(arena, recordA.SoundGroup, recordB.SoundGroup, false);
+        Tavek::Options options;
+        m.applyOptions(options, true, false);
+        m.start(mode, round, decideOnTimeUp, arena, seconds, true);
+        m.applyFighterStateA(recordA, nullptr, 0.0f, 1.0f);
+        m.applyFighterStateB(recordB, nullptr, 0.0f, 1.0f);
+        m.reserved84(1);
+        if (aiA.empty()) {
+            m.clearAIA();
+            m.setControllerA(-1);
+        } else {
+            m.attachAIA(aiA, 0.0);
+        }
+        if (aiB.empty()) {
+            m.clearAIB();
+            m.setControllerB(-1);
+        } else {
+            m.attachAIB(aiB, 0.0);
+        }
+        m.attachSparkAI1("coach");
+        m.attachSparkAI2("arena");
+        m.setCurrentMaster(&master);
+        for (bool& p : refPlaying) p = false;
+    }
+
+    // Straight into the fight, past the introduction.
+    void fightNow() {
+        manager->setBattleState(0);
+    }
+
+    void frame() {
+        iVortaneMain();
+        static_cast<TickAble*>(manager.get())->tick();
+        for (int i = 0; i < BattleManager::RefereeSoundCount; ++i) {
+            int playing = 0;
+            vtSoundGet(manager->getRefereeSound(i), &playing, nullptr, nullptr, nullptr, nullptr);
+            if (playing && !refPlaying[i]) log.add("ref " + std::to_string(i));
+            refPlaying[i] = playing != 0;
+        }
+    }
+
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) frame();
+    }
+
+    // Runs until the battle is in `state` (true) or `limit` frames have passed (false).
+    bool runUntilState(int state, int limit) {
+        for (int i = 0; i < limit; ++i) {
+            if (manager->getBattleState() == state) return true;
+            frame();
+        }
+        return manager->getBattleState() == state;
+    }
+
+    bool runUntilReported(int limit) {
+        for (int i = 0; i < limit && master.results.empty(); ++i) frame();
+        return !master.results.empty();
+    }
+};
