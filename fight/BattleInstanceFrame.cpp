@@ -24,7 +24,8 @@ void deliver(InputMachine& machine, int bit, bool pressed) {
         &InputMachine::releaseRight, &InputMachine::releaseButton0, &InputMachine::releaseButton1,
         &InputMachine::releaseButton2, &InputMachine::releaseButton3, &InputMachine::releaseButton4,
         &InputMachine::releaseButton5, &InputMachine::releaseButton6, &InputMachine::releaseButton7};
-    (machine.*(pressed ? presses[bit] : releases[bit]))();
+    const Call call = pressed ? presses[bit] : releases[bit];
+    (machine.*call)();
 }
 
 bool strikes(const FighterInstance& fighter) {

@@ -105,6 +105,7 @@ public:
     virtual void loadSoundScape(int arenaIndex, const std::string& voiceGroupA, const std::string& voiceGroupB,
                                 bool withTutorial);
     // Begins a match: mode 1 is A against B, 4 the tutorial; an arena outside 0..4 is refused.
+    // It draws the fly-by path and the looks from crt::rand, so a replay seeds before it.
     virtual void start(int mode, int round, bool decideOnTimeUp, int arenaIndex, float clockSeconds,
                        bool sidesSwapped);
     virtual void stop();

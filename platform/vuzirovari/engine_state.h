@@ -44,6 +44,15 @@ struct TestSettings {
     std::string raiseErrorIn;  // "init" or "run", once
 };
 
+// One line of the sound log: a sound started or stopped in a frame (kinds of vuzirovari_test.h).
+struct SoundLogEntry {
+    int frame;
+    int kind;
+    int looping;
+    uint32_t sound;
+    std::string gamePath;
+};
+
 // The state a reset starts afresh (handle counters live on in the tables).
 struct Session {
     bool open = false;
@@ -77,6 +86,9 @@ struct Session {
     int physicsSteps = 0;
     float lastStep = 0.0f;
     std::map<std::string, int> refusedInFrame;  // function -> frame of its last refusal line
+    // The sound log, kept only while a test has it on.
+    bool soundLogOn = false;
+    std::vector<SoundLogEntry> soundLog;
 };
 
 // A bone handle: a bone of one skinned mesh, by index.

@@ -28,7 +28,7 @@ std::unique_ptr<Sound> Sound::open(const std::string& gamePath, bool positional)
         win32::log("engine: sound \"" + gamePath + "\" has no length");
         return nullptr;
     }
-    std::unique_ptr<Sound> sound(new Sound(host, seconds, positional));
+    std::unique_ptr<Sound> sound(new Sound(gamePath, host, seconds, positional));
     AudioOutput& output = AudioOutput::instance();
     if (output.open()) {
         sound->voice_ = Voice::create(output, host, positional);
@@ -67,12 +67,12 @@ void Sound::setLocation(const iVector3& location) {
     if (voice_) voice_->setPosition(location_);
 }
 
-void Sound::endIfFinished(double now) {
-    if (playing_ && !playing(now)) {
-        playing_ = false;
-        looping_ = false;
-        if (voice_) voice_->stop();
-    }
+bool Sound::endIfFinished(double now) {
+    if (!playing_ || playing(now)) return false;
+    playing_ = false;
+    looping_ = false;
+    if (voice_) voice_->stop();
+    return true;
 }
 
 }  // namespace vuz

@@ -28,18 +28,20 @@ public:
     double length() const { return length_; }
     bool positional() const { return positional_; }
     const std::string& path() const { return hostPath_; }
+    const std::string& gamePath() const { return gamePath_; }  // as the game named it
     // Where a placed sound is in the world (kept for every sound, heard only for placed ones).
     void setLocation(const iVector3& location);
     const iVector3& location() const { return location_; }
 
-    // Once a frame: a sound whose time is up on the engine clock falls silent.
-    void endIfFinished(double now);
+    // Once a frame: a sound whose time is up on the engine clock falls silent (true then).
+    bool endIfFinished(double now);
     Voice* voice() const { return voice_.get(); }  // null without an audio device
 
 private:
-    Sound(std::string hostPath, double length, bool positional)
-        : hostPath_(std::move(hostPath)), length_(length), positional_(positional) {}
+    Sound(std::string gamePath, std::string hostPath, double length, bool positional)
+        : gamePath_(std::move(gamePath)), hostPath_(std::move(hostPath)), length_(length), positional_(positional) {}
 
+    std::string gamePath_;
     std::string hostPath_;
     double length_ = 0.0;
     bool positional_ = false;

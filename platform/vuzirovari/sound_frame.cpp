@@ -2,6 +2,7 @@
 #include "engine_state.h"
 #include "sound_system.h"
 #include "vec_math.h"
+#include "vuzirovari_test.h"
 
 namespace vuz {
 
@@ -31,8 +32,16 @@ void updateListener() {
 
 void soundFrame() {
     double now = session().clock.seconds();
-    engine().sounds.forEach([now](uint32_t, Sound& sound) { sound.endIfFinished(now); });
+    engine().sounds.forEach([now](uint32_t handle, Sound& sound) {
+        if (sound.endIfFinished(now)) logSound(handle, sound, vtSoundEnded);
+    });
     updateListener();
+}
+
+void logSound(uint32_t handle, const Sound& sound, int kind) {
+    Session& s = session();
+    if (!s.soundLogOn) return;
+    s.soundLog.push_back({s.frameCount, kind, sound.looping() ? 1 : 0, handle, sound.gamePath()});
 }
 
 void soundReset() {

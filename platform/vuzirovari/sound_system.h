@@ -11,6 +11,8 @@ namespace vuz {
 void soundFrame();
 // Back to no listener camera and no audio device (after every sound is gone).
 void soundReset();
+// A line of the sound log, when a test has it on (kind: vtSoundStarted, vtSoundStopped, vtSoundEnded).
+void logSound(uint32_t handle, const Sound& sound, int kind);
 
 void setListenerCamera(uint32_t camera);
 // Puts the listener where its camera is now; without a live camera it stays where it was.

@@ -24,6 +24,22 @@ int vtListenerGet(uint32_t* camera, iVector3* location, iVector3* forward, iVect
     return l.camera != 0 ? 1 : 0;
 }
 
+int vtSoundCount(void) { return static_cast<int>(engine().sounds.size()); }
+
+void vtSoundLogEnable(int on) { session().soundLogOn = on != 0; }
+
+int vtSoundLogCount(void) { return static_cast<int>(session().soundLog.size()); }
+
+int vtSoundLogGet(int index, vtSoundEvent* out) {
+    const std::vector<SoundLogEntry>& log = session().soundLog;
+    if (index < 0 || static_cast<size_t>(index) >= log.size()) return 0;
+    const SoundLogEntry& e = log[static_cast<size_t>(index)];
+    if (out) *out = {e.frame, e.kind, e.looping, e.sound, e.gamePath.c_str()};
+    return 1;
+}
+
+void vtSoundLogClear(void) { session().soundLog.clear(); }
+
 int vtAudioOutputOpen(void) { return AudioOutput::instance().isOpen() ? 1 : 0; }
 
 int vtSoundOutputGet(uint32_t sound, int* sourcePlaying, float* gain, int* streamed) {

@@ -66,6 +66,23 @@ int vtAudioOutputOpen(void);
  * whole. Returns 0 when the sound has no voice (no device). */
 int vtSoundOutputGet(uint32_t sound, int* sourcePlaying, float* gain, int* streamed);
 int vtLiveObjectCount(void); /* cameras and sounds still alive */
+int vtSoundCount(void);      /* sounds still alive */
+
+/* The sound log: every start and stop of a sound, in the order they happen, while it is on.
+ * Off and empty after vtReset; turning it off keeps what it holds. */
+enum { vtSoundStarted = 1, vtSoundStopped = 2, vtSoundEnded = 3 };
+typedef struct vtSoundEvent {
+    int frame;        /* vtFrameCount() when it happened */
+    int kind;         /* vtSoundStarted (also a restart), vtSoundStopped (iSoundStop or iSoundDestroy
+                       * of a playing sound), vtSoundEnded (its length ran out on the engine clock) */
+    int looping;      /* playing as a loop when it happened */
+    uint32_t sound;
+    const char* path; /* the game path it was created with; valid until the log is cleared */
+} vtSoundEvent;
+void vtSoundLogEnable(int on);
+int vtSoundLogCount(void);
+int vtSoundLogGet(int index, vtSoundEvent* out); /* 0 past the end */
+void vtSoundLogClear(void);
 int vtAutopilotActive(void);   /* the environment asked for an autopilot at open */
 int vtAutopilotBadLines(void); /* script lines and entries it skipped as malformed */
 

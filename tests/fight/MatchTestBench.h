@@ -1,14 +1,20 @@
 // One battle manager on the real pack for a whole test program: the engine open with drawing
 // off and a fixed 1/60 s frame, the script bridge, the recording master and screen, the two
-// roster fighters, and a frame that does what the frame loop does. Each referee call heard is
-// written into the match log as "ref N".
+// roster fighters, and a frame that does what the frame loop does. Every sound started is read
+// from the engine's sound log: each referee call goes into the match log as "ref N". With
+// logEverything the log holds all a replay must repeat: every call of the doubles, every sound
+// start and stop ("sound start|stop|end <game path>"), every state change, and per frame the
+// float bits of both fighters' location, health and balance.
 #pragma once
 
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "RecordingMatch.h"
 #include "app/ExhibitionMatch.h"
@@ -32,7 +38,14 @@ struct MatchBench {
     std::unique_ptr<BattleManager> manager;
     uint32_t camera = 0;
     Tavek::EnemyFighterState recordA, recordB;
-    bool refPlaying[BattleManager::RefereeSoundCount] = {};
+    bool logEverything = false;   // see the top; also set screen.logFeed for the HUD feed
+    // Every sound started since the last prepare, with its frame.
+    struct Heard {
+        int frame;
+        uint32_t sound;
+        std::string path;
+    };
+    std::vector<Heard> heard;
 
     // before: runs after the engine's reset and before it opens (a test's pads and hooks).
     template <typename BeforeOpen>
@@ -49,6 +62,7 @@ struct MatchBench {
         vtReset();
         vtSetDrawing(0);
         vtSetFixedFrameTime(Frame);
+        vtSoundLogEnable(1);
         before();
         iVortaneOpen(nullptr, nullptr);
         camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
@@ -75,6 +89,8 @@ struct MatchBench {
                  bool decideOnTimeUp = true, float seconds = 60.0f, int arena = 0) {
         log.entries.clear();
         master.results.clear();
+        heard.clear();
+        vtSoundLogClear();
         BattleManager& m = *manager;
         m.setCurrentMaster(&master);
         m.loadArena(arena, nullptr, 0.0f, 1.0f);
@@ -102,7 +118,6 @@ struct MatchBench {
         m.attachSparkAI1("coach");
         m.attachSparkAI2("arena");
         m.setCurrentMaster(&master);
-        for (bool& p : refPlaying) p = false;
     }
 
     // Straight into the fight, past the introduction.
@@ -111,14 +126,30 @@ struct MatchBench {
     }
 
     void frame() {
+        const int stateBefore = manager->getBattleState();
         iVortaneMain();
         static_cast<TickAble*>(manager.get())->tick();
-        for (int i = 0; i < BattleManager::RefereeSoundCount; ++i) {
-            int playing = 0;
-            vtSoundGet(manager->getRefereeSound(i), &playing, nullptr, nullptr, nullptr, nullptr);
-            if (playing && !refPlaying[i]) log.add("ref " + std::to_string(i));
-            refPlaying[i] = playing != 0;
+        readSoundLog();
+        if (!logEverything) return;
+        if (manager->getBattleState() != stateBefore) log.add("state " + std::to_string(manager->getBattleState()));
+        log.add(valueBits(a()) + " " + valueBits(b()));
+    }
+
+    // The sound log's new lines into `heard` and the match log, each at its own frame.
+    void readSoundLog() {
+        static const char* const kinds[] = {"", "start", "stop", "end"};
+        vtSoundEvent e{};
+        for (int i = 0; vtSoundLogGet(i, &e); ++i) {
+            if (e.kind == vtSoundStarted) heard.push_back({e.frame, e.sound, e.path});
+            int referee = -1;
+            for (int r = 0; r < BattleManager::RefereeSoundCount; ++r)
+                if (manager->getRefereeSound(r) == e.sound) referee = r;
+            if (referee >= 0 && e.kind == vtSoundStarted)
+                log.entries.push_back({e.frame, "ref " + std::to_string(referee)});
+            else if (logEverything)
+                log.entries.push_back({e.frame, std::string("sound ") + kinds[e.kind] + " " + e.path});
         }
+        vtSoundLogClear();
     }
 
     void frames(int n) {
@@ -132,6 +163,18 @@ struct MatchBench {
             frame();
         }
         return manager->getBattleState() == state;
+    }
+
+    static std::string valueBits(FighterInstance& f) {
+        char text[96];
+        std::snprintf(text, sizeof text, "%08x %08x %08x %08x %08x", bits(f.location.x), bits(f.location.y),
+                      bits(f.location.z), bits(f.health()), bits(f.balance()));
+        return text;
+    }
+    static uint32_t bits(float v) {
+        uint32_t b = 0;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
     }
 
     bool runUntilReported(int limit) {

@@ -7,25 +7,21 @@
 #include <cstring>
 
 #include "MatchTestBench.h"
+#include "audio/SoundScape.h"
 #include "input/InputHooks.h"
 #include "platform/dinput/dinput_test.h"
 #include "platform/vuzirovari/dinput_link.h"
 
 namespace {
 
-uint32_t bitsOf(float v) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
 struct MatchRun {
-    std::string log;          // every call, referee call, state change and the fighters' values
+    std::string log;          // every call, sound, state change and the fighters' values
     std::vector<int> results;
     int frames = 0;
     float fightSeconds = 0.0f;
     int kickPoints = 0;
     int kickPointsWithoutContact = 0;
+    int kickPointsUnheard = 0;
     bool nan = false;
     int finalState = 0;
     int endReason = 0;
@@ -33,31 +29,49 @@ struct MatchRun {
     int hudScoreA = -1, hudScoreB = -1, hudPenaltiesA = -1, hudPenaltiesB = -1;
 };
 
-// Whether any strike pair touched in this frame's physics step.
-bool strikeContactTouched(BattleInstance& battle) {
-    for (auto& row : battle.contacts) {
-        for (uint32_t pair : row) {
-            if (pair == 0) continue;
+// Whether a strike pair of the scorer's striking part on the other's target part touched in
+// this frame's physics step (A's part i against B's part j).
+bool strikeContactTouched(BattleInstance& battle, int scorer) {
+    auto striking = [](int part) { return part == 6 || part == 9 || part == 11 || part == 12 || part == 14 || part == 15; };
+    for (int i = 0; i < 16; ++i) {
+        for (int j = 0; j < 16; ++j) {
+            if (!(scorer == 0 ? striking(i) && j <= 3 : striking(j) && i <= 3)) continue;
             iVector3 point{}, direction{};
-            if (iBodyBodyFeedback(pair, -1, -1, &point, &direction, 0, 0, 0, 0)) return true;
+            if (iBodyBodyFeedback(battle.contacts[i][j], -1, -1, &point, &direction, 0, 0, 0, 0)) return true;
         }
+    }
+    return false;
+}
+
+// Whether a "kickConnected" sample started in this frame for the fighter struck by `scorer`.
+bool kickConnectedHeard(MatchBench& bench, int scorer) {
+    const auto& events = bench.battle().soundScape->getEvents();
+    auto event = events.find("kickConnected");
+    if (event == events.end()) return false;
+    for (const MatchBench::Heard& h : bench.heard) {
+        if (h.frame != vtFrameCount()) continue;
+        for (const auto& [group, samples] : event->second)
+            for (const Tavek::SoundScape::Entry& e : samples)
+                if (h.sound == (scorer == 0 && e.soundB ? e.soundB : e.soundA)) return true;
     }
     return false;
 }
 
 bool knockDownState(int s) { return s == 7 || s == 8 || s == 15 || s == 16; }
 
+// Seeds both generators as a fresh start does (the C runtime's before the match draws its
+// fly-by and looks, Python's once the AIs are attached) and plays the match to its report.
 MatchRun playMatch(const std::string& aiA, const std::string& aiB, uint32_t seed) {
     MatchRun run;
     MatchBench bench;
     if (!bench.manager) return run;
-    bench.screen.logFeed = false;
-    bench.prepare(aiA, aiB);
+    bench.screen.logFeed = true;
+    bench.logEverything = true;
     crt::srand(seed);
+    bench.prepare(aiA, aiB);
     bench.scripts->importModule("random");
     bench.scripts->execute("random.seed(" + std::to_string(seed) + ")");
     BattleManager& m = *bench.manager;
-    int lastState = m.getBattleState();
     for (int frame = 0; frame < 12000 && bench.master.results.empty(); ++frame) {
         const int pointsBefore[2] = {bench.a().matchPoints, bench.b().matchPoints};
         const int stateBefore = m.getBattleState();
@@ -65,8 +79,6 @@ MatchRun playMatch(const std::string& aiA, const std::string& aiB, uint32_t seed
         ++run.frames;
         if (stateBefore == 0) run.fightSeconds += MatchBench::Frame;
         const int state = m.getBattleState();
-        if (state != lastState) bench.log.add("state " + std::to_string(state));
-        lastState = state;
         FighterInstance* fighters[2] = {&bench.a(), &bench.b()};
         for (int side = 0; side < 2; ++side) {
             FighterInstance& f = *fighters[side];
@@ -74,26 +86,18 @@ MatchRun playMatch(const std::string& aiA, const std::string& aiB, uint32_t seed
             if (f.matchPoints > pointsBefore[side] && !knockDownState(state) &&
                 other.health() > 0.0011f && other.balance() > 0.0011f) {
                 ++run.kickPoints;
-                if (!strikeContactTouched(bench.battle())) ++run.kickPointsWithoutContact;
+                if (!strikeContactTouched(bench.battle(), side)) ++run.kickPointsWithoutContact;
+                if (!kickConnectedHeard(bench, side)) ++run.kickPointsUnheard;
             }
             for (float v : {f.location.x, f.location.y, f.location.z, f.health(), f.balance()}) {
                 if (std::isnan(v)) run.nan = true;
             }
         }
-        char values[128];
-        std::snprintf(values, sizeof values, "%08x %08x %08x %08x %08x %08x", bitsOf(bench.a().location.x),
-                      bitsOf(bench.a().location.z), bitsOf(bench.a().health()), bitsOf(bench.b().location.x),
-                      bitsOf(bench.b().location.z), bitsOf(bench.b().health()));
-        bench.log.add(values);
     }
     // A few frames more: the report must not come again.
     bench.frames(30);
     run.results = bench.master.results;
-    // The referee calls heard are left out: the engine learns a sound's length when it first
-    // decodes the file, so the first match of a process may hear a call a frame late.
-    for (const MatchLog::Entry& e : bench.log.entries) {
-        if (e.call.rfind("ref ", 0) != 0) run.log += std::to_string(e.frame) + " " + e.call + "\n";
-    }
+    run.log = bench.log.text();
     run.finalState = m.getBattleState();
     run.endReason = m.getEndReason();
     run.scoreA = m.getScoreA();
@@ -105,6 +109,15 @@ MatchRun playMatch(const std::string& aiA, const std::string& aiB, uint32_t seed
     run.hudPenaltiesA = bench.screen.penalties1;
     run.hudPenaltiesB = bench.screen.penalties2;
     return run;
+}
+
+// Two logs that must be equal byte for byte; on a difference, the first differing line of each.
+void expectSameLog(const std::string& first, const std::string& again, const char* what) {
+    if (first == again) return;
+    size_t at = 0;
+    while (at < first.size() && at < again.size() && first[at] == again[at]) ++at;
+    const size_t line = at == 0 ? 0 : first.rfind('\n', at - 1) + 1;
+    ADD_FAILURE() << what << " differs from here:\n" << first.substr(line, 300) << "\n---\n" << again.substr(line, 300);
 }
 
 TEST(WholeMatch, TwoScriptAIsFightToOneResult) {
@@ -130,10 +143,24 @@ TEST(WholeMatch, TwoScriptAIsFightToOneResult) {
     EXPECT_EQ(first.hudPenaltiesB, first.penaltiesB);
     EXPECT_GT(first.kickPoints, 0) << "no kick scored in a whole match";
     EXPECT_EQ(first.kickPointsWithoutContact, 0);
+    EXPECT_EQ(first.kickPointsUnheard, 0);
     std::printf("match: %d frames, %.1f s fought, result %d, end reason %d, score %d:%d, %d kick points\n",
                 first.frames, static_cast<double>(first.fightSeconds), result, first.endReason, first.scoreA,
                 first.scoreB, first.kickPoints);
+}
 
+// The same match three times in one process, each from a fresh engine and a fresh manager with
+// the same seeds: the logs (every call of the doubles, every sound, every state change and the
+// fighters' values as bits) agree byte for byte, so nothing of one battle carries into the next.
+TEST(WholeMatch, TheSameSeedsReplayTheSameMatch) {
+    const MatchRun first = playMatch("hard_ai_1", "medium_ai_1", 7);
+    ASSERT_EQ(first.results.size(), 1u);
+    EXPECT_NE(first.log.find("ref 0"), std::string::npos) << "the referee's start call is in the log";
+    for (int run = 2; run <= 3; ++run) {
+        const MatchRun again = playMatch("hard_ai_1", "medium_ai_1", 7);
+        EXPECT_EQ(again.frames, first.frames) << "run " << run;
+        expectSameLog(first.log, again.log, run == 2 ? "the second run" : "the third run");
+    }
 }
 
 int countContaining(const std::string& text) {
@@ -183,13 +210,16 @@ TEST(WholeMatch, AKnockDownRumblesTheFallenPlayersOwnPad) {
 
 // A player on the keyboard against a script AI: Space skips the fly-by, the arrows close in and
 // the A key kicks until a kick lands; a pause holds the match; tapping A gets the player up
-// from a knock-down; the match then runs to its report with the player's banner.
-TEST(WholeMatch, APlayerOnTheKeyboardFightsAScriptAI) {
+// from a knock-down; the match then runs to its report with the player's banner. The log of
+// the whole match is left in *replay.
+void playTheKeyScript(std::string* replay) {
     MatchBench bench;
     ASSERT_NE(bench.manager, nullptr);
     BattleManager& m = *bench.manager;
-    bench.prepare("", "medium_ai_1");
+    bench.screen.logFeed = true;
+    bench.logEverything = true;
     crt::srand(3);
+    bench.prepare("", "medium_ai_1");
     bench.scripts->importModule("random");
     bench.scripts->execute("random.seed(3)");
     bench.frames(70);
@@ -248,21 +278,16 @@ TEST(WholeMatch, APlayerOnTheKeyboardFightsAScriptAI) {
     }
     bench.frames(30);
     EXPECT_EQ(bench.master.results.size(), 1u);
+    *replay = bench.log.text();
 }
 
-// Left switched off: two matches from a fresh engine and a fresh manager with the same seeds
-// part ways when the fighters first move their bodies in the introduction (about frame 490), so
-// some state of the process outside the battle manager still carries over from one battle to
-// the next. Run it with --gtest_also_run_disabled_tests once that is found.
-TEST(WholeMatch, DISABLED_TheSameSeedsReplayTheSameMatch) {
-    const MatchRun first = playMatch("hard_ai_1", "medium_ai_1", 7);
-    const MatchRun again = playMatch("hard_ai_1", "medium_ai_1", 7);
-    EXPECT_EQ(again.frames, first.frames);
-    size_t at = 0;
-    while (at < first.log.size() && at < again.log.size() && first.log[at] == again.log[at]) ++at;
-    EXPECT_TRUE(again.log == first.log) << "the replay differs from here:\n"
-                                        << first.log.substr(first.log.rfind('\n', at) + 1, 400) << "\n---\n"
-                                        << again.log.substr(again.log.rfind('\n', at) + 1, 400);
+// The same key script, played again from a fresh start, gives the same match frame for frame.
+TEST(WholeMatch, APlayerOnTheKeyboardFightsAScriptAI) {
+    std::string first, again;
+    playTheKeyScript(&first);
+    ASSERT_FALSE(HasFatalFailure());
+    playTheKeyScript(&again);
+    expectSameLog(first, again, "the replayed key script");
 }
 
 }  // namespace

@@ -91,6 +91,53 @@ TEST_F(EngineSound, LoopingPlaysUntilStopped) {
     EXPECT_EQ(vtLiveObjectCount(), 0);
 }
 
+// The log holds starts (restarts too), stops of playing sounds only and the end of the length,
+// each with its frame and the path as the game gave it; it is off until asked for.
+TEST_F(EngineSound, TheSoundLogHoldsEveryStartAndStopWithItsFrame) {
+    REQUIRE_OGG();
+    vtSetFixedFrameTime(0.3f);
+    openHeadless();
+    std::string gamePath = fs::relative(fs::path(ogg_), fs::current_path()).string();
+    for (char& c : gamePath) c = c == '/' ? '\\' : c;
+    uint32_t once = iSoundOggCreate(gamePath.c_str(), 0, 0);
+    uint32_t loop = iSoundOggCreate(gamePath.c_str(), 0, 0);
+    iSoundPlay(once, 0);
+    EXPECT_EQ(vtSoundLogCount(), 0) << "off until enabled";
+    vtSoundLogEnable(1);
+    iVortaneMain();         // frame 1
+    iSoundPlay(once, 0);    // a restart
+    iSoundPlayNow(loop, 1);
+    iSoundStop(loop, 0);
+    iSoundStop(loop, 0);    // silent already: no event
+    for (int i = 0; i < 5; ++i) iVortaneMain();   // the restart's second ends in frame 5 (1.5 s)
+    iSoundPlay(loop, 1);
+    iSoundDestroy(loop);
+    struct Expected { int frame, kind, looping; uint32_t sound; };
+    const Expected expected[] = {{1, vtSoundStarted, 0, once}, {1, vtSoundStarted, 1, loop},
+                                 {1, vtSoundStopped, 1, loop}, {5, vtSoundEnded, 0, once},
+                                 {6, vtSoundStarted, 1, loop}, {6, vtSoundStopped, 1, loop}};
+    ASSERT_EQ(vtSoundLogCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        vtSoundEvent e{};
+        ASSERT_EQ(vtSoundLogGet(i, &e), 1);
+        EXPECT_EQ(e.frame, expected[i].frame) << "entry " << i;
+        EXPECT_EQ(e.kind, expected[i].kind) << "entry " << i;
+        EXPECT_EQ(e.looping, expected[i].looping) << "entry " << i;
+        EXPECT_EQ(e.sound, expected[i].sound) << "entry " << i;
+        EXPECT_EQ(std::string(e.path), gamePath) << "entry " << i;
+    }
+    EXPECT_EQ(vtSoundLogGet(6, nullptr), 0);
+    EXPECT_EQ(vtSoundCount(), 1);
+    vtSoundLogClear();
+    EXPECT_EQ(vtSoundLogCount(), 0);
+    iSoundPlay(once, 0);
+    vtReset();
+    EXPECT_EQ(vtSoundLogCount(), 0);
+    openHeadless();
+    iSoundPlay(iSoundOggCreate(ogg_.c_str(), 0, 0), 0);
+    EXPECT_EQ(vtSoundLogCount(), 0) << "a reset turns the log off";
+}
+
 TEST_F(EngineSound, VolumeIsKeptInsideItsRange) {
     REQUIRE_OGG();
     openHeadless();
