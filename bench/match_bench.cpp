@@ -66,6 +66,7 @@ fs::path looseGameFolder() {
 bool timeConstruction(const fs::path& folder, double& interpreter, double& manager) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return false;
+    std::fflush(stdout);  // or the child's exit writes the parent's buffered lines again
     const pid_t child = fork();
     if (child == 0) {
         close(pipeEnds[0]);

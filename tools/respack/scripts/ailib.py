@@ -203,6 +203,7 @@ class Brain:
                 self.guard_calls = 0
                 return (C.GUARD_ON, 0.9)
         if coming and distance < 1.6 and self.style["flinch"] and random.random() < self.style["flinch"]:
+            self.hold = self.style["reaction"]
             return self._walk(self._away(here, there, velocity, blind=True))
         # Tired: guard and back away until the balance comes back.
         if self.style["tired"]:
