@@ -57,7 +57,7 @@ struct Tally {
     int matches = 0, reportedOnce = 0, kickMatches = 0, nanMatches = 0;
     int pointsWins = 0, healthKnockOuts = 0, countedOut = 0, penaltyLosses = 0, timeUps = 0, draws = 0;
     int clean = 0, guarded = 0, blocked = 0, headPoints = 0, trunkPoints = 0;
-    int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, secondWinds = 0;
+    int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, countedGetUps = 0, secondWinds = 0;
 
     void print() const {
         std::printf("%d matches: %d won on points, %d knock-outs (%d health counts, %d counted out after a balance "
@@ -65,9 +65,10 @@ struct Tally {
                     matches, pointsWins, healthKnockOuts + countedOut, healthKnockOuts, countedOut, penaltyLosses,
                     timeUps, draws);
         std::printf("hits: %d clean, %d guarded, %d blocked; points: %d head, %d trunk; %d half penalties; "
-                    "%d knock-downs (%d balance counts), %d get-ups, %d second winds; kicks scored in %d matches\n",
+                    "%d knock-downs (%d balance counts), %d get-ups (%d during a count), %d second winds; kicks scored "
+                    "in %d matches\n",
                     clean, guarded, blocked, headPoints, trunkPoints, halfPenalties, knockDowns, balanceCounts,
-                    getUps, secondWinds, kickMatches);
+                    getUps, countedGetUps, secondWinds, kickMatches);
     }
 };
 
@@ -142,12 +143,12 @@ private:
         if (isBalanceDown(from) && (to == 22 || to == 23)) countedOut = true;
         if (isBalanceDown(to)) balanceDownAt = logFrom;
         if (isBalanceDown(from)) {
-            for (size_t i = balanceDownAt; i < bench.log.entries.size(); ++i) {
-                if (bench.log.entries[i].call == "showCount(1)") {
-                    ++tally.balanceCounts;
-                    break;
-                }
+            bool counted = false;
+            for (size_t i = balanceDownAt; i < bench.log.entries.size() && !counted; ++i) {
+                counted = bench.log.entries[i].call == "showCount(1)";
             }
+            tally.balanceCounts += counted ? 1 : 0;
+            tally.countedGetUps += counted && (to == 9 || to == 10) ? 1 : 0;
         }
     }
 
@@ -229,8 +230,7 @@ TEST(MatchSoak, AHundredMatchesInOneProcess) {
     EXPECT_EQ(t.nanMatches, 0);
     EXPECT_GE(t.kickMatches, 90);
     EXPECT_GE(t.halfPenalties, 1);
-    EXPECT_GE(t.balanceCounts, 1);
-    EXPECT_GE(t.getUps, 1);
+    EXPECT_GE(t.countedGetUps, 1);
     EXPECT_GE(t.timeUps + t.draws, 1);
     EXPECT_GE(t.pointsWins, 1);
 }
