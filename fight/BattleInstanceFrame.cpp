@@ -3,6 +3,7 @@
 #include "audio/SoundScape.h"
 #include "fight/ActionIds.h"
 #include "fight/BattleInstance.h"
+#include "fight/FrameProfile.h"
 #include "platform/vuzirovari/vuzirovari.h"
 
 namespace {
@@ -37,15 +38,20 @@ bool strikes(const FighterInstance& fighter) {
 }  // namespace
 
 void BattleInstance::stepPhysics() {
+    using FrameProfile::Scope;
     pruneHitInformation();
     if (battleMode == 0 || battleState == 2) return;
-    updateAIMirrors();
+    {
+        Scope timer(FrameProfile::Mirrors);
+        updateAIMirrors();
+    }
     if (battleState == 0) {
         fighterA.updatePendingKnockDown();
         fighterB.updatePendingKnockDown();
     }
 
     if (!developerCameraActive) {
+        Scope timer(FrameProfile::Control);
         if (battleMode == 1) {
             controlFighter(&fighterA);
             controlFighter(&fighterB);
@@ -66,9 +72,16 @@ void BattleInstance::stepPhysics() {
     }
 
     if (battleMode != 4) {
-        fighterA.regenerate(iFrq(0));
-        fighterB.regenerate(iFrq(0));
-        detectHits();
+        {
+            Scope timer(FrameProfile::Regeneration);
+            fighterA.regenerate(iFrq(0));
+            fighterB.regenerate(iFrq(0));
+        }
+        {
+            Scope timer(FrameProfile::Hits);
+            detectHits();
+        }
+        Scope timer(FrameProfile::Update);
         fighterA.update();
         fighterB.update();
     }

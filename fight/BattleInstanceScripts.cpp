@@ -3,6 +3,7 @@
 #include "audio/SoundScape.h"
 #include "fight/ActionIds.h"
 #include "fight/BattleInstance.h"
+#include "fight/FrameProfile.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/win32.h"
 #include "script/AIFighterInstance.h"
@@ -70,7 +71,11 @@ void BattleInstance::handleAIResult(FighterInstance* fighter) {
     if (!fightActive || !isActionGroupIdle(fighter->currentAction)) return;
     auto* ai = dynamic_cast<Tavek::AIFighterInstance*>(fighter->aiFighter.get());
     if (!ai) return;
-    Tavek::AIInstance::Choice choice = ai->tick(getOpponent(fighter));
+    Tavek::AIInstance::Choice choice;
+    {
+        FrameProfile::Scope timer(FrameProfile::Decide);
+        choice = ai->tick(getOpponent(fighter));
+    }
     if (choice.kind == 0) {
         fighter->requestedControl = choice.value;
     } else if (choice.kind == 1) {
@@ -92,6 +97,7 @@ void BattleInstance::arenaSparkStep() {
     std::string arena;
     if (arenaIndex >= 0 && arenaIndex < ArenaCount) arena = "arena" + std::to_string(arenaIndex + 1);
     else OutputDebugStringA("Unknown arena type\n");
+    FrameProfile::Scope timer(FrameProfile::Decide);
     Tavek::AIInstance::Choice choice = sparkAI2->tick(false);
     if (choice.kind == 3 && !arena.empty() && soundScape) soundScape->playEvent(arena, choice.text, true);
 }
@@ -99,6 +105,7 @@ void BattleInstance::arenaSparkStep() {
 void BattleInstance::tutorialSparkStep() {
     if (!sparkAI3 || battleState != 0) return;
     if (!due(tutorialSparkStarted, tutorialSparkTime, TutorialSparkInterval)) return;
+    FrameProfile::Scope timer(FrameProfile::Decide);
     Tavek::AIInstance::Choice choice = sparkAI3->tick(true);
     if (choice.kind == 3 && soundScape) soundScape->playEvent("default", choice.text, true);
 }

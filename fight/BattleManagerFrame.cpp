@@ -7,12 +7,14 @@
 #include "fight/ArenaFlybyList.h"
 #include "fight/DeveloperFlybyCamera.h"
 #include "fight/FighterInstance.h"
+#include "fight/FrameProfile.h"
 #include "game/CurrentMasterEH.h"
 #include "game/MatchScreenEH.h"
 #include "platform/vuzirovari/vuzirovari.h"
 
 void BattleManager::tick() {
     if (battle.battleMode == 0) return;
+    FrameProfile::Scope timer(FrameProfile::Manager);
     updateMatchScreen();
     debugKeys();
     forwardTutorialText();

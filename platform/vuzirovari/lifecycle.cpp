@@ -22,7 +22,10 @@ EngineState& engine() {
 }
 
 void logCall(const char* name) {
+    // Only the latest calls are kept: the game calls the frame functions millions of times.
+    constexpr size_t CallLogLimit = 64 * 1024;
     Session& s = session();
+    if (s.callLog.size() > CallLogLimit) s.callLog.erase(0, s.callLog.find('\n', s.callLog.size() / 2) + 1);
     s.callLog += name;
     s.callLog += '\n';
 }

@@ -45,7 +45,8 @@ int vtInjectWindowEvent(const char* event);
 /* Readback. */
 int vtFrameCount(void);      /* iVortaneMain calls since open */
 int vtRenderCount(void);     /* frames presented (iVortaneRender and iRender) */
-const char* vtCallLog(void); /* lifecycle calls, one per line: "open", "settings", "main", "init-begin", ... */
+const char* vtCallLog(void); /* lifecycle calls, one per line: "open", "settings", "main", "init-begin", ...;
+                                the latest 32 to 64 kB of them */
 void vtCallLogClear(void);
 int vtWindowOpen(void);      /* a real window exists */
 int vtWindowShown(void);

@@ -100,6 +100,18 @@ TEST_F(EngineLifecycle, CallLogListsEveryLifecycleCall) {
     EXPECT_STREQ(vtCallLog(), "");
 }
 
+// An hour of play is 216,000 frames: the log keeps whole lines of the latest calls only.
+TEST_F(EngineLifecycle, CallLogKeepsTheLatestCallsOfALongGame) {
+    openHeadless();
+    for (int frame = 0; frame < 30000; ++frame) iVortaneMain();
+    iExit();
+    const std::string log = vtCallLog();
+    EXPECT_LE(log.size(), 64u * 1024u + 16u);
+    EXPECT_GE(log.size(), 32u * 1024u);
+    EXPECT_EQ(log.rfind("main\nexit\n"), log.size() - 10);
+    EXPECT_EQ(log.rfind("main\n", 0), 0u);
+}
+
 TEST_F(EngineLifecycle, ErrorRaisedOnceInsideTheNamedPhase) {
     openHeadless();
     vtRaiseErrorIn("run");

@@ -14,10 +14,11 @@ KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
 
 
 def style(reaction=0.0, error=0.0, kicks=(), block=0.3, close=0.0, circle=0.0, tired=True,
-          counter=0.0, switch=0.0, favour=(), edge=3.2):
+          counter=0.0, switch=0.0, favour=(), edge=3.2, flinch=0.0):
+    """flinch: the chance of stepping straight back from a kick coming in, blind to the mat's edge."""
     return {"reaction": reaction, "error": error, "kicks": tuple(kicks), "block": block,
             "close": close, "circle": circle, "tired": tired, "counter": counter,
-            "switch": switch, "favour": tuple(favour), "edge": edge}
+            "switch": switch, "favour": tuple(favour), "edge": edge, "flinch": flinch}
 
 
 def _xz(location):
@@ -109,11 +110,11 @@ class Brain:
                 best, best_r = move, r
         return best
 
-    def _away(self, here, there, velocity):
+    def _away(self, here, there, velocity, blind=False):
         best, best_cost = C.IDLE, None
         for move in [C.IDLE] + sorted(C.WALKS):
             d, r = self._predict(here, there, velocity, move)
-            cost = -d + (100.0 + r if r > C.SOFT_EDGE else 0.0)
+            cost = -d + (100.0 + r if r > C.SOFT_EDGE and not blind else 0.0)
             if best_cost is None or cost < best_cost:
                 best, best_cost = move, cost
         return best
@@ -201,6 +202,9 @@ class Brain:
             if not guarding and self.guard_rest == 0:
                 self.guard_calls = 0
                 return (C.GUARD_ON, 0.9)
+        if coming and distance < 1.6 and self.style["flinch"] and random.random() < self.style["flinch"]:
+            self.hold = self.style["reaction"]
+            return self._walk(self._away(here, there, velocity, blind=True))
         # Tired: guard and back away until the balance comes back.
         if self.style["tired"]:
             if balance_share < 0.35:

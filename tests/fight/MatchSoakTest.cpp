@@ -1,0 +1,239 @@
+// Many AI-against-AI matches in one process on one battle manager: the six AI scripts in turn,
+// a new arena every ten matches, each match seeded by its number. Every match must end with
+// one report in bounded time, with nothing leaking from one match to the next, and the
+// matches together must show the rules at work (points, penalties, knock-downs, time-ups).
+#include <gtest/gtest.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "MatchTestBench.h"
+#include "resources/FileArchive.h"
+
+namespace {
+
+const char* const AIModules[6] = {"easy_ai_1", "easy_ai_2", "medium_ai_1", "medium_ai_2", "hard_ai_1", "dremoai"};
+constexpr int FrameLimit = 18000;  // five minutes of play from the start of a match
+constexpr int MatchesPerArena = 10;
+
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
+// What a leak would grow: the engine's live objects, the resource cache, the interpreter.
+struct Counter {
+    const char* name;
+    int (*read)();
+};
+constexpr Counter EngineCounters[] = {
+    {"meshes", vtMeshCount},          {"skinned meshes", vtSkinMeshCount}, {"bones", vtBoneCount},
+    {"joints", vtJointCount},         {"contact pairs", vtContactPairCount}, {"bodies", vtBodyCount},
+    {"textures", vtTextureCount},     {"cameras and sounds", vtLiveObjectCount},
+    {"physics shapes", vtPhysicsShapeCount}, {"sprites", vtSpriteCount}};
+constexpr size_t CounterCount = std::size(EngineCounters) + 2;  // then cached files, interpreter objects
+
+struct Footprint {
+    long counts[CounterCount] = {};
+    long heapKb = 0;  // allocated and not freed (glibc's count), which fragmentation does not raise
+    long residentKb = 0;
+    static const char* name(size_t i) {
+        if (i < std::size(EngineCounters)) return EngineCounters[i].name;
+        return i == std::size(EngineCounters) ? "cached files" : "interpreter objects";
+    }
+};
+
+// How the soak's matches ended and what happened in them.
+struct Tally {
+    int matches = 0, reportedOnce = 0, kickMatches = 0, nanMatches = 0;
+    int pointsWins = 0, healthKnockOuts = 0, countedOut = 0, penaltyLosses = 0, timeUps = 0, draws = 0;
+    int clean = 0, guarded = 0, blocked = 0, headPoints = 0, trunkPoints = 0;
+    int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, countedGetUps = 0, secondWinds = 0;
+
+    void print() const {
+        std::printf("%d matches: %d won on points, %d knock-outs (%d health counts, %d counted out after a balance "
+                    "knock-down), %d lost on penalties, %d time-up decisions, %d draws\n",
+                    matches, pointsWins, healthKnockOuts + countedOut, healthKnockOuts, countedOut, penaltyLosses,
+                    timeUps, draws);
+        std::printf("hits: %d clean, %d guarded, %d blocked; points: %d head, %d trunk; %d half penalties; "
+                    "%d knock-downs (%d balance counts), %d get-ups (%d during a count), %d second winds; kicks scored "
+                    "in %d matches\n",
+                    clean, guarded, blocked, headPoints, trunkPoints, halfPenalties, knockDowns, balanceCounts,
+                    getUps, countedGetUps, secondWinds, kickMatches);
+    }
+};
+
+bool isBalanceDown(int state) { return state == 7 || state == 8; }
+bool isHealthDown(int state) { return state == 15 || state == 16; }
+
+class Soak {
+public:
+    MatchBench bench;
+    Tally tally;
+
+    // Plays match `number` (1-based) to its report and half a second past it.
+    void play(int number) {
+        const std::string aiA = AIModules[(number - 1) % 6];
+        const std::string aiB = AIModules[number % 6];
+        const int arena = ((number - 1) / MatchesPerArena) % 5;
+        SCOPED_TRACE("match " + std::to_string(number) + ": " + aiA + " against " + aiB + " in arena " +
+                     std::to_string(arena));
+        bench.prepare(aiA, aiB, 1, 0, true, 60.0f, arena);
+        crt::srand(static_cast<uint32_t>(number));
+        bench.scripts->importModule("random");
+        bench.scripts->execute("random.seed(" + std::to_string(number) + ")");
+
+        BattleManager& m = *bench.manager;
+        bool nan = false, visited[27] = {}, countedOutNow = false;
+        int frames = 0, foughtFrames = 0, state = m.getBattleState();
+        for (; frames < FrameLimit && bench.master.results.empty(); ++frames) {
+            const float clock = bench.battle().matchClock;
+            const size_t logFrom = bench.log.entries.size();
+            bench.frame();
+            // Fighting time is what the match clock counted in the fight (it also runs in a count).
+            if (state == 0 && bench.battle().matchClock < clock) ++foughtFrames;
+            const int next = m.getBattleState();
+            if (next != state) enter(state, next, logFrom, countedOutNow);
+            if (next >= 0 && next <= 26) visited[next] = true;
+            state = next;
+            for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
+                for (float v : {f->location.x, f->location.y, f->location.z, f->health(), f->balance()}) {
+                    nan = nan || std::isnan(v);
+                }
+            }
+        }
+        bench.frames(30);  // the report must not come again
+
+        ++tally.matches;
+        EXPECT_FALSE(nan);
+        tally.nanMatches += nan ? 1 : 0;
+        EXPECT_EQ(bench.master.results.size(), 1u) << frames << " frames";
+        EXPECT_LE(foughtFrames, 3601) << "60 s are 3600 frames, and the clock may need one more to reach 0";
+        if (bench.master.results.size() == 1) ++tally.reportedOnce;
+        countMatch(visited, countedOutNow);
+    }
+
+    Footprint footprint() {
+        Footprint f;
+        size_t i = 0;
+        for (const Counter& c : EngineCounters) f.counts[i++] = c.read();
+        f.counts[i++] = static_cast<long>(FileArchive::instance().files().size());
+        bench.scripts->importModule("gc");
+        bench.scripts->execute("gc.collect()");
+        f.counts[i++] = bench.scripts->evalInt("len(gc.get_objects())");
+        f.heapKb = static_cast<long>(mallinfo2().uordblks / 1024);
+        f.residentKb = residentKb();
+        return f;
+    }
+
+private:
+    // A change of battle state, with the screen calls of the frame that made it.
+    void enter(int from, int to, size_t logFrom, bool& countedOut) {
+        if (isBalanceDown(to) || isHealthDown(to)) ++tally.knockDowns;
+        if (to == 9 || to == 10) ++tally.getUps;
+        if (isBalanceDown(from) && (to == 22 || to == 23)) countedOut = true;
+        if (isBalanceDown(to)) balanceDownAt = logFrom;
+        if (isBalanceDown(from)) {
+            bool counted = false;
+            for (size_t i = balanceDownAt; i < bench.log.entries.size() && !counted; ++i) {
+                counted = bench.log.entries[i].call == "showCount(1)";
+            }
+            tally.balanceCounts += counted ? 1 : 0;
+            tally.countedGetUps += counted && (to == 9 || to == 10) ? 1 : 0;
+        }
+    }
+
+    void countMatch(const bool* visited, bool countedOutNow) {
+        int points = 0;
+        for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
+            points += f->headPoints + f->trunkPoints;
+            tally.headPoints += f->headPoints;
+            tally.trunkPoints += f->trunkPoints;
+            tally.halfPenalties += f->halfPenalties;
+            // The action log keeps each strike's outcome (it is cleared when a match starts).
+            for (const TrackedAction& r : f->trackedActions.records()) {
+                tally.clean += r.flag1 ? 1 : 0;
+                tally.guarded += r.flag2 ? 1 : 0;
+                tally.blocked += r.flag3 ? 1 : 0;
+            }
+        }
+        tally.kickMatches += points > 0 ? 1 : 0;
+        tally.secondWinds += bench.log.count("showSecondWind");
+        if (visited[17] || visited[18]) ++tally.penaltyLosses;
+        else if (visited[19] || visited[20]) ++tally.pointsWins;
+        else if (visited[26]) ++tally.draws;
+        else if (visited[21]) ++tally.timeUps;
+        else if (visited[15] || visited[16]) ++tally.healthKnockOuts;
+        else if (countedOutNow) ++tally.countedOut;
+    }
+
+    size_t balanceDownAt = 0;
+};
+
+TEST(MatchSoak, FiveMatchesEachEndWithOneReport) {
+    Soak soak;
+    ASSERT_NE(soak.bench.manager, nullptr);
+    for (int number = 1; number <= 5; ++number) soak.play(number);
+    soak.tally.print();
+    EXPECT_EQ(soak.tally.reportedOnce, 5);
+    EXPECT_GE(soak.tally.kickMatches, 4);
+}
+
+// Footprints are compared arena for arena: after the last match in an arena in the first round
+// of arenas (matches 10 to 50) and in the second (60 to 100).
+TEST(MatchSoak, AHundredMatchesInOneProcess) {
+    Soak soak;
+    ASSERT_NE(soak.bench.manager, nullptr);
+    std::vector<Footprint> printed;
+    for (int number = 1; number <= 100; ++number) {
+        soak.play(number);
+        if (number % MatchesPerArena == 0) printed.push_back(soak.footprint());
+    }
+    soak.tally.print();
+    for (size_t i = 0; i < CounterCount; ++i) {
+        std::printf("%-20s", Footprint::name(i));
+        for (const Footprint& f : printed) std::printf(" %6ld", f.counts[i]);
+        std::printf("\n");
+    }
+    std::printf("%-20s", "heap in use kB");
+    for (const Footprint& f : printed) std::printf(" %6ld", f.heapKb);
+    std::printf("\n%-20s", "resident kB");
+    for (const Footprint& f : printed) std::printf(" %6ld", f.residentKb);
+    std::printf("\n");
+
+    ASSERT_EQ(printed.size(), 10u);
+    for (size_t k = 5; k < 10; ++k) {
+        for (size_t i = 0; i < CounterCount; ++i) {
+            EXPECT_LE(printed[k].counts[i], printed[k - 5].counts[i])
+                << Footprint::name(i) << " after match " << (k + 1) * MatchesPerArena;
+        }
+        // Pose buffers and the interpreter's caches fill as clips and code are first used.
+        EXPECT_LT(printed[k].heapKb - printed[k - 5].heapKb, 1024) << "after match " << (k + 1) * MatchesPerArena;
+    }
+    // The arenas differ in size (arena 4 takes 9 MB more than arena 0), so resident memory is
+    // compared between its highest points in the two rounds of arenas.
+    long roundPeak[2] = {0, 0};
+    for (size_t k = 0; k < 10; ++k) roundPeak[k / 5] = std::max(roundPeak[k / 5], printed[k].residentKb);
+    EXPECT_LT(roundPeak[1] - roundPeak[0], 5 * 1024);
+
+    const Tally& t = soak.tally;
+    EXPECT_EQ(t.reportedOnce, 100);
+    EXPECT_EQ(t.nanMatches, 0);
+    EXPECT_GE(t.kickMatches, 90);
+    EXPECT_GE(t.halfPenalties, 1);
+    EXPECT_GE(t.countedGetUps, 1);
+    EXPECT_GE(t.timeUps + t.draws, 1);
+    EXPECT_GE(t.pointsWins, 1);
+}
+
+}  // namespace
+
