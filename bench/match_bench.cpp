@@ -129,8 +129,9 @@ struct MatchRun {
 };
 
 MatchRun playMatch(MatchBench& bench, int seed) {
-    bench.prepare("hard_ai_1", "dremoai", 1, 0, true, 60.0f, 0);
+    // The start draws the fly-by and the looks, so the C runtime is seeded before it.
     crt::srand(static_cast<uint32_t>(seed));
+    bench.prepare("hard_ai_1", "dremoai", 1, 0, true, 60.0f, 0);
     bench.scripts->importModule("random");
     bench.scripts->execute("random.seed(" + std::to_string(seed) + ")");
     TickAble* manager = bench.manager.get();

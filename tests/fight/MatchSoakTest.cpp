@@ -87,8 +87,9 @@ public:
         const int arena = ((number - 1) / MatchesPerArena) % 5;
         SCOPED_TRACE("match " + std::to_string(number) + ": " + aiA + " against " + aiB + " in arena " +
                      std::to_string(arena));
-        bench.prepare(aiA, aiB, 1, 0, true, 60.0f, arena);
+        // The start draws the fly-by and the looks, so the C runtime is seeded before it.
         crt::srand(static_cast<uint32_t>(number));
+        bench.prepare(aiA, aiB, 1, 0, true, 60.0f, arena);
         bench.scripts->importModule("random");
         bench.scripts->execute("random.seed(" + std::to_string(number) + ")");
 
