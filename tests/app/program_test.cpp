@@ -1,86 +1,16 @@
 // The game as a player starts it: a separate process, headless, under the autopilot.
 #include <gtest/gtest.h>
 
-#include "tests/app/PackScripts.h"
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-
-extern char** environ;
+#include "tests/app/PackScripts.h"
+#define STB_IMAGE_IMPLEMENTATION  // once in this program, through ProgramRun.h
+#include "tests/app/ProgramRun.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-struct GameRun {
-    int exitCode = -1;
-    std::vector<std::string> log;
-};
-
-class Program : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("brennock_program_" + std::to_string(getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(dir);
-    }
-
-    GameRun start(const std::vector<std::string>& extraEnv) {
-        std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
-                                        "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (dir / "run.log").string(),
-                                        "BRENNOCK_REGISTRY=" + (dir / "registry.txt").string()};
-        for (char** e = environ; *e; ++e) {
-            std::string s = *e;
-            if (s.rfind("VUZ_", 0) != 0 && s.rfind("SDL_", 0) != 0 && s.rfind("BRENNOCK_", 0) != 0 &&
-                s.rfind("DISPLAY=", 0) != 0 && s.rfind("WAYLAND_DISPLAY=", 0) != 0)
-                env.push_back(s);
-        }
-        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char*> envp;
-        for (auto& s : env) envp.push_back(s.data());
-        envp.push_back(nullptr);
-
-        std::string program = DOVRA_PATH;
-        char* argv[] = {program.data(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
-        pid_t pid = 0;
-        GameRun run;
-        int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) return run;
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        std::ifstream in(dir / "run.log");
-        for (std::string line; std::getline(in, line);) run.log.push_back(line);
-        return run;
-    }
-
-    static int indexOf(const GameRun& run, const std::string& prefix) {
-        for (size_t i = 0; i < run.log.size(); ++i)
-            if (run.log[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
-        return -1;
-    }
-
-    fs::path dir;
-};
-
-}  // namespace
 
 TEST_F(Program, RunsItsLoopUntilClosedThenEndsCleanly) {
     GameRun run = start({"VUZ_FRAME_LIMIT=40"});
@@ -127,31 +57,6 @@ TEST_F(Program, TheInstallFolderFromTheRegistryIsUsed) {
     EXPECT_FALSE(fs::exists(dir / shot));
 }
 
-namespace {
-
-// The pixel at a point of the 32 x 24 plane.
-struct Shot {
-    explicit Shot(const fs::path& file) { pixels = stbi_load(file.c_str(), &w, &h, &n, 4); }
-    ~Shot() { stbi_image_free(pixels); }
-    int brightness(float x, float y) const {
-        const int px = static_cast<int>((x + 16.0f) / 32.0f * static_cast<float>(w));
-        const int py = static_cast<int>((12.0f - y) / 24.0f * static_cast<float>(h));
-        const unsigned char* p = pixels + (py * w + px) * 4;
-        return p[0] + p[1] + p[2];
-    }
-    // The share of points of an area brighter than the threshold.
-    double bright(float left, float bottom, float right, float top, int threshold) const {
-        int hits = 0, total = 0;
-        for (float x = left; x < right; x += 0.1f) {
-            for (float y = bottom; y < top; y += 0.1f, ++total) hits += brightness(x, y) > threshold ? 1 : 0;
-        }
-        return total ? static_cast<double>(hits) / total : 0.0;
-    }
-    unsigned char* pixels = nullptr;
-    int w = 0, h = 0, n = 0;
-};
-
-}  // namespace
 
 // The start screen in the built game folder: "Exit Game" clicked with the pointer, or Esc,
 // ends the game long before the frame limit.
