@@ -8,11 +8,11 @@ jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300 -LE slow
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRENNOCK_SANITIZE=ON -DBRENNOCK_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 600
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 600 -LE slow

@@ -2,6 +2,7 @@
 // five thousand drawn frames, so it runs with the slow tests only.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -20,6 +21,7 @@ TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheStartScreen) {
     ASSERT_EQ(run.exitCode, 0);
     const int over = indexOf(run.debug, "Exhibition match over: result ");
     ASSERT_GE(over, 0) << "the match did not end within 9000 frames";
+    std::printf("%s\n", run.debug[static_cast<size_t>(over)].c_str());
     EXPECT_EQ(over, static_cast<int>(run.debug.size()) - 1) << "something went wrong after the result";
     for (const std::string& line : run.debug) {
         EXPECT_EQ(line.find("rror"), std::string::npos) << line;
