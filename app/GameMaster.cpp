@@ -13,6 +13,7 @@
 #include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiManager.h"
+#include "gui/GuiMouse.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -84,14 +85,20 @@ GameMaster::GameMaster() {
     exhibition = std::make_unique<ExhibitionMatch>();
     battleManager = new BattleManager(camera, scriptMaster.get(), exhibition.get(), nullptr);
     exhibition->setBattleManager(battleManager);
-    // The start screen's "Exhibition" starts a match; its end, or Esc, brings the screen back.
+    // The start screen's "Exhibition" starts a match, without the pointer over it; its end, or
+    // Esc, brings the screen and the pointer back.
     StandInScreen* startScreen = standInMenu->getScreen();
     GuiManager* gui = guiManager.get();
-    startScreen->setOnExhibition([this, gui]() {
+    GuiMouse* pointer = standInMenu->getMouse();
+    startScreen->setOnExhibition([this, gui, pointer]() {
         gui->setScreen(nullptr);
+        pointer->setMode(3);
         exhibition->begin();
     });
-    exhibition->setOnFinished([gui, startScreen]() { gui->setScreen(startScreen); });
+    exhibition->setOnFinished([gui, startScreen, pointer]() {
+        pointer->setMode(0);
+        gui->setScreen(startScreen);
+    });
 }
 
 GameMaster::~GameMaster() {

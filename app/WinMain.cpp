@@ -147,7 +147,7 @@ void onEngineRun() {
 }
 
 int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    crt::srand(static_cast<uint32_t>(time(nullptr)));
+    crt::srand(static_cast<uint32_t>(crt::time()));
     installInputHooks();
     changeToInstallDirectory();
 

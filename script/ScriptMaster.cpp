@@ -2,6 +2,7 @@
 
 #include "script/ScriptMaster.h"
 
+#include "platform/win32/crt.h"
 #include "script/LogModule.h"
 #include "script/RestrictedBuiltinsText.h"
 #include "script/ScriptErrorReader.h"
@@ -12,12 +13,30 @@
 
 namespace Tavek {
 
+namespace {
+
+// The scripts draw from Python's random; seeding it with the C runtime's seed makes one seed
+// replay the whole game. Reads the seed only, so the game's own draws are unchanged. Leaves an
+// interpreter error pending when it fails.
+void seedScriptRandom(uint32_t seed) {
+    ScriptRef random(PyImport_ImportModule("random"));
+    if (!random) return;
+    ScriptRef result(PyObject_CallMethod(random.get(), "seed", "k", static_cast<unsigned long>(seed)));
+}
+
+}  // namespace
+
 int ScriptMaster::instanceCount = 0;
 
 ScriptMaster::ScriptMaster(const std::string& scriptFolder) {
-    if (instanceCount == 0) ScriptInterpreter::start(scriptFolder);
+    const bool startsInterpreter = instanceCount == 0;
+    if (startsInterpreter) ScriptInterpreter::start(scriptFolder);
     ++instanceCount;
     try {
+        if (startsInterpreter) {
+            seedScriptRandom(crt::lastSeed());
+            checkError("random.seed");
+        }
         globals = PyDict_New();
         checkError("");
         locals = restrictedBuiltins();

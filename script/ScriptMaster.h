@@ -4,7 +4,8 @@
 //
 // Each instance runs code in its own pair of dictionaries: globals (empty but for "log", with
 // the restricted builtins as its builtins) and locals (the restricted builtins, "log" and the
-// imported modules). The first instance starts the interpreter, the last one stops it.
+// imported modules). The first instance starts the interpreter and seeds the scripts' random
+// with the C runtime's last seed (crt::lastSeed); the last one stops it.
 #pragma once
 
 #include <string>

@@ -98,6 +98,8 @@ void Autopilot::loadFromEnvironment() {
         loadScreenshots(shots);
     }
     if (const char* frameTime = std::getenv("VUZ_FRAME_TIME"); frameTime && *frameTime) active_ = true;
+    // The game's start-up seed, read by crt::time().
+    if (const char* seed = std::getenv("VUZ_SEED"); seed && *seed) active_ = true;
 }
 
 int Autopilot::loadScript(const std::string& text, const std::string& source) {

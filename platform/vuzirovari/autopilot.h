@@ -20,7 +20,8 @@ struct ScriptEvent {
 class Autopilot {
 public:
     // Reads VUZ_INPUT, VUZ_FRAME_LIMIT and VUZ_SCREENSHOTS. Bad entries are reported on
-    // standard error and skipped. VUZ_FRAME_TIME is read by the engine's clock.
+    // standard error and skipped. VUZ_FRAME_TIME is read by the engine's clock, VUZ_SEED by
+    // crt::time(); both only switch the autopilot on here.
     void loadFromEnvironment();
     // One script, as in the file VUZ_INPUT names; source names it in messages. Returns the
     // number of bad lines.

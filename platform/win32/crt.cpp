@@ -8,17 +8,51 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "hostpath.h"
+#include "win32_host.h"
 
 namespace crt {
 
 namespace {
 uint32_t state = 1;  // the Windows runtime starts as if seeded with 1
+uint32_t seed_ = 1;
+
+// A decimal whole number of 32 bits without sign, blanks or anything else.
+bool parseSeed(const char* text, uint32_t* out) {
+    if (!text || !*text) return false;
+    uint64_t value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9') return false;
+        value = value * 10 + static_cast<uint64_t>(*p - '0');
+        if (value > 0xFFFFFFFFu) return false;
+    }
+    *out = static_cast<uint32_t>(value);
+    return true;
+}
+}  // namespace
+
+void srand(uint32_t seed) {
+    state = seed;
+    seed_ = seed;
 }
 
-void srand(uint32_t seed) { state = seed; }
+uint32_t lastSeed() { return seed_; }
+
+std::time_t time() {
+    const char* fixed = std::getenv("VUZ_SEED");
+    if (!fixed || !*fixed) return std::time(nullptr);
+    uint32_t seed = 0;
+    if (parseSeed(fixed, &seed)) return static_cast<std::time_t>(seed);
+    const std::string message =
+        std::string("VUZ_SEED: \"") + fixed + "\" is not a whole number 0..4294967295; the clock seeds the game";
+    std::fprintf(stderr, "%s\n", message.c_str());
+    win32::log(message);
+    return std::time(nullptr);
+}
 
 int rand() {
     state = state * 214013u + 2531011u;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <iterator>
 #include <string>
 
@@ -14,6 +15,13 @@ namespace crt {
 constexpr int RandMax = 32767;
 void srand(uint32_t seed);
 int rand();
+// The seed last given to srand (1 before any call, as the runtime starts). Reading it draws nothing.
+uint32_t lastSeed();
+
+// The calendar clock the game seeds itself from: time(nullptr), unless $VUZ_SEED holds a whole
+// number 0..4294967295, which is then returned every time, so that an autopilot run replays a
+// session. A malformed $VUZ_SEED is reported on standard error and the real clock is used.
+std::time_t time();
 
 // The classic random_shuffle driven by rand(): positions 1..k-1 in order, each swapped
 // with entry R mod (i+1), where R takes 15 bits per rand() call and is widened by another

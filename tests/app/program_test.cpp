@@ -1,86 +1,27 @@
 // The game as a player starts it: a separate process, headless, under the autopilot.
 #include <gtest/gtest.h>
 
-#include "tests/app/PackScripts.h"
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb/stb_image.h>
-
-extern char** environ;
+#include "app/GameMaster.h"
+#include "app/ProcessState.h"
+#include "fight/BattleManager.h"
+#include "fight/FighterInstance.h"
+#include "platform/vuzirovari/vuzirovari.h"
+#include "platform/vuzirovari/vuzirovari_test.h"
+#include "platform/win32/crt.h"
+#include "platform/win32/win32_host.h"
+#include "tests/app/PackScripts.h"
+#define STB_IMAGE_IMPLEMENTATION  // once in this program, through ProgramRun.h
+#include "tests/app/ProgramRun.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-struct GameRun {
-    int exitCode = -1;
-    std::vector<std::string> log;
-};
-
-class Program : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("brennock_program_" + std::to_string(getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        if (!HasFailure()) fs::remove_all(dir);
-    }
-
-    GameRun start(const std::vector<std::string>& extraEnv) {
-        std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
-                                        "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (dir / "run.log").string(),
-                                        "BRENNOCK_REGISTRY=" + (dir / "registry.txt").string()};
-        for (char** e = environ; *e; ++e) {
-            std::string s = *e;
-            if (s.rfind("VUZ_", 0) != 0 && s.rfind("SDL_", 0) != 0 && s.rfind("BRENNOCK_", 0) != 0 &&
-                s.rfind("DISPLAY=", 0) != 0 && s.rfind("WAYLAND_DISPLAY=", 0) != 0)
-                env.push_back(s);
-        }
-        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char*> envp;
-        for (auto& s : env) envp.push_back(s.data());
-        envp.push_back(nullptr);
-
-        std::string program = DOVRA_PATH;
-        char* argv[] = {program.data(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
-        pid_t pid = 0;
-        GameRun run;
-        int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) return run;
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        std::ifstream in(dir / "run.log");
-        for (std::string line; std::getline(in, line);) run.log.push_back(line);
-        return run;
-    }
-
-    static int indexOf(const GameRun& run, const std::string& prefix) {
-        for (size_t i = 0; i < run.log.size(); ++i)
-            if (run.log[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
-        return -1;
-    }
-
-    fs::path dir;
-};
-
-}  // namespace
 
 TEST_F(Program, RunsItsLoopUntilClosedThenEndsCleanly) {
     GameRun run = start({"VUZ_FRAME_LIMIT=40"});
@@ -127,31 +68,6 @@ TEST_F(Program, TheInstallFolderFromTheRegistryIsUsed) {
     EXPECT_FALSE(fs::exists(dir / shot));
 }
 
-namespace {
-
-// The pixel at a point of the 32 x 24 plane.
-struct Shot {
-    explicit Shot(const fs::path& file) { pixels = stbi_load(file.c_str(), &w, &h, &n, 4); }
-    ~Shot() { stbi_image_free(pixels); }
-    int brightness(float x, float y) const {
-        const int px = static_cast<int>((x + 16.0f) / 32.0f * static_cast<float>(w));
-        const int py = static_cast<int>((12.0f - y) / 24.0f * static_cast<float>(h));
-        const unsigned char* p = pixels + (py * w + px) * 4;
-        return p[0] + p[1] + p[2];
-    }
-    // The share of points of an area brighter than the threshold.
-    double bright(float left, float bottom, float right, float top, int threshold) const {
-        int hits = 0, total = 0;
-        for (float x = left; x < right; x += 0.1f) {
-            for (float y = bottom; y < top; y += 0.1f, ++total) hits += brightness(x, y) > threshold ? 1 : 0;
-        }
-        return total ? static_cast<double>(hits) / total : 0.0;
-    }
-    unsigned char* pixels = nullptr;
-    int w = 0, h = 0, n = 0;
-};
-
-}  // namespace
 
 // The start screen in the built game folder: "Exit Game" clicked with the pointer, or Esc,
 // ends the game long before the frame limit.
@@ -184,4 +100,238 @@ TEST_F(Program, TheStartScreenEndsTheGameByItsButtonOrEsc) {
                  "VUZ_SCREENSHOTS=400:" + late.string()});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_FALSE(fs::exists(late)) << "the game did not end on Esc";
+}
+
+namespace {
+
+// Where the start screen's "Exhibition" button is, as the pointer reads it (0..1 from the top-left),
+// and the autopilot's lines that click it once the screen has slid in.
+constexpr float ExhibitionX = 0.703125f, ExhibitionY = 0.770833f;
+const char* const ClickExhibition = "1 mouse 0.703125 0.770833\n60 button 0 down\n62 button 0 up\n";
+const char* const SixtyFramesASecond = "VUZ_FRAME_TIME=0.0166667";
+
+// The mat's lit blue (the pack paints it 30, 80, 200).
+bool isMat(const unsigned char* p) { return std::abs(p[0] - 30) + std::abs(p[1] - 79) + std::abs(p[2] - 199) < 45; }
+// The fighters' protectors and helmets in the arena's light: darker than the mat and its red border.
+bool isFighterRed(const unsigned char* p) { return p[0] >= 40 && p[0] <= 170 && p[0] > 2.5 * p[1] && p[0] > 2.5 * p[2]; }
+bool isFighterBlue(const unsigned char* p) { return p[2] >= 40 && p[2] <= 150 && p[2] > 2 * p[0] && p[2] > 1.6 * p[1]; }
+
+// Pixels of a colour standing on the mat: with mat within 40 pixels to their left and to their right.
+template <typename Test>
+int onTheMat(const Shot& shot, Test test) {
+    auto mat = [&](int x, int y) { return isMat(shot.pixels + (y * shot.w + x) * 4); };
+    int count = 0;
+    for (int y = 0; y < shot.h; ++y) {
+        for (int x = 0; x < shot.w; ++x) {
+            if (!test(shot.pixels + (y * shot.w + x) * 4)) continue;
+            bool left = false, right = false;
+            for (int i = std::max(0, x - 40); i < x && !left; ++i) left = mat(i, y);
+            for (int i = x + 1; i <= std::min(shot.w - 1, x + 40) && !right; ++i) right = mat(i, y);
+            count += left && right ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// The start screen's "Exhibition" starts the match: the camera flies over the lit arena, then the
+// two fighters, blue and red, fight on the mat. Nothing is reported missing on the way. Played
+// again with the same VUZ_SEED, VUZ_FRAME_TIME and VUZ_INPUT, the session repeats frame for frame,
+// logs and pictures alike, well into the fight, where the scripts' random choices show (another
+// seed changes the pictures from about frame 1200).
+TEST_F(Program, TheExhibitionShowsTheArenaAndTheFightAndItsSeedReplaysIt) {
+    installFromGameFolder();
+    std::ofstream(dir / "click.txt") << ClickExhibition;
+    const std::vector<std::string> shots = {"flyby.png", "fight.png", "last.png"};
+    const std::vector<std::string> env = {SixtyFramesASecond, "VUZ_FRAME_LIMIT=1500", "VUZ_SEED=2024",
+                                          "VUZ_INPUT=" + (dir / "click.txt").string(),
+                                          "VUZ_SCREENSHOTS=150:" + (dir / shots[0]).string() + ";1400:" +
+                                              (dir / shots[1]).string() + ";1499:" + (dir / shots[2]).string()};
+    GameRun first = start(env);
+    ASSERT_EQ(first.exitCode, 0);
+    for (const auto* lines : {&first.log, &first.debug}) {
+        for (const std::string& line : *lines) {
+            EXPECT_EQ(line.find("not made"), std::string::npos) << line;
+            EXPECT_EQ(line.find("rror"), std::string::npos) << line;
+            EXPECT_EQ(line.find("could not"), std::string::npos) << line;
+        }
+    }
+    {
+        Shot shot(dir / shots[0]);
+        ASSERT_NE(shot.pixels, nullptr);
+        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.15) << "no mat in the fly-by";
+        // The hall around it is lit: scenery, not a black void.
+        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, [](const unsigned char* p) {
+            return !isMat(p) && p[0] + p[1] + p[2] > 120;
+        }), 0.1);
+    }
+    {
+        Shot shot(dir / shots[1]);
+        ASSERT_NE(shot.pixels, nullptr);
+        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.3) << "no mat in the fight";
+        EXPECT_GT(onTheMat(shot, isFighterRed), 200) << "no red fighter on the mat";
+        EXPECT_GT(onTheMat(shot, isFighterBlue), 200) << "no blue fighter on the mat";
+    }
+
+    fs::create_directories(dir / "first");
+    for (const std::string& name : shots) fs::rename(dir / name, dir / "first" / name);
+    GameRun second = start(env);
+    ASSERT_EQ(second.exitCode, 0);
+    EXPECT_EQ(first.log, second.log);
+    EXPECT_EQ(first.debug, second.debug);
+    for (const std::string& name : shots) {
+        std::ifstream a(dir / "first" / name, std::ios::binary), b(dir / name, std::ios::binary);
+        const std::string bytesA((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+        const std::string bytesB((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
+        EXPECT_TRUE(!bytesA.empty() && bytesA == bytesB) << name << " differs between the two runs";
+    }
+}
+
+namespace {
+
+constexpr int FightingState = 0;
+
+LRESULT CALLBACK quietWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The game folder as the working folder and the engine open on a drawing window of the game's
+// size, as the program has them; everything back as it was afterwards.
+struct InGameFolderWithWindow {
+    InGameFolderWithWindow() {
+        fs::current_path(GAME_DIR);
+        resetProcessState();
+        win32::resetForTests();
+        win32::setShellOpenEnabled(false);
+        vtReset();
+        vtSetDrawing(1);
+        vtSetFixedFrameTime(1.0f / 60.0f);
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = quietWindowProc;
+        windowClass.lpszClassName = "Brennock";
+        RegisterClassExA(&windowClass);
+        HWND window = CreateWindowExA(0, "Brennock", "Brennock", WS_POPUP | WS_CAPTION, 0, 0, 639, 479, nullptr,
+                                      nullptr, nullptr, nullptr);
+        const uint32_t settings[6] = {0, 0, 0x004B0000, 0, 0, 0};
+        opened = iVortaneOpen(window, nullptr) == 1 && iVortaneSettings(settings) == 1 && vtWindowOpen() == 1;
+    }
+    ~InGameFolderWithWindow() {
+        vtReset();
+        resetProcessState();
+        win32::resetForTests();
+        fs::current_path(previous);
+    }
+    const fs::path previous = fs::current_path();
+    bool opened = false;
+};
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool bluish() const { return b > r + 20 && b > g + 20; }
+    bool reddish() const { return r > g + 20 && r > b + 20; }
+    int distance(const Rgb& o) const { return std::abs(r - o.r) + std::abs(g - o.g) + std::abs(b - o.b); }
+};
+
+// The presented pixels of a square of 17 x 17 pixels (about a fighter's chest, arms included)
+// around a point of the 32 x 24 plane.
+std::vector<Rgb> around(const iVector2& at) {
+    std::vector<Rgb> out;
+    for (int dy = -8; dy <= 8; ++dy) {
+        for (int dx = -8; dx <= 8; ++dx) {
+            uint8_t p[4] = {0, 0, 0, 0};
+            vtReadPixel((at.x + 16.0f) / 32.0f + dx / 639.0f, (12.0f - at.y) / 24.0f + dy / 479.0f, p);
+            out.push_back({p[0], p[1], p[2]});
+        }
+    }
+    return out;
+}
+
+template <typename Test>
+double shareOf(const std::vector<Rgb>& pixels, Test test) {
+    size_t n = 0;
+    for (const Rgb& p : pixels) n += test(p) ? 1 : 0;
+    return pixels.empty() ? 0.0 : static_cast<double>(n) / static_cast<double>(pixels.size());
+}
+
+double changedShare(const std::vector<Rgb>& before, const std::vector<Rgb>& after) {
+    size_t n = 0;
+    for (size_t i = 0; i < before.size() && i < after.size(); ++i) n += before[i].distance(after[i]) > 60 ? 1 : 0;
+    return before.empty() ? 0.0 : static_cast<double>(n) / static_cast<double>(before.size());
+}
+
+iVector2 chestOnScreen(FighterInstance* fighter, uint32_t camera) {
+    iVector3 chest{};
+    iSkinMeshBoneLocation(fighter->getMainBone(1), &chest, 0);
+    iVector2 out{};
+    i3DLocationToScreen(&out, &chest, camera);
+    return out;
+}
+
+}  // namespace
+
+// The exhibition as the program plays it, in this process, so that the test knows where the
+// fighters stand: the start screen's "Exhibition" clicked with the pointer, the arena flown, then
+// the fight drawn off screen. Where each fighter's chest bone projects, the picture shows A's blue
+// and B's red protector (the fighters themselves: hidden, the spot changes), and the floor halfway
+// between them is the mat.
+TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
+    InGameFolderWithWindow game;
+    ASSERT_TRUE(game.opened) << "no drawing window";
+    crt::srand(7);  // the program's start-up seed, which the scripts' random takes too
+    Tavek::GameMaster master;
+    BattleManager* battle = master.getBattleManager();
+    ASSERT_NE(battle, nullptr);
+    auto frame = [&] {
+        iVortaneMain();
+        master.tick();
+    };
+    vtMouseSet(ExhibitionX, ExhibitionY);
+    for (int i = 0; i < 60; ++i) frame();  // the start screen slides in
+    vtMouseButtonSet(0, 1);
+    frame();
+    vtMouseButtonSet(0, 0);
+    frame();
+    ASSERT_EQ(battle->getBattle().battleMode, 1) << "the click did not start the exhibition";
+    int frames = 0;
+    for (; battle->getBattleState() != FightingState && frames < 3000; ++frames) frame();
+    ASSERT_EQ(battle->getBattleState(), FightingState) << "no fight after " << frames << " frames";
+    for (int i = 0; i < 120; ++i) frame();
+    iVortaneRender();
+    EXPECT_EQ(vtScreenshot((game.previous / "exhibition_fight.png").c_str()), 1);
+
+    const uint32_t camera = master.getCamera();
+    FighterInstance* fighterA = battle->getFighterFieldA();
+    FighterInstance* fighterB = battle->getFighterFieldB();
+    const iVector2 chestA = chestOnScreen(fighterA, camera), chestB = chestOnScreen(fighterB, camera);
+    iVector3 hipA{}, hipB{};
+    iSkinMeshBoneLocation(fighterA->getMainBone(0), &hipA, 0);
+    iSkinMeshBoneLocation(fighterB->getMainBone(0), &hipB, 0);
+    const iVector3 floor{(hipA.x + hipB.x) / 2.0f, 0.0f, (hipA.z + hipB.z) / 2.0f};
+    iVector2 between{};
+    i3DLocationToScreen(&between, &floor, camera);
+    for (const iVector2& at : {chestA, chestB, between}) {
+        ASSERT_TRUE(at.x > -15.5f && at.x < 15.5f && at.y > -11.5f && at.y < 11.5f)
+            << "off screen: " << at.x << ", " << at.y;
+    }
+    const std::vector<Rgb> a = around(chestA), b = around(chestB), mat = around(between);
+    // A's protector is a darker blue than the lit mat behind it.
+    EXPECT_GE(shareOf(a, [](const Rgb& p) { return p.bluish() && p.b < 150; }), 0.15)
+        << "fighter A at " << chestA.x << ", " << chestA.y;
+    EXPECT_GE(shareOf(b, [](const Rgb& p) { return p.reddish(); }), 0.15)
+        << "fighter B at " << chestB.x << ", " << chestB.y;
+    EXPECT_GE(shareOf(mat, [](const Rgb& p) { return p.bluish() && p.b > 150; }), 0.7) << "the mat";
+    // The menu's pointer is not drawn over the match.
+    const iVector2 pointer{ExhibitionX * 32.0f - 16.0f, 12.0f - ExhibitionY * 24.0f};
+    EXPECT_EQ(shareOf(around(pointer), [](const Rgb& p) { return p.r > 220 && p.g > 220 && p.b > 220; }), 0.0)
+        << "the pointer shows over the fight";
+
+    // The same frame without the fighters: their chests give way to what stands behind them.
+    iSkinMeshHide(fighterA->skinMesh);
+    iSkinMeshHide(fighterB->skinMesh);
+    iVortaneRender();
+    EXPECT_GE(changedShare(a, around(chestA)), 0.3) << "fighter A";
+    EXPECT_GE(changedShare(b, around(chestB)), 0.3) << "fighter B";
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/win32/crt.h"
 #include "script/ScriptException.h"
 #include "script/ScriptMaster.h"
 #include "tests/script/ScriptTestFolder.h"
@@ -92,6 +93,31 @@ TEST(ScriptMaster, TheInterpreterStartsAgainAfterTheLastInstance) {
     ScriptMaster again("");
     EXPECT_EQ(again.evalInt("6 * 7"), 42);
     EXPECT_THROW(again.evalInt("x"), ScriptException);
+}
+
+// One seed replays the game: the first instance seeds the scripts' random with the C runtime's
+// seed, and the runtime's own sequence goes on as if nothing had been drawn.
+TEST(ScriptMaster, TheScriptsRandomStartsFromTheRuntimesSeedWithoutADraw) {
+    ASSERT_EQ(ScriptMaster::getInstanceCount(), 0);
+    std::string expected;
+    {
+        ScriptMaster reference("");
+        reference.importModule("random");
+        reference.execute("random.seed(2718281)");
+        expected = reference.evalString("[random.random() for _ in range(3)]");
+    }
+    crt::srand(2718281);
+    const int firstDraw = crt::rand();
+    crt::srand(2718281);
+    ScriptMaster script("");
+    EXPECT_EQ(crt::rand(), firstDraw);
+    script.importModule("random");
+    EXPECT_EQ(script.evalString("[random.random() for _ in range(3)]"), expected);
+
+    // A second instance joins the running interpreter and leaves its random as it is.
+    const std::string next = script.evalString("random.getstate()");
+    ScriptMaster second("");
+    EXPECT_EQ(script.evalString("random.getstate()"), next);
 }
 
 TEST(ScriptMaster, TheScriptFolderGoesFirstOnTheModulePathAndAnEmptyOneChangesNothing) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "platform/win32/crt.h"
@@ -113,4 +117,32 @@ TEST(CrtText, WholeNumbersKeepTheirPoint) {
     EXPECT_EQ(crt::gcvt(-3.0, 4), "-3.");
     EXPECT_EQ(crt::itoa(-42), "-42");
     EXPECT_EQ(crt::itoa(0), "0");
+}
+
+// The game seeds itself from crt::time(); VUZ_SEED fixes that clock so that an autopilot run
+// replays, and a malformed value falls back to the real clock.
+TEST(CrtClock, VuzSeedFixesTheStartUpClockAndTheRuntimeKeepsItsSeed) {
+    const char* previous = std::getenv("VUZ_SEED");
+    const std::string kept = previous ? previous : "";
+    unsetenv("VUZ_SEED");
+    EXPECT_LE(std::abs(static_cast<double>(crt::time() - std::time(nullptr))), 2.0);
+    for (const char* seed : {"0", "1234", "4294967295"}) {
+        setenv("VUZ_SEED", seed, 1);
+        EXPECT_EQ(crt::time(), static_cast<std::time_t>(std::stoull(seed))) << seed;
+    }
+    for (const char* bad : {"-1", "4294967296", "12x", " 5", "0x10"}) {
+        setenv("VUZ_SEED", bad, 1);
+        EXPECT_LE(std::abs(static_cast<double>(crt::time() - std::time(nullptr))), 2.0) << bad;
+    }
+    if (previous) setenv("VUZ_SEED", kept.c_str(), 1);
+    else unsetenv("VUZ_SEED");
+
+    // Reading the seed draws nothing: the sequence after it is the seed's own.
+    crt::srand(4000000000u);
+    const int first = crt::rand();
+    crt::srand(4000000000u);
+    EXPECT_EQ(crt::lastSeed(), 4000000000u);
+    EXPECT_EQ(crt::lastSeed(), 4000000000u);
+    EXPECT_EQ(crt::rand(), first);
+    EXPECT_EQ(crt::lastSeed(), 4000000000u);  // drawing does not change the seed
 }

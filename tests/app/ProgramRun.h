@@ -1,0 +1,141 @@
+// The game as a player starts it: Dovra as a separate process, headless, under the autopilot, in
+// a scratch folder of its own that stays behind only when a test failed. What it logged comes
+// back line by line: the platform's log (VUZ_LOG) and the game's own lines (standard error).
+// Screenshots are read through Shot. Include stb_image.h's implementation once per program.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <stb/stb_image.h>
+
+extern char** environ;
+
+struct GameRun {
+    int exitCode = -1;
+    std::vector<std::string> log;    // the platform's log (VUZ_LOG)
+    std::vector<std::string> debug;  // the game's own lines, on standard error
+};
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("brennock_program_" + std::to_string(getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        if (!HasFailure()) std::filesystem::remove_all(dir);
+        else std::printf("The run's files are kept in %s\n", dir.c_str());
+    }
+
+    // Runs the game to its end. extraEnv entries replace the defaults of the same name.
+    GameRun start(const std::vector<std::string>& extraEnv) {
+        std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
+                                        "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (dir / "run.log").string(),
+                                        "BRENNOCK_REGISTRY=" + (dir / "registry.txt").string()};
+        for (char** e = environ; *e; ++e) {
+            std::string s = *e;
+            if (s.rfind("VUZ_", 0) != 0 && s.rfind("SDL_", 0) != 0 && s.rfind("BRENNOCK_", 0) != 0 &&
+                s.rfind("DISPLAY=", 0) != 0 && s.rfind("WAYLAND_DISPLAY=", 0) != 0)
+                env.push_back(s);
+        }
+        for (const std::string& extra : extraEnv) {
+            const std::string name = extra.substr(0, extra.find('=') + 1);
+            std::erase_if(env, [&](const std::string& s) { return s.rfind(name, 0) == 0; });
+            env.push_back(extra);
+        }
+        std::vector<char*> envp;
+        for (auto& s : env) envp.push_back(s.data());
+        envp.push_back(nullptr);
+
+        std::filesystem::remove(dir / "run.log");
+        std::string program = DOVRA_PATH;
+        char* argv[] = {program.data(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, (dir / "stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+        pid_t pid = 0;
+        GameRun run;
+        int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        if (rc != 0) return run;
+        int status = 0;
+        waitpid(pid, &status, 0);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.log = lines(dir / "run.log");
+        run.debug = lines(dir / "stderr.txt");
+        return run;
+    }
+
+    static std::vector<std::string> lines(const std::filesystem::path& file) {
+        std::vector<std::string> out;
+        std::ifstream in(file);
+        for (std::string line; std::getline(in, line);) out.push_back(line);
+        return out;
+    }
+
+    static int indexOf(const std::vector<std::string>& log, const std::string& prefix) {
+        for (size_t i = 0; i < log.size(); ++i)
+            if (log[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
+        return -1;
+    }
+    static int indexOf(const GameRun& run, const std::string& prefix) { return indexOf(run.log, prefix); }
+
+    // The game folder as the install folder, as a player's registry names it.
+    void installFromGameFolder() {
+        std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
+                                            << "\"Path\"=\"" << GAME_DIR << "\"\n";
+    }
+
+    std::filesystem::path dir;
+};
+
+// A screenshot's pixels, addressed by points of the 32 x 24 plane.
+struct Shot {
+    explicit Shot(const std::filesystem::path& file) { pixels = stbi_load(file.c_str(), &w, &h, &n, 4); }
+    ~Shot() { stbi_image_free(pixels); }
+    Shot(const Shot&) = delete;
+    Shot& operator=(const Shot&) = delete;
+
+    const unsigned char* at(float x, float y) const {
+        int px = static_cast<int>((x + 16.0f) / 32.0f * static_cast<float>(w));
+        int py = static_cast<int>((12.0f - y) / 24.0f * static_cast<float>(h));
+        px = px < 0 ? 0 : (px >= w ? w - 1 : px);
+        py = py < 0 ? 0 : (py >= h ? h - 1 : py);
+        return pixels + (py * w + px) * 4;
+    }
+    int brightness(float x, float y) const {
+        const unsigned char* p = at(x, y);
+        return p[0] + p[1] + p[2];
+    }
+    // The share of points of an area, a tenth of a unit apart, for which the test holds.
+    template <typename Test>
+    double share(float left, float bottom, float right, float top, Test test) const {
+        int hits = 0, total = 0;
+        for (float x = left; x < right; x += 0.1f) {
+            for (float y = bottom; y < top; y += 0.1f, ++total) hits += test(at(x, y)) ? 1 : 0;
+        }
+        return total ? static_cast<double>(hits) / total : 0.0;
+    }
+    // The share of points of an area brighter than the threshold (the sum of red, green and blue).
+    double bright(float left, float bottom, float right, float top, int threshold) const {
+        return share(left, bottom, right, top, [&](const unsigned char* p) { return p[0] + p[1] + p[2] > threshold; });
+    }
+
+    unsigned char* pixels = nullptr;
+    int w = 0, h = 0, n = 0;
+};

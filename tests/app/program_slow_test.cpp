@@ -1,0 +1,36 @@
+// The whole program plays the exhibition to its end: a minute's round and its introduction, some
+// five thousand drawn frames, so it runs with the slow tests only.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#define STB_IMAGE_IMPLEMENTATION  // once in this program, through ProgramRun.h
+#include "tests/app/ProgramRun.h"
+
+TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheStartScreen) {
+    installFromGameFolder();
+    // "Exhibition" once the start screen has slid in; "Exit Game" (just below it) a minute and a
+    // half after the longest match could have ended.
+    std::ofstream(dir / "click.txt") << "1 mouse 0.703125 0.770833\n60 button 0 down\n62 button 0 up\n"
+                                     << "8000 mouse 0.703125 0.854167\n8010 button 0 down\n8012 button 0 up\n";
+    const std::filesystem::path back = dir / "back.png";
+    GameRun run = start({"VUZ_FRAME_TIME=0.0166667", "VUZ_FRAME_LIMIT=9000", "VUZ_SEED=11",
+                         "VUZ_INPUT=" + (dir / "click.txt").string(), "VUZ_SCREENSHOTS=8005:" + back.string()});
+    ASSERT_EQ(run.exitCode, 0);
+    const int over = indexOf(run.debug, "Exhibition match over: result ");
+    ASSERT_GE(over, 0) << "the match did not end within 9000 frames";
+    std::printf("%s\n", run.debug[static_cast<size_t>(over)].c_str());
+    EXPECT_EQ(over, static_cast<int>(run.debug.size()) - 1) << "something went wrong after the result";
+    for (const std::string& line : run.debug) {
+        EXPECT_EQ(line.find("rror"), std::string::npos) << line;
+    }
+    // The start screen came back with its pointer (on "Exit Game"), which ended the game before
+    // the frame limit.
+    Shot shot(back);
+    ASSERT_NE(shot.pixels, nullptr);
+    EXPECT_GT(shot.bright(6.55f, -8.86f, 6.72f, -8.69f, 600), 0.15) << "no pointer on the start screen";
+    EXPECT_LT(indexOf(run, "engine: frame limit"), 0);
+    EXPECT_GE(indexOf(run, "ShellExecuteA open https://harlowick.example/buy"), 0);
+}
