@@ -15,4 +15,4 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressi
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRENNOCK_SANITIZE=ON -DBRENNOCK_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 900 -LE slow
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 600 -LE slow
