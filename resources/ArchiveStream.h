@@ -1,14 +1,18 @@
 // The packed archive's byte source: one open file handed to the archive reader through
-// read, skip and seek callbacks. The file stays open for as long as the loader lives; each
-// reader rewinds it before use.
+// read, skip and seek callbacks. The file stays open for as long as the loader lives. Several
+// readers may use it by turns: each has its own stream record, which keeps that reader's
+// position and buffer, and every callback moves the shared file to that position first.
 #pragma once
 
 #include <archive.h>
+
+#include <sys/types.h>
 
 #include <cstdio>
 
 struct ArchiveStream {
     std::FILE* file = nullptr;
+    off_t position = 0;  // where this reader stands in the file
     unsigned char buffer[64 * 1024];
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 #include "ArchiveStream.h"
@@ -16,7 +17,8 @@
 namespace {
 
 // The archive stores names as Unicode; the reader converts them through the thread's locale,
-// and in the C locale every name beyond ASCII fails. Each pass reads under a UTF-8 locale.
+// and in the C locale every name beyond ASCII fails. Every use of a pass happens under a UTF-8
+// locale, which is given back as soon as the use ends.
 class Utf8Names {
 public:
     Utf8Names() : previous(utf8() ? uselocale(utf8()) : nullptr) {}
@@ -34,17 +36,21 @@ private:
     locale_t previous;
 };
 
-// One pass of the archive reader over the held file, rewound to its start. Only the 7z
-// format is accepted; no other formats and no outer compression filters.
+// One pass of the archive reader over the held file, from its start. Only the 7z
+// format is accepted; no other formats and no outer compression filters. Use it only while a
+// Utf8Names is alive.
 class ArchivePass {
 public:
-    explicit ArchivePass(ArchiveStream& stream) : reader(archive_read_new()) {
-        if (!reader || ::fseeko(stream.file, 0, SEEK_SET) != 0) return;
+    // Reads the file of source from its start, with a stream record of its own.
+    explicit ArchivePass(const ArchiveStream& source)
+        : stream(std::make_unique<ArchiveStream>()), reader(archive_read_new()) {
+        stream->file = source.file;
+        if (!reader || !stream->file) return;
         archive_read_support_format_7zip(reader);
         archive_read_set_read_callback(reader, archiveStreamRead);
         archive_read_set_skip_callback(reader, archiveStreamSkip);
         archive_read_set_seek_callback(reader, archiveStreamSeek);
-        archive_read_set_callback_data(reader, &stream);
+        archive_read_set_callback_data(reader, stream.get());
         ready = archive_read_open1(reader) == ARCHIVE_OK;
     }
     ~ArchivePass() {
@@ -64,7 +70,7 @@ public:
     }
 
 private:
-    Utf8Names names;
+    std::unique_ptr<ArchiveStream> stream;
     struct archive* reader;
     bool ready = false;
 };
@@ -129,6 +135,13 @@ unsigned char* readEntryData(struct archive* reader, uint64_t size) {
 
 }  // namespace
 
+// A pass kept between loads: opening the archive decodes its whole list of entries, which
+// costs far more than stepping over the entries between two loads.
+class SevenZipLoader::Pass : public ArchivePass {
+public:
+    using ArchivePass::ArchivePass;
+};
+
 SevenZipLoader::SevenZipLoader(const std::string& archivePath)
     : stream(std::make_unique<ArchiveStream>()), archiveName(archivePath) {
     stream->file = std::fopen(hostPath(archivePath).c_str(), "rb");
@@ -140,6 +153,7 @@ SevenZipLoader::SevenZipLoader(const std::string& archivePath)
 SevenZipLoader::~SevenZipLoader() { close(); }
 
 void SevenZipLoader::close() {
+    for (Cursor& c : cursors) c.pass.reset();
     if (stream->file) std::fclose(stream->file);
     stream->file = nullptr;
     isOpen = false;
@@ -147,6 +161,7 @@ void SevenZipLoader::close() {
 }
 
 void SevenZipLoader::buildIndex() {
+    Utf8Names names;
     ArchivePass pass(*stream);
     if (!pass.ok()) return;
     struct archive_entry* entry = nullptr;
@@ -181,17 +196,44 @@ FileMemory* SevenZipLoader::load(const std::string& name) {
     const IndexEntry wanted = found->second;
     if (wanted.size > UINT32_MAX) return nullptr;
 
-    ArchivePass pass(*stream);
-    if (!pass.ok()) return nullptr;
+    // Each entry is still decoded afresh; only the walk to it goes on from an earlier load when
+    // the wanted entry lies ahead of one of the kept passes (a mesh and then its texture, just
+    // before it in the archive, each keep theirs). A pass that failed is never used again.
+    Utf8Names names;
+    Cursor* best = nullptr;
+    for (Cursor& c : cursors) {
+        if (c.pass && c.number <= wanted.number && (!best || c.number > best->number)) best = &c;
+    }
+    if (!best) {
+        best = &cursors[0];
+        for (Cursor& c : cursors) {
+            if (!c.pass || c.lastUse < best->lastUse) best = &c;
+        }
+        best->pass.reset();
+        best->pass = std::make_unique<Pass>(*stream);
+        best->number = 0;
+        if (!best->pass->ok()) {
+            best->pass.reset();
+            return nullptr;
+        }
+    }
+    Cursor& cursor = *best;
+    cursor.lastUse = ++uses;
     struct archive_entry* entry = nullptr;
-    for (unsigned number = 0; number <= wanted.number; ++number) {
-        if (pass.next(&entry) != 1) return nullptr;
+    for (; cursor.number <= wanted.number; ++cursor.number) {
+        if (cursor.pass->next(&entry) != 1) {
+            cursor.pass.reset();
+            return nullptr;
+        }
     }
     // The file is only ever read, but make sure the entry reached is the one indexed.
     if (archive_entry_filetype(entry) == AE_IFDIR || indexKey(entry) != key) return nullptr;
 
-    unsigned char* bytes = readEntryData(pass.get(), wanted.size);
-    if (!bytes) return nullptr;
+    unsigned char* bytes = readEntryData(cursor.pass->get(), wanted.size);
+    if (!bytes) {
+        cursor.pass.reset();
+        return nullptr;
+    }
     return new FileMemory(bytes, static_cast<uint32_t>(wanted.size));
 }
 

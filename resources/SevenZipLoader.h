@@ -1,5 +1,6 @@
 // Loads resource files from the packed 7z archive (graphics.qmx). The archive is opened and
-// indexed once, at construction; each load decodes its entry afresh. Any failure is silent:
+// indexed once, at construction; each load decodes its entry afresh (a load further down the
+// archive than an earlier one walks on from there instead of opening the archive again). Any failure is silent:
 // an archive that cannot be opened leaves the loader closed and every load returns null, so
 // resources come from loose files alone.
 // An empty entry loads as a block of size 0 whose data is a 1-byte allocation, never null.
@@ -41,6 +42,8 @@ private:
         uint64_t size;    // size recorded in the archive
     };
 
+    class Pass;
+
     void buildIndex();
     void close();
 
@@ -48,4 +51,13 @@ private:
     bool isOpen = false;
     std::string archiveName;  // as the caller gave it, for log lines
     std::unordered_map<std::string, IndexEntry> index;  // normalised name -> entry
+    // Reading passes kept from earlier loads, while they are sound. Each pass reads the one
+    // archive file through its own seeks.
+    struct Cursor {
+        std::unique_ptr<Pass> pass;
+        unsigned number = 0;    // the entry its next step reaches
+        uint64_t lastUse = 0;
+    };
+    Cursor cursors[2];
+    uint64_t uses = 0;
 };

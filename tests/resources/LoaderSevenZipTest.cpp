@@ -264,3 +264,23 @@ TEST_F(LoaderSevenZip, NamesBeyondAsciiLoadUnderTheGamesOwnSpelling) {
     EXPECT_EQ(load(loader, "plain.x"), "plain");
     EXPECT_EQ(load(loader, ""), "<null>");
 }
+
+TEST_F(LoaderSevenZip, EntriesComeBackRightInAnyOrderOfLoads) {
+    // The reader keeps its place between loads; whatever order the game asks in (a mesh and
+    // then its texture just before it, jumps back, the same entry twice, a broken entry in the
+    // middle), every load returns exactly that entry's bytes.
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; ++i) {
+        names.push_back("e" + std::to_string(10 + i) + (i == 6 ? "-corrupt-me.x" : ".x"));
+        workspace.write("stage/" + names.back(), payload(names.back() + "-payload", 2000 + 300 * i));
+    }
+    ASSERT_TRUE(workspace.pack("graphics.qmx", "stage", names, /*copy=*/true));
+    ASSERT_TRUE(workspace.flipByteOf("graphics.qmx", "e16-corrupt-me.x-payload", 1500));
+    SevenZipLoader loader("graphics.qmx");
+    ASSERT_TRUE(loader.opened());
+    const int order[] = {1, 0, 3, 2, 5, 4, 11, 0, 11, 11, 7, 6, 8, 6, 9, 2, 10, 1, 0};
+    for (int i : order) {
+        const std::string expected = i == 6 ? "<null>" : workspace.read("stage/" + names[static_cast<size_t>(i)]);
+        EXPECT_EQ(load(loader, names[static_cast<size_t>(i)]), expected) << names[static_cast<size_t>(i)];
+    }
+}
