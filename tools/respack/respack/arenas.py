@@ -300,7 +300,9 @@ def mat_picture(s, size=256):
         t = lo + (hi - lo) * k / 8
         d.line([(t, lo), (t, hi)], fill=(26, 70, 180), width=1)
         d.line([(lo, t), (hi, t)], fill=(26, 70, 180), width=1)
-    d.ellipse([size / 2 - 4, size / 2 - 4, size / 2 + 4, size / 2 + 4], fill=(240, 240, 240))
+    c = size // 2  # the centre mark: a small cross of white tape
+    d.line([(c - 5, c), (c + 5, c)], fill=(235, 235, 235), width=1)
+    d.line([(c, c - 5), (c, c + 5)], fill=(235, 235, 235), width=1)
     return img
 
 
