@@ -180,6 +180,7 @@ private:
     void deleteFlybyCamera();
     // The common part of both counts after a knock-down: step 0's call and the counts 1..10.
     bool countStep(FighterInstance* fighter, int step);
+    void runPenaltySequence(bool blue, int refereeCall);
     void rumbleFor(FighterInstance* fighter);
     bool skipRequested() const;
     void markerPosition(FighterInstance* fighter, Vector2& out);

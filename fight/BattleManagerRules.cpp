@@ -231,22 +231,18 @@ void BattleManager::onIdle() {}
 
 void BattleManager::updateHalfPenalty() {
     const bool blue = battle.battleState == 3;
-    if (sequenceStep == 0) {
-        playReferee(blue ? 5 : 6);
-        if (Tavek::MatchScreenEH* s = screen()) blue ? s->showFighter1Penalty() : s->showFighter2Penalty();
-        sequenceStep = 1;
-    } else if (sequenceStep == 1) {
-        if (battle.timeInState > 2.0f) sequenceStep = 2;
-    } else if (sequenceStep == 2) {
-        sequenceStep = -1;
-        setBattleState(0);
-    }
+    runPenaltySequence(blue, blue ? 5 : 6);
 }
 
 void BattleManager::updateFullPenalty() {
     const bool blue = battle.battleState == 5;
+    runPenaltySequence(blue, blue ? 7 : 8);
+}
+
+// A penalty, half or full: the referee's call and the banner, two seconds, then the fight goes on.
+void BattleManager::runPenaltySequence(bool blue, int refereeCall) {
     if (sequenceStep == 0) {
-        playReferee(blue ? 7 : 8);
+        playReferee(refereeCall);
         if (Tavek::MatchScreenEH* s = screen()) blue ? s->showFighter1Penalty() : s->showFighter2Penalty();
         sequenceStep = 1;
     } else if (sequenceStep == 1) {
