@@ -12,6 +12,7 @@ import os
 import random
 import sys
 import types
+from report import Report
 
 sys.dont_write_bytecode = True
 
@@ -69,16 +70,6 @@ class Model:
         self.clock -= dt
         self.mirror()
         return answer
-
-
-class Report:
-    def __init__(self):
-        self.problems = []
-
-    def check(self, ok, message):
-        if not ok:
-            self.problems.append(message)
-        return ok
 
 
 def check_approach(mods, report):

@@ -18,6 +18,7 @@ from respack import clips as C
 from respack import poses as P
 from respack import skeleton as sk
 from respack import bodymesh
+from report import Report
 
 FRAME = re.compile(r"(Frame\s+(\S+)\s*\{|\})")
 NUMBERS = re.compile(r"-?\d+\.\d+|-?\d+")
@@ -63,16 +64,6 @@ def parse_animation(text):
                 pos = [(r[0], r[2], r[3], r[4]) for r in rows]
         out[bone] = (rot, pos)
     return out
-
-
-class Report:
-    def __init__(self):
-        self.problems = []
-
-    def check(self, ok, message):
-        if not ok:
-            self.problems.append(message)
-        return ok
 
 
 def check_skeleton(report, name, frames):

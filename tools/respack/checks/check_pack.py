@@ -17,20 +17,9 @@ import tempfile
 import expected
 from packfiles import Pack, png_size_and_mode
 from respack import dds, widths
+from report import Report
 
 ARCHIVE_SUFFIXES = (".x", ".png", ".dds", ".wid", ".ply", ".pol", ".spg")
-
-
-class Report:
-    def __init__(self):
-        self.problems = []
-        self.checked = 0
-
-    def check(self, ok, message):
-        self.checked += 1
-        if not ok:
-            self.problems.append(message)
-        return ok
 
 
 def check_sprite(pack, report, sprite, companion):
