@@ -18,16 +18,6 @@ using guitest::spriteOf;
 
 class BordersFontsText : public GuiFixture {};
 
-// Counts redraws, to prove a setter that changes nothing redraws nothing.
-struct CountedBorder : GuiBorder {
-    using GuiBorder::GuiBorder;
-    void refresh() override {
-        ++refreshes;
-        GuiBorder::refresh();
-    }
-    int refreshes = 0;
-};
-
 TEST_F(BordersFontsText, FramesFollowTheRectangleTheyAreGiven) {
     GuiSuperBorder super(&artist->firstBorderArtist);
     super.setSize(Vector2(4.0f, 2.0f));
@@ -53,7 +43,7 @@ TEST_F(BordersFontsText, FramesFollowTheRectangleTheyAreGiven) {
 
     // Four lines along the edges of [1, 5] x [0, 2]: top rightwards, right upwards, bottom
     // leftwards, left downwards, each centred on its edge.
-    CountedBorder lines(&artist->secondBorderArtist);
+    guitest::Counted<GuiBorder> lines(&artist->secondBorderArtist);
     lines.setLocation(Vector2(1.0f, 1.0f));
     lines.setSize(Vector2(4.0f, 2.0f));
     const struct {

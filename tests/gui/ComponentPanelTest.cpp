@@ -11,16 +11,6 @@ using guitest::visibleSprites;
 
 class ComponentPanel : public GuiFixture {};
 
-struct Counted : GuiComponent {
-    Counted(GuiBlocks* skin, int style, const std::string* parts = nullptr, int count = 0)
-        : GuiComponent(skin, style, parts, count, nullptr, false) {}
-    void refresh() override {
-        ++refreshes;
-        GuiComponent::refresh();
-    }
-    int refreshes = 0;
-};
-
 struct Focusable : GuiComponent {
     explicit Focusable(GuiBlocks* skin) : GuiComponent(skin, -1, nullptr, 0, nullptr, false) {}
     bool isFocusable() const override { return true; }
@@ -36,9 +26,8 @@ struct Owner : HighLevelEventListener {
     std::vector<HighLevelEvent> heard;
 };
 
-
 TEST_F(ComponentPanel, ComponentDefaultsSettersAndHierarchy) {
-    Counted c(skin.get(), 1);
+    guitest::Counted<GuiComponent> c(skin.get(), 1, nullptr, 0, nullptr, false);
     EXPECT_TRUE(c.isActive() && c.isShown() && c.hasFocus() && c.acceptsInput());
     EXPECT_TRUE(c.isBackgroundShown() && c.isBorderShown());
     EXPECT_EQ(c.getSize(), Vector2(1.0f, 1.0f));
@@ -76,7 +65,7 @@ TEST_F(ComponentPanel, ComponentDefaultsSettersAndHierarchy) {
 
     // A fitted part follows the size; one given its own keeps it.
     const std::string parts[2] = {"Tavek_res\\gui\\general\\red.x", "Tavek_res\\gui\\general\\blue.x"};
-    Counted pictured(skin.get(), -1, parts, 2);
+    GuiComponent pictured(skin.get(), -1, parts, 2, nullptr, false);
     pictured.setPartSize(1, Vector2(0.5f, 0.5f));
     pictured.setSize(Vector2(3.0f, 2.0f));
     EXPECT_EQ(pictured.getPartSize(0), Vector2(3.0f, 2.0f));

@@ -94,6 +94,17 @@ struct ListeningPanel : GuiPanel {
     std::vector<HighLevelEvent> heard;
 };
 
+// Counts redraws, to prove a setter that changes nothing redraws nothing.
+template <typename Widget>
+struct Counted : Widget {
+    using Widget::Widget;
+    void refresh() override {
+        ++refreshes;
+        Widget::refresh();
+    }
+    int refreshes = 0;
+};
+
 struct Rgb {
     int r, g, b;
     int brightness() const { return r + g + b; }
