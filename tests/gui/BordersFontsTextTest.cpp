@@ -2,15 +2,11 @@
 // fonts, and text blocks printed through the print list.
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "GuiTestKit.h"
 #include "gui/GuiBorder.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiSuperBorder.h"
-#include "gui/GuiTextBlock.h"
 #include "gui/ILine.h"
 #include "gui/IRect.h"
 
@@ -22,27 +18,14 @@ using guitest::spriteOf;
 
 class BordersFontsText : public GuiFixture {};
 
-// Counts redraws, to prove a setter that changes nothing redraws nothing.
-struct CountedBorder : GuiBorder {
-    using GuiBorder::GuiBorder;
-    void refresh() override {
-        ++refreshes;
-        GuiBorder::refresh();
-    }
-    int refreshes = 0;
-};
-
 TEST_F(BordersFontsText, FramesFollowTheRectangleTheyAreGiven) {
     GuiSuperBorder super(&artist->firstBorderArtist);
     super.setSize(Vector2(4.0f, 2.0f));
     super.setLocation(Vector2(0.0f, 0.0f));
     vtSprite top = spriteOf(super.getPiece(0)), bottomLeft = spriteOf(super.getPiece(5));
-    EXPECT_FLOAT_EQ(top.scale.x, 3.75f);
-    EXPECT_FLOAT_EQ(top.scale.y, 0.25f);
-    EXPECT_FLOAT_EQ(top.location.x, 0.125f);
-    EXPECT_FLOAT_EQ(top.location.y, 1.0f);
-    EXPECT_FLOAT_EQ(bottomLeft.location.x, -0.125f);
-    EXPECT_FLOAT_EQ(bottomLeft.location.y, -1.0f);
+    EXPECT_TRUE(guitest::at(top.scale, 3.75f, 0.25f));
+    EXPECT_TRUE(guitest::at(top.location, 0.125f, 1.0f));
+    EXPECT_TRUE(guitest::at(bottomLeft.location, -0.125f, -1.0f));
     EXPECT_TRUE(top.visible);
     super.setSize(Vector2(1.0f, 5.0f));
     EXPECT_EQ(super.getSize(), Vector2(2.0f, 5.0f));
@@ -60,7 +43,7 @@ TEST_F(BordersFontsText, FramesFollowTheRectangleTheyAreGiven) {
 
     // Four lines along the edges of [1, 5] x [0, 2]: top rightwards, right upwards, bottom
     // leftwards, left downwards, each centred on its edge.
-    CountedBorder lines(&artist->secondBorderArtist);
+    guitest::Counted<GuiBorder> lines(&artist->secondBorderArtist);
     lines.setLocation(Vector2(1.0f, 1.0f));
     lines.setSize(Vector2(4.0f, 2.0f));
     const struct {
@@ -182,11 +165,9 @@ TEST_F(BordersFontsText, TextBlocksPrintTheirLinesDownwardsEveryFrame) {
     EXPECT_EQ(vtTextCount(), 3);  // and one empty text after the last line
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "a");
-    EXPECT_FLOAT_EQ(texts[0].location.x, 2.2f);
-    EXPECT_FLOAT_EQ(texts[0].location.y, 3.0f);
+    EXPECT_TRUE(guitest::at(texts[0].location, 2.2f, 3.0f));
     EXPECT_EQ(texts[1].text, "b");
-    EXPECT_FLOAT_EQ(texts[1].location.x, 2.2f);
-    EXPECT_FLOAT_EQ(texts[1].location.y, 2.4f);
+    EXPECT_TRUE(guitest::at(texts[1].location, 2.2f, 2.4f));
     EXPECT_FLOAT_EQ(texts[1].cell.y, 0.6f);
     EXPECT_FLOAT_EQ(texts[1].spacing, 0.1f);
     EXPECT_EQ(texts[1].font, font->getEngineFont());
@@ -241,10 +222,8 @@ TEST_F(BordersFontsText, SpriteModeLaysCharactersOutLikeThePrint) {
     ASSERT_EQ(shown.size(), 3u);  // the blank and the line feed stay hidden
     const float advance = 0.8f * 0.5f + 0.1f;
     EXPECT_FLOAT_EQ(shown[0].location.x, -4.0f);
-    EXPECT_FLOAT_EQ(shown[1].location.x, -4.0f + 2.0f * advance);
-    EXPECT_FLOAT_EQ(shown[1].location.y, 2.0f);
-    EXPECT_FLOAT_EQ(shown[2].location.x, -4.0f);
-    EXPECT_FLOAT_EQ(shown[2].location.y, 1.5f);
+    EXPECT_TRUE(guitest::at(shown[1].location, -4.0f + 2.0f * advance, 2.0f));
+    EXPECT_TRUE(guitest::at(shown[2].location, -4.0f, 1.5f));
     block.hide();
     for (int i = 0; i < vtSpriteCount(); ++i) EXPECT_FALSE(spriteOf(vtSpriteAt(i)).visible);
 }

@@ -1,45 +1,24 @@
 // A component's defaults, setters and hierarchy, and panels of buttons and check boxes played
 // with the injected pointer, as the GUI manager will deliver the presses.
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
-#include "gui/GuiCheckBox.h"
 #include "gui/GuiCheckBoxManager.h"
-#include "gui/GuiListBox.h"
-#include "gui/GuiPanel.h"
-#include "gui/GuiSuperLever.h"
-#include "gui/GuiTextBlock.h"
 
 namespace {
 
 using guitest::GuiFixture;
 using guitest::spritesNamed;
+using guitest::visibleSprites;
 
 class ComponentPanel : public GuiFixture {};
-
-struct Counted : GuiComponent {
-    Counted(GuiBlocks* skin, int style, const std::string* parts = nullptr, int count = 0)
-        : GuiComponent(skin, style, parts, count, nullptr, false) {}
-    void refresh() override {
-        ++refreshes;
-        GuiComponent::refresh();
-    }
-    int refreshes = 0;
-};
 
 struct Focusable : GuiComponent {
     explicit Focusable(GuiBlocks* skin) : GuiComponent(skin, -1, nullptr, 0, nullptr, false) {}
     bool isFocusable() const override { return true; }
 };
 
-struct SlidingPanel : GuiPanel {
-    explicit SlidingPanel(GuiBlocks* skin) : GuiPanel(skin, -1, nullptr, 0, false) {}
+struct SlidingPanel : guitest::ListeningPanel {
+    using ListeningPanel::ListeningPanel;
     bool isInTransition() const override { return true; }
-    void handleHighLevelEvent(HighLevelEvent& event) override { heard.push_back(event); }
-    std::vector<HighLevelEvent> heard;
 };
 
 struct Owner : HighLevelEventListener {
@@ -47,21 +26,8 @@ struct Owner : HighLevelEventListener {
     std::vector<HighLevelEvent> heard;
 };
 
-// The outermost panel, acting on what reaches it as a screen does.
-struct OwnerScreen : GuiPanel {
-    explicit OwnerScreen(GuiBlocks* skin) : GuiPanel(skin, -1, nullptr, 0, false) {}
-    void handleHighLevelEvent(HighLevelEvent& event) override { heard.push_back(event); }
-    std::vector<HighLevelEvent> heard;
-};
-
-int visibleSprites() {
-    int visible = 0;
-    for (int i = 0; i < vtSpriteCount(); ++i) visible += guitest::spriteOf(vtSpriteAt(i)).visible ? 1 : 0;
-    return visible;
-}
-
 TEST_F(ComponentPanel, ComponentDefaultsSettersAndHierarchy) {
-    Counted c(skin.get(), 1);
+    guitest::Counted<GuiComponent> c(skin.get(), 1, nullptr, 0, nullptr, false);
     EXPECT_TRUE(c.isActive() && c.isShown() && c.hasFocus() && c.acceptsInput());
     EXPECT_TRUE(c.isBackgroundShown() && c.isBorderShown());
     EXPECT_EQ(c.getSize(), Vector2(1.0f, 1.0f));
@@ -99,7 +65,7 @@ TEST_F(ComponentPanel, ComponentDefaultsSettersAndHierarchy) {
 
     // A fitted part follows the size; one given its own keeps it.
     const std::string parts[2] = {"Tavek_res\\gui\\general\\red.x", "Tavek_res\\gui\\general\\blue.x"};
-    Counted pictured(skin.get(), -1, parts, 2);
+    GuiComponent pictured(skin.get(), -1, parts, 2, nullptr, false);
     pictured.setPartSize(1, Vector2(0.5f, 0.5f));
     pictured.setSize(Vector2(3.0f, 2.0f));
     EXPECT_EQ(pictured.getPartSize(0), Vector2(3.0f, 2.0f));
@@ -139,7 +105,7 @@ class MenuPanel : public ComponentPanel {
 protected:
     void SetUp() override {
         ComponentPanel::SetUp();
-        screen = std::make_unique<OwnerScreen>(skin.get());
+        screen = std::make_unique<guitest::ListeningPanel>(skin.get());
         screen->setLocation(Vector2(-16.0f, 0.0f));
         screen->setSize(Vector2(32.0f, 24.0f));
         menu = new GuiPanel(skin.get(), 0, nullptr, 0, false);
@@ -173,14 +139,8 @@ protected:
     }
     bool upShown() { return spritesNamed("buttonOff").at(0).visible; }
     bool downShown() { return spritesNamed("buttonOn").at(0).visible; }
-    bool keySoundPlaying() {
-        int playing = 0, looping = 0, positional = 0;
-        float volume = 0.0f, length = 0.0f;
-        vtSoundGet(GuiArtist::keySound, &playing, &looping, &volume, &length, &positional);
-        return playing != 0;
-    }
 
-    std::unique_ptr<OwnerScreen> screen;
+    std::unique_ptr<guitest::ListeningPanel> screen;
     GuiPanel* menu = nullptr;
     GuiButton* button = nullptr;
     GuiCheckBox* boxes[3] = {};
@@ -198,7 +158,7 @@ TEST_F(MenuPanel, AButtonClicksOnlyWhenReleasedOverIt) {
     release(*screen);
     EXPECT_TRUE(upShown());
     EXPECT_EQ(actions(), 0);
-    EXPECT_FALSE(keySoundPlaying());
+    EXPECT_FALSE(guitest::soundPlaying(GuiArtist::keySound));
 
     // Right and middle presses do nothing.
     for (int b : {1, 2}) click(*screen, -11.0f, 2.0f, b);
@@ -295,10 +255,6 @@ TEST_F(ComponentPanel, PressesGoToTheTopmostActiveChildAndFocusWraps) {
     EXPECT_EQ(panel.getChildren().size(), 2u);
     EXPECT_EQ(plain->highLevelListenerCount(), 1u);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(ComponentPanel, MissingPicturesAndAMissingSkinDrawNothingAndBreakNothing) {
     // Pictures the pack lacks: sprite handle 0, nothing drawn, the widget still clicks.

@@ -1,34 +1,18 @@
 // One menu panel drawn by the engine under SDL's off-screen driver: the menu backdrop, a framed
 // panel with a "Quick Match" button, a checked "Rumble" box, a stepped lever showing 7 and a
-// title at twice the caption size. Pixels are read where the layout puts them, and the picture
-// is kept for people to look at.
-#include <cstdlib>
+// title at twice the caption size; then a message box over a screen, answered with the pointer.
+// Pixels are read where the layout puts them, and the pictures are kept for people to look at.
 #include <filesystem>
 
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
-#include "gui/GuiCheckBox.h"
-#include "gui/GuiManager.h"
 #include "gui/GuiMessageBox.h"
 #include "gui/GuiMouse.h"
-#include "gui/GuiScreen.h"
-#include "gui/GuiPanel.h"
-#include "gui/GuiSuperLever.h"
-#include "gui/GuiTextBlock.h"
 #include "gui/IRect.h"
+#include "gui/MessageBoxListener.h"
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-    int brightness() const { return r + g + b; }
-};
-
-Rgb pixel(float x, float y) {
-    uint8_t rgba[4] = {0, 0, 0, 0};
-    EXPECT_EQ(vtReadPixel((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f, rgba), 1);
-    return {rgba[0], rgba[1], rgba[2]};
-}
+using guitest::pixel;
 
 // The share of samples over [left, right] x [bottom, top] brighter than the threshold.
 double brightShare(float left, float bottom, float right, float top, int threshold, int steps = 24) {
@@ -43,7 +27,7 @@ double brightShare(float left, float bottom, float right, float top, int thresho
     return static_cast<double>(bright) / static_cast<double>(steps * steps);
 }
 
-class GuiScreenshot : public guitest::GuiFixture {
+class GuiScreenshot : public guitest::ManagerFixture {
 protected:
     void SetUp() override {
         outputFolder = std::filesystem::current_path().string();
@@ -123,10 +107,6 @@ TEST_F(GuiScreenshot, AMenuPanelLooksLikeAGameMenu) {
     factory->destroyRect(backdrop);
 }
 
-}  // namespace
-
-namespace {
-
 struct BackdropScreen : GuiScreen {
     BackdropScreen(GuiManager* manager, GuiBlocks* skin, const std::string* picture)
         : GuiScreen(manager, skin, picture, 1) {
@@ -136,9 +116,13 @@ struct BackdropScreen : GuiScreen {
     void onLeave() override {}
 };
 
-TEST_F(GuiScreenshot, AMessageBoxOpensOverTheScreenWithTheCursorOnTop) {
+struct Answers : MessageBoxListener {
+    void onMessageBoxResult(int result) override { results.push_back(result); }
+    std::vector<int> results;
+};
+
+TEST_F(GuiScreenshot, AMessageBoxOpensOverTheScreenWithTheCursorOnTopAndAnswers) {
     ASSERT_FALSE(HasFatalFailure());
-    GuiManager manager;
     const std::string backdrop = "Tavek_res\\gui\\general\\main-bg.x";
     BackdropScreen screen(&manager, skin.get(), &backdrop);
     auto* button = new GuiButton(skin.get(), 0, nullptr, nullptr, nullptr, 0);
@@ -147,16 +131,23 @@ TEST_F(GuiScreenshot, AMessageBoxOpensOverTheScreenWithTheCursorOnTop) {
     button->setSize(Vector2(6.0f, 1.0f));
     button->setText("Game Options");
     GuiMouse mouse(&artist->mouseArtist);
-    GuiMessageBox box(&manager, skin.get(), nullptr, 0);
-    manager.setMessageBox(&box);
     manager.setScreen(&screen);
-    manager.showMessageBox(2, "Leave the match and lose your points?", "The fight counts as a loss.", nullptr);
+    manager.showMessageBox(2, "Hidden", "", nullptr);  // no box yet: nothing happens
+    frame();
+    ASSERT_EQ(printed().size(), 1u);
+    EXPECT_EQ(manager.getMessageBoxResult(), 0);
+
+    GuiMessageBox box(&manager, skin.get(), nullptr, 0);
+    EXPECT_EQ(box.getMode(), 0);
+    EXPECT_EQ(box.getResult(), 0);
+    manager.setMessageBox(&box);
+    Answers answers;
+    manager.showMessageBox(2, "Leave the match and lose your points?", "The fight counts as a loss.", &answers);
+    EXPECT_EQ(manager.getMessageBoxResult(), -1);
     pointAt(-2.0f, -1.0f);  // over "Yes" (x -4 .. 0)
-    for (int frame = 0; frame < 2; ++frame) {
-        iVortaneMain();
-        manager.pollInput();
+    for (int frames = 0; frames < 2; ++frames) {
+        frame();
         mouse.update();
-        ticker->printAll();
         iVortaneRender();
     }
     const std::string shot = outputFolder + "/gui_message_box.png";
@@ -170,6 +161,33 @@ TEST_F(GuiScreenshot, AMessageBoxOpensOverTheScreenWithTheCursorOnTop) {
     EXPECT_GT(brightShare(-5.7f, 0.85f, -1.0f, 1.15f, 300), 0.04);       // the second line
     EXPECT_LT(brightShare(-13.5f, 8.85f, -8.5f, 9.15f, 600), 0.01);      // the hidden caption
     EXPECT_GT(brightShare(-1.95f, -1.45f, -1.8f, -1.15f, 600), 0.1);     // the cursor's arrow
+    std::vector<std::string> texts;
+    for (const auto& t : printed()) texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Yes", "No", "Leave the match and lose your points?",
+                                               "The fight counts as a loss."}));
+
+    // "No" answers 1 and closes the box; the screen's caption comes back.
+    pointAt(4.0f, -1.0f);
+    tapButton();
+    EXPECT_EQ(answers.results, (std::vector<int>{1}));
+    EXPECT_EQ(manager.getMessageBoxResult(), 1);
+    EXPECT_FALSE(box.isActive());
+    ASSERT_EQ(printed().size(), 1u);
+    EXPECT_EQ(printed()[0].text, "Game Options");
+    HighLevelEvent late;
+    late.source = box.getButtonA();
+    box.handleHighLevelEvent(late);  // a second answer without a question reaches nobody
+    EXPECT_EQ(answers.results.size(), 1u);
+
+    // Mode 0: only "OK", where "Yes" stood before nothing answers.
+    manager.showMessageBox(0, "Saved.", "", &answers);
+    pointAt(-2.0f, -1.0f);
+    tapButton();
+    EXPECT_EQ(answers.results.size(), 1u);
+    pointAt(1.0f, -1.0f);
+    tapButton();
+    EXPECT_EQ(answers.results, (std::vector<int>{1, 0}));
+    manager.setMessageBox(nullptr);
     manager.forgetPanels();
 }
 

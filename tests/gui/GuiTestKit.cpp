@@ -102,6 +102,56 @@ std::vector<PrintedText> GuiFixture::printFrame() {
     return printed();
 }
 
+void ManagerFixture::TearDown() {
+    manager.forgetPanels();
+    GuiFixture::TearDown();
+}
+
+void ManagerFixture::frame() {
+    iVortaneMain();
+    manager.pollInput();
+    ticker->printAll();
+}
+
+void ManagerFixture::tapKey(int key) {
+    vtKeySet(key, 1);
+    frame();
+    vtKeySet(key, 0);
+    frame();
+}
+
+void ManagerFixture::tapButton() {
+    vtMouseButtonSet(0, 1);
+    frame();
+    vtMouseButtonSet(0, 0);
+    frame();
+}
+
+::testing::AssertionResult at(const iVector2& v, float x, float y) {
+    using Float = ::testing::internal::FloatingPoint<float>;
+    if (Float(v.x).AlmostEquals(Float(x)) && Float(v.y).AlmostEquals(Float(y))) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << v.x << ", " << v.y << ") is not (" << x << ", " << y << ")";
+}
+
+Rgb pixel(float x, float y) {
+    uint8_t rgba[4] = {0, 0, 0, 0};
+    EXPECT_EQ(vtReadPixel((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f, rgba), 1);
+    return {rgba[0], rgba[1], rgba[2]};
+}
+
+bool soundPlaying(uint32_t sound) {
+    int playing = 0, looping = 0, positional = 0;
+    float volume = 0.0f, length = 0.0f;
+    vtSoundGet(sound, &playing, &looping, &volume, &length, &positional);
+    return playing != 0;
+}
+
+int visibleSprites() {
+    int visible = 0;
+    for (int i = 0; i < vtSpriteCount(); ++i) visible += spriteOf(vtSpriteAt(i)).visible ? 1 : 0;
+    return visible;
+}
+
 vtSprite spriteOf(uint32_t sprite) {
     vtSprite out{};
     EXPECT_TRUE(vtSpriteGet(sprite, &out)) << "sprite " << sprite;

@@ -1,17 +1,10 @@
 // Levers dragged and stepped with the injected pointer, the grid's cells and the list box's
 // window, selection and scroll lever.
 #include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
 #include "gui/GuiGrid.h"
 #include "gui/GuiLever.h"
-#include "gui/GuiListBox.h"
-#include "gui/GuiPanel.h"
-#include "gui/GuiSuperLever.h"
 
 namespace {
 
@@ -19,18 +12,11 @@ using guitest::GuiFixture;
 using guitest::PrintedText;
 using guitest::spritesNamed;
 
-// The outermost panel, acting on what reaches it as a screen does.
-struct OwnerScreen : GuiPanel {
-    explicit OwnerScreen(GuiBlocks* skin) : GuiPanel(skin, -1, nullptr, 0, false) {}
-    void handleHighLevelEvent(HighLevelEvent& event) override { heard.push_back(event); }
-    std::vector<HighLevelEvent> heard;
-};
-
 class Levers : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        screen = std::make_unique<OwnerScreen>(skin.get());
+        screen = std::make_unique<guitest::ListeningPanel>(skin.get());
         screen->hideBackground();
         screen->setSize(Vector2(32.0f, 24.0f));
     }
@@ -45,7 +31,7 @@ protected:
     }
     vtSprite knob() { return spritesNamed("VAV_004").at(0); }
 
-    std::unique_ptr<OwnerScreen> screen;
+    std::unique_ptr<guitest::ListeningPanel> screen;
 };
 
 TEST_F(Levers, ALeverFollowsTheDragAndStaysOnItsTrack) {

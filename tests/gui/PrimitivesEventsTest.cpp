@@ -1,16 +1,9 @@
 // The pointer against pick boxes, the sprite primitives and their factory, observable values
 // and high-level events, through the real engine in the game folder.
 #include <cmath>
-#include <memory>
-#include <vector>
 
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
-#include "gui/GuiCheckBox.h"
 #include "gui/GuiGrid.h"
-#include "gui/GuiListBox.h"
-#include "gui/GuiPanel.h"
-#include "gui/GuiSuperLever.h"
 #include "gui/HighLevelEventListener.h"
 #include "gui/Line2D.h"
 #include "gui/ObserveAbleNumber.h"
@@ -81,10 +74,8 @@ TEST_F(PrimitivesEvents, PrimitivesPushTheirShapeAndGoBackToTheirFactory) {
     line->setWidth(0.2f);
     line->setAngle(45.0f);
     vtSprite drawn = spriteOf(line);
-    EXPECT_FLOAT_EQ(drawn.location.x, 1.0f);
-    EXPECT_FLOAT_EQ(drawn.location.y, 2.0f);
-    EXPECT_FLOAT_EQ(drawn.scale.x, 3.0f);
-    EXPECT_FLOAT_EQ(drawn.scale.y, 0.2f);
+    EXPECT_TRUE(guitest::at(drawn.location, 1.0f, 2.0f));
+    EXPECT_TRUE(guitest::at(drawn.scale, 3.0f, 0.2f));
     EXPECT_FLOAT_EQ(drawn.angle, 45.0f);
     EXPECT_EQ(drawn.owner, guitest::Camera);
 

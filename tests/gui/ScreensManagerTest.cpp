@@ -2,23 +2,15 @@
 // screen and dialog changes with the sliding transition, and the quick prints.
 #include <algorithm>
 #include <limits>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
 #include "gui/GuiDLG.h"
 #include "gui/GuiFonts.h"
-#include "gui/GuiManager.h"
 #include "gui/GuiMessageBox.h"
-#include "gui/GuiScreen.h"
-#include "gui/GuiTextBlock.h"
 #include "gui/SlideTransition.h"
 
 namespace {
 
-using guitest::GuiFixture;
 using guitest::spritesNamed;
 
 // A screen that writes down the input it receives.
@@ -120,27 +112,14 @@ struct CountingTransition : SlideTransition {
     int cleared = 0;
 };
 
-class ScreensManager : public GuiFixture {
+class ScreensManager : public guitest::ManagerFixture {
 protected:
     void TearDown() override {
         fontWhite = nullptr;
-        GuiFixture::TearDown();
+        ManagerFixture::TearDown();
     }
-    // One frame as the game runs it: the engine samples input, the manager polls, texts print.
-    void frame() {
-        iVortaneMain();
-        manager.pollInput();
-        ticker->printAll();
-    }
-    bool sweepPlaying() {
-        int playing = 0, looping = 0, positional = 0;
-        float volume = 0, length = 0;
-        vtSoundGet(GuiArtist::sweepSound, &playing, &looping, &volume, &length, &positional);
-        return playing != 0;
-    }
+    bool sweepPlaying() { return guitest::soundPlaying(GuiArtist::sweepSound); }
     void stopSweep() { iSoundStop(GuiArtist::sweepSound, 0); }
-
-    GuiManager manager;
 };
 
 TEST_F(ScreensManager, InputReachesThePanelInFrontEdgeByEdge) {
@@ -246,23 +225,15 @@ TEST_F(ScreensManager, ScreensSlideInAndOutAndTakeInputOnlyWhenOpen) {
     // Open: Esc leaves once; a click counts.
     frame();
     EXPECT_TRUE(second.acceptsInput());
-    vtKeySet(1, 1);
-    frame();
-    vtKeySet(1, 0);
-    frame();
+    tapKey(1);
     EXPECT_EQ(second.leaves, 1);
-    vtMouseButtonSet(0, 1);
-    frame();
-    vtMouseButtonSet(0, 0);
-    frame();
+    tapButton();
     EXPECT_EQ(second.clicks, 1);
 
     // Esc during a run is ignored and not remembered.
     second.slide.startIn();
-    vtKeySet(1, 1);
-    frame();
-    vtKeySet(1, 0);
-    for (int i = 0; i < 35; ++i) frame();
+    tapKey(1);
+    for (int i = 0; i < 34; ++i) frame();
     EXPECT_EQ(second.leaves, 1);
 
     // Replacing the transition clears the old one's target; setting it again does not.
@@ -304,9 +275,7 @@ TEST_F(ScreensManager, AScreenDroppedWhileClosingIsPutAwayWhole) {
     EXPECT_TRUE(dialog.acceptsInput());
     frame();
     EXPECT_TRUE(printed().empty());
-    vtKeySet(1, 1);
-    frame();
-    vtKeySet(1, 0);
+    tapKey(1);
     EXPECT_EQ(third.leaves, 1);
     manager.setDialog(nullptr);
     frame();

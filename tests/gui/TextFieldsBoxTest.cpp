@@ -1,29 +1,19 @@
-// Text fields typed into through the manager with injected keys and characters, the message
-// box answered with the pointer, the game's cursor and the fill bar.
+// Text fields typed into through the manager with injected keys and characters, the game's
+// cursor and the fill bar.
 #include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "GuiTestKit.h"
-#include "gui/GuiButton.h"
 #include "gui/GuiFillBar.h"
-#include "gui/GuiManager.h"
-#include "gui/GuiMessageBox.h"
 #include "gui/GuiMouse.h"
-#include "gui/GuiScreen.h"
 #include "gui/GuiText.h"
-#include "gui/GuiTextBlock.h"
 #include "gui/GuiTextList.h"
 #include "gui/GuiTextPassword.h"
 #include "gui/IRect.h"
-#include "gui/MessageBoxListener.h"
 #include "gui/ObserveAbleNumber.h"
 #include "gui/ObserveAbleString.h"
 
 namespace {
 
-using guitest::GuiFixture;
 using guitest::spriteOf;
 
 struct PlainScreen : GuiScreen {
@@ -36,15 +26,10 @@ struct Told : Observer {
     int times = 0;
 };
 
-struct Answers : MessageBoxListener {
-    void onMessageBoxResult(int result) override { results.push_back(result); }
-    std::vector<int> results;
-};
-
-class TextFieldsBox : public GuiFixture {
+class TextFieldsBox : public guitest::ManagerFixture {
 protected:
     void SetUp() override {
-        GuiFixture::SetUp();
+        ManagerFixture::SetUp();
         screen = std::make_unique<PlainScreen>(&manager, skin.get());
         screen->hideBackground();
         manager.setScreen(screen.get());
@@ -52,20 +37,12 @@ protected:
     void TearDown() override {
         manager.forgetPanels();
         screen.reset();
-        GuiFixture::TearDown();
-    }
-    void frame() {
-        iVortaneMain();
-        manager.pollInput();
-        ticker->printAll();
+        ManagerFixture::TearDown();
     }
     // A key going down with the character the system reports for it, then up.
     void type(int key, char c) {
         if (c) vtTypeChar(static_cast<unsigned char>(c));
-        vtKeySet(key, 1);
-        frame();
-        vtKeySet(key, 0);
-        frame();
+        tapKey(key);
     }
     template <typename Field>
     Field* addField(int maxLength, ObserveAbleString* text = nullptr) {
@@ -76,7 +53,6 @@ protected:
         return field;
     }
 
-    GuiManager manager;
     std::unique_ptr<PlainScreen> screen;
 };
 
@@ -199,60 +175,6 @@ TEST_F(TextFieldsBox, FieldsKeepTheirLimitsAndNeverTakeAControlCharacter) {
     const vtSprite caret = spriteOf(lines->getCaret());
     EXPECT_NEAR(caret.location.y, 2.0f - 0.35f, 1e-5f);
     EXPECT_NEAR(caret.location.x, -12.0f - 0.875f * 0.5f + 0.25f, 1e-5f);
-}
-
-TEST_F(TextFieldsBox, TheMessageBoxOpensOverTheScreenAndAnswers) {
-    auto* button = new GuiButton(skin.get(), 0, nullptr, nullptr, nullptr, 0);
-    screen->addChild(button);
-    button->setLocation(Vector2(2.0f, 8.0f));
-    button->setSize(Vector2(4.0f, 1.0f));
-    button->setText("Options");
-    manager.showMessageBox(2, "Hidden", "", nullptr);  // no box yet: nothing happens
-    frame();
-    ASSERT_EQ(printed().size(), 1u);
-    EXPECT_EQ(manager.getMessageBoxResult(), 0);
-
-    GuiMessageBox box(&manager, skin.get(), nullptr, 0);
-    EXPECT_EQ(box.getMode(), 0);
-    EXPECT_EQ(box.getResult(), 0);
-    manager.setMessageBox(&box);
-    Answers answers;
-    manager.showMessageBox(2, "Leave the match?", "Your points are lost.", &answers);
-    EXPECT_EQ(manager.getMessageBoxResult(), -1);
-    frame();
-    std::vector<std::string> texts;
-    for (const auto& t : printed()) texts.push_back(t.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Yes", "No", "Leave the match?", "Your points are lost."}));
-    pointAt(4.0f, -1.0f);
-    vtMouseButtonSet(0, 1);
-    frame();
-    vtMouseButtonSet(0, 0);
-    frame();
-    EXPECT_EQ(answers.results, (std::vector<int>{1}));
-    EXPECT_EQ(manager.getMessageBoxResult(), 1);
-    EXPECT_FALSE(box.isActive());
-    ASSERT_EQ(printed().size(), 1u);
-    EXPECT_EQ(printed()[0].text, "Options");
-    HighLevelEvent late;
-    late.source = box.getButtonA();
-    box.handleHighLevelEvent(late);  // a second answer without a question reaches nobody
-    EXPECT_EQ(answers.results.size(), 1u);
-
-    // Mode 0: only "OK", where "Yes" stood before nothing answers.
-    manager.showMessageBox(0, "Saved.", "", &answers);
-    pointAt(-2.0f, -1.0f);
-    vtMouseButtonSet(0, 1);
-    frame();
-    vtMouseButtonSet(0, 0);
-    frame();
-    EXPECT_EQ(answers.results.size(), 1u);
-    pointAt(1.0f, -1.0f);
-    vtMouseButtonSet(0, 1);
-    frame();
-    vtMouseButtonSet(0, 0);
-    frame();
-    EXPECT_EQ(answers.results, (std::vector<int>{1, 0}));
-    manager.setMessageBox(nullptr);
 }
 
 TEST_F(TextFieldsBox, TheCursorFollowsThePointerAndFillBarsShowTheirValue) {
