@@ -32,8 +32,6 @@ TEST(FightActionSets, IdleAndWalking) {
     expectSet("idle", isActionGroupIdle, {0, 1, 41, 42, 43, 44, 46, 47, 51}, false);
     expectSet("walking", isWalkingAction, {41, 42, 43, 44, 46, 51}, false);
     expectSet("switch feet", isActionSwitchFeetVariant, {5, 6, 7, 8}, false);
-    EXPECT_TRUE(isActionGroupIdle(51) && isWalkingAction(51));
-    EXPECT_TRUE(isActionGroupIdle(47) && !isWalkingAction(47));
 }
 
 TEST(FightActionSets, KickFamiliesAndGrades) {
@@ -68,16 +66,11 @@ TEST(FightActionSets, ActiveAndQueueable) {
 }
 
 TEST(FightActionClips, FileNames) {
+    // The clip names themselves are checked by loading the real pack; here, who owns which clip.
     EXPECT_STREQ(actionAnimationFile(0), "29_IdleBouncing_Loop.X");
     EXPECT_EQ(actionAnimationFile(1), nullptr);
     EXPECT_EQ(actionClipOwner(1), 0);
     EXPECT_EQ(actionClipOwner(22), 22);
-    EXPECT_STREQ(actionAnimationFile(8), "33_SwitchFeet_Am_D.X");
-    EXPECT_STREQ(actionAnimationFile(9), "33_SwitchFeet_WCS_A.X");
-    EXPECT_STREQ(actionAnimationFile(29), "12_ReaLegBackKick_rt.X");
-    EXPECT_STREQ(actionAnimationFile(40), "09_HeadBlock_RT-B.X");
-    EXPECT_STREQ(actionAnimationFile(43), "17_SidestepToLeftSide.X");
-    EXPECT_STREQ(actionAnimationFile(44), "16_SideStepToRightSide.X");
     EXPECT_STREQ(actionAnimationFile(46), "000_walkcycle_left-ft-fwd.X");
     EXPECT_STREQ(actionMirroredAnimationFile(46), "000_walkcycle_right-ft-fwd.X");
     EXPECT_STREQ(actionMirroredAnimationFile(47), "31_IdleBouncingTired.X");
@@ -94,18 +87,10 @@ TEST(FightActionClips, FileNames) {
     }
 }
 
-TEST(FightMoves, MoveToActionTable) {
-    const int expected[54] = {0,  51, 51, 51, 51, 51, 51, 51, 51, 22, 23, 24, 25, 26,
-                              38, 39, 27, 28, 29, 52, 52, 52, 52, 21, 13, 31, 32, 35,
-                              36, 37, 4,  14, 15, 40, 30, 20, 33, 1,  2,  5,  6,  7,
-                              8,  9,  10, 11, 12, 3,  45, 34, 53, 54, 48, 49};
-    for (int move = 0; move <= 53; ++move) EXPECT_EQ(comboMoveToAction(move), expected[move]) << move;
-    EXPECT_EQ(comboMoveToAction(54), 0);
-    EXPECT_EQ(comboMoveToAction(-1), 0);
-    EXPECT_EQ(comboMoveToAction(1000), 0);
-}
-
 TEST(FightMoves, ActionToMoveIsTheInverseWhereUnique) {
+    // Every walk direction walks; moves outside the list are the idle action.
+    for (int move = 1; move <= 8; ++move) EXPECT_EQ(comboMoveToAction(move), 51) << move;
+    for (int move : {0, 54, -1, 1000}) EXPECT_EQ(comboMoveToAction(move), 0) << move;
     const std::set<int> unreached = {0, 16, 17, 18, 19, 41, 42, 43, 44, 46, 47, 50, 51, 52};
     for (int action = -2; action <= 60; ++action) {
         const int move = actionToComboMove(action);

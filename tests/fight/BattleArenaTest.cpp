@@ -65,7 +65,7 @@ protected:
     std::unique_ptr<BattleInstance> battle;
 };
 
-TEST_F(BattleArena, BuildsTheNationalArenaWithItsFlybysAndContacts) {
+TEST_F(BattleArena, BuildsTheNationalArenaWithItsFlybysContactsAndLooks) {
     EXPECT_NE(battle->matBody, 0u);
     EXPECT_EQ(battle->sceneCount[0], 57);
     EXPECT_EQ(battle->litCount[0], 4);
@@ -78,6 +78,21 @@ TEST_F(BattleArena, BuildsTheNationalArenaWithItsFlybysAndContacts) {
     ASSERT_FALSE(progress.values.empty());
     EXPECT_FLOAT_EQ(progress.values.back(), 1.0f);
     for (size_t i = 1; i < progress.values.size(); ++i) EXPECT_GE(progress.values[i], progress.values[i - 1] - 1e-5f);
+
+    // Entering the state it is in keeps the time in state; another state starts it again.
+    battle->setState(0);
+    battle->timeInState = 1.5f;
+    battle->setState(0);
+    EXPECT_EQ(battle->timeInState, 1.5f);
+    battle->setState(3);
+    EXPECT_EQ(battle->timeInState, 0.0f);
+
+    // The two fighters never wear the same look.
+    crt::srand(3);
+    for (int i = 0; i < 100; ++i) {
+        battle->pickRandomLooks();
+        EXPECT_NE(battle->fighterA.lookId, battle->fighterB.lookId);
+    }
 }
 
 TEST_F(BattleArena, SetUpPutsTheFightersOnTheirMarksAndStopHidesEverything) {
@@ -108,21 +123,6 @@ TEST_F(BattleArena, SetUpPutsTheFightersOnTheirMarksAndStopHidesEverything) {
     battle->setUp(1, 0, true, 7, 60.0f, true);
     EXPECT_EQ(battle->battleMode, 0);
     EXPECT_EQ(battle->arenaIndex, 0);
-}
-
-TEST_F(BattleArena, StateTimeAndLooks) {
-    battle->setState(0);
-    battle->timeInState = 1.5f;
-    battle->setState(0);
-    EXPECT_EQ(battle->timeInState, 1.5f);
-    battle->setState(3);
-    EXPECT_EQ(battle->timeInState, 0.0f);
-
-    crt::srand(3);
-    for (int i = 0; i < 100; ++i) {
-        battle->pickRandomLooks();
-        EXPECT_NE(battle->fighterA.lookId, battle->fighterB.lookId);
-    }
 }
 
 TEST_F(BattleArena, DojangHasItsMirrorAndSwappingArenasLeavesNothingBehind) {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "RecordingBattle.h"
-#include "platform/vuzirovari/vuzirovari.h"
 #include "fight/FighterInstance.h"
 #include "fight/LoadingProgress.h"
 #include "platform/vuzirovari/vuzirovari.h"
@@ -242,11 +241,6 @@ TEST_F(FighterBody, SetUpMakesEveryPartAndTeardownReleasesIt) {
     EXPECT_EQ(FileArchive::instance().files().size(), filesBefore + 2);   // the mat's two files
     EXPECT_EQ(fighter.getBodyType(), -1);
     EXPECT_FALSE(fighter.firstSetUpDone);
-    EXPECT_EQ(vtSkinMeshCount(), 0);
-    EXPECT_EQ(vtBoneCount(), 0);
-    EXPECT_EQ(vtMeshCount(), 0);
-    EXPECT_EQ(vtJointCount(), 0);
-    EXPECT_EQ(vtContactPairCount(), 0);
 }
 
 TEST_F(FighterBody, TheIdleStanceStandsOnTheMat) {
@@ -274,9 +268,12 @@ TEST_F(FighterBody, AKickIsFollowedByTheBodiesAndEndsOnTime) {
     EXPECT_NEAR(fighter.balance(), 1.0f - 0.12f, 1e-4f);
     ASSERT_FALSE(battle.sounds.empty());
     EXPECT_EQ(battle.sounds.back().event, "kickThrownNormal");
+    EXPECT_EQ(battle.sounds.back().key, "");   // heard without a voice group
     EXPECT_EQ(battle.contactSwitches.back(), true);
     ASSERT_EQ(fighter.trackedActions.records().size(), 1u);
-    EXPECT_FALSE(fighter.trackedActions.records()[0].flag4);
+    EXPECT_EQ(fighter.trackedActions.records()[0].action, 22);
+    EXPECT_EQ(fighter.trackedActions.records()[0].sourceId, 1);   // the battle's round
+    EXPECT_FALSE(fighter.trackedActions.records()[0].flag4);      // 4.0 from the opponent
     // It faces the opponent exactly and stands where it stood.
     const Vector3 forward(0, 0, 1);
     Vector3 ahead;

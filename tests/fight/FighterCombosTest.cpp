@@ -19,28 +19,28 @@ void expectCombo(const FighterCombo& c, int key, int action, bool flag) {
 
 }  // namespace
 
-TEST(ComboList, AddUniqueIgnoresTheFlag) {
-    FighterCombos list = listOf({{23, 29, false}});
-    list.addUnique({23, 29, true});
-    EXPECT_EQ(list.size(), 1);
+TEST(ComboList, UniqueFindRemoveAndCopy) {
+    FighterCombos list = listOf({{23, 29, false}, {22, 24, false}, {23, 30, false}});
+    list.addUnique({23, 29, true});  // the flag does not make it a new combo
+    EXPECT_EQ(list.size(), 3);
     bool flag = true;
     ASSERT_TRUE(list.find({23, 29, true}, &flag));
     EXPECT_FALSE(flag);
     flag = true;
     EXPECT_FALSE(list.find({29, 23, false}, &flag));
     EXPECT_TRUE(flag) << "a failed find leaves the flag alone";
-}
 
-TEST(ComboList, RemoveNeedsAllThreeFields) {
-    FighterCombos list = listOf({{23, 29, false}, {22, 24, false}, {23, 30, false}});
-    list.remove({23, 29, true});
+    list.remove({23, 29, true});  // removing needs all three fields
     EXPECT_EQ(list.size(), 3);
     list.remove({22, 24, false});
     ASSERT_EQ(list.size(), 2);
     expectCombo(list.get(1), 23, 30, false);  // later elements move up
-}
 
-TEST(ComboList, RemoveAllAndAddAll) {
+    // Outside the list (a negative index too, not a read before it) is the empty combo.
+    expectCombo(list.get(0), 23, 29, false);
+    for (int i : {2, 100, -1}) expectCombo(list.get(i), 50, 50, false);
+    expectCombo(FighterCombos().get(0), 50, 50, false);
+
     FighterCombos a = listOf({{1, 2, false}, {3, 4, true}});
     FighterCombos b = listOf({{3, 4, true}, {5, 6, false}});
     a.addAll(b);
@@ -49,50 +49,26 @@ TEST(ComboList, RemoveAllAndAddAll) {
     a.removeAll(b);
     ASSERT_EQ(a.size(), 1);
     expectCombo(a.get(0), 1, 2, false);
+    a.assign(b);
+    EXPECT_EQ(a.size(), 2);
+    expectCombo(a.get(0), 3, 4, true);
+    a.clear();
+    EXPECT_EQ(a.size(), 0);
+    EXPECT_EQ(b.size(), 2);
     b.removeAll(b);
     EXPECT_EQ(b.size(), 0);
 }
 
-TEST(ComboList, GetOutsideTheList) {
-    FighterCombos list = listOf({{23, 29, true}});
-    expectCombo(list.get(0), 23, 29, true);
-    expectCombo(list.get(list.size()), 50, 50, false);
-    expectCombo(list.get(100), 50, 50, false);
-    // A negative index is outside the list too, not a read before it.
-    expectCombo(list.get(-1), 50, 50, false);
-    expectCombo(FighterCombos().get(0), 50, 50, false);
-}
-
-TEST(ComboList, AssignAndClear) {
-    FighterCombos a = listOf({{1, 2, false}});
-    FighterCombos b = listOf({{3, 4, false}, {5, 6, false}});
-    a.assign(b);
-    EXPECT_EQ(a.size(), 2);
-    expectCombo(a.get(0), 3, 4, false);
-    a.clear();
-    EXPECT_EQ(a.size(), 0);
-    EXPECT_EQ(b.size(), 2);
-}
-
-TEST(ComboVariants, BaseOnlyResolves) {
-    const int k = 23;
-    FighterCombos list = listOf({{k, 23, false}});
-    EXPECT_EQ(list.resolveVariant(k, 22), 22) << "22 is a variant, not a base";
-    EXPECT_EQ(list.resolveVariant(k, 23), 23);
-}
-
-TEST(ComboVariants, ListOrderDecides) {
+TEST(ComboVariants, ListOrderAndKeyDecide) {
     const int k = 25;
+    EXPECT_EQ(listOf({{k, 23, false}}).resolveVariant(k, 22), 22) << "22 is a variant, not a base";
+    EXPECT_EQ(listOf({{k, 23, false}}).resolveVariant(k, 23), 23);
     EXPECT_EQ(listOf({{k, 32, false}, {k, 22, false}}).resolveVariant(k, 23), 32);
     EXPECT_EQ(listOf({{k, 22, false}, {k, 32, false}}).resolveVariant(k, 23), 22);
     // Combos of another key are not looked at.
     EXPECT_EQ(listOf({{k + 1, 32, false}}).resolveVariant(k, 23), 23);
-}
-
-TEST(ComboVariants, EmptyPlaceNeverMatches) {
-    const int k = 22;
-    FighterCombos list = listOf({{k, -1, false}, {k, 45, false}});
-    EXPECT_EQ(list.resolveVariant(k, 29), 45);
+    // The empty place in a row never matches.
+    EXPECT_EQ(listOf({{k, -1, false}, {k, 45, false}}).resolveVariant(k, 29), 45);
     EXPECT_EQ(listOf({{k, -1, false}}).resolveVariant(k, 29), 29);
 }
 

@@ -71,24 +71,17 @@ private:
 
 TEST(FighterRecordDefaults, NewRecord) {
     EnemyFighterState r;
-    EXPECT_EQ(r.Age, 18);
-    EXPECT_EQ(r.Gender, "M");
-    EXPECT_EQ(r.Look, 8);
-    EXPECT_EQ(r.Stance, "L");
-    EXPECT_EQ(r.BodyType, 1);
-    EXPECT_EQ(r.Rank, 4);
-    EXPECT_EQ(r.StatPoints, 0);
-    EXPECT_EQ(r.extraValues[2], 50);
-    EXPECT_EQ(r.AILearnSpeed, 0.0f);
     EXPECT_TRUE(r.abilities.ids().empty());
     EXPECT_FALSE(r.isPersistent());
     EXPECT_EQ(r.getNode(), nullptr);
     EXPECT_TRUE(r.isValid());
     // A record held in memory only ignores read and write.
+    r.Age = 29;
     r.read();
     r.write(true, 0);
     r.write(false, 0);
-    EXPECT_EQ(r.Age, 18);
+    EXPECT_EQ(r.Age, 29);
+    EXPECT_EQ(r.getNode(), nullptr);
 }
 
 TEST(FighterRecordText, NamesSplitAtTheLastBlank) {
@@ -106,7 +99,7 @@ TEST(FighterRecordText, NamesSplitAtTheLastBlank) {
     EXPECT_EQ(r.getName(), "The Champion");
 }
 
-TEST(FighterRecordText, RanksAndBelts) {
+TEST(FighterRecordText, RanksBeltsAndGender) {
     const char* texts[] = {"Yellow", "Green", "Blue", "Red", "1st Dan", "2nd Dan", "3rd Dan", "4th Dan"};
     const int belts[] = {1, 2, 3, 4, 5, 5, 5, 5};
     EnemyFighterState r;
@@ -121,16 +114,14 @@ TEST(FighterRecordText, RanksAndBelts) {
     r.Rank = -1;
     EXPECT_EQ(r.getRankText(), "4th Dan");
     EXPECT_EQ(r.getBeltClass(), 5);
-}
-
-TEST(FighterRecordText, GenderIsMaleOnlyForCapitalM) {
-    EnemyFighterState r;
+    // Male only for a capital M.
     EXPECT_EQ(r.getGenderText(), "Male");
     for (const char* g : {"m", "Male", "F", ""}) {
         r.Gender = g;
         EXPECT_EQ(r.getGenderText(), "Female") << g;
     }
 }
+
 
 TEST(FighterRecordText, AveragesAndBudgets) {
     EnemyFighterState r;
@@ -245,15 +236,26 @@ TEST_F(FighterRecordFile, RoundTrip) {
     EXPECT_EQ(back.AILearnSpeed, 0.37f);
     EXPECT_EQ(back.SoundGroup, "female.lodrevi");
     EXPECT_EQ(back.displayName, "");
+
+    // A list of abilities longer than five survives a save too.
+    const std::string longText = "0123456789ABCDEFGHIJKLMNOPQRSTUVWX0123456789";
+    back.abilities.fromString(longText);
+    back.write(true, 0);
+    const std::string again = path("abilities_again.xml");
+    back.getNode()->save(again);
+    EnemyFighterState longer("Fighter", nullptr);
+    load(longer, again);
+    EXPECT_EQ(longer.abilities.ids().size(), longText.size());
+    EXPECT_EQ(longer.abilities.toString(), longText);
 }
 
-TEST_F(FighterRecordFile, MissingAgeCostsOnlyTheAge) {
-    // One missing key must not lose the rest of the fighter: the next save would write the
+TEST_F(FighterRecordFile, MissingOrMalformedKeyCostsOnlyThatKey) {
+    // One bad key must not lose the rest of the fighter: the next save would write the
     // defaults over the file.
-    const std::string file = path("no_age.xml");
-    writeFile(file, fighterXml(false, "3"));
+    const std::string noAge = path("no_age.xml");
+    writeFile(noAge, fighterXml(false, "3"));
     EnemyFighterState r("Fighter", nullptr);
-    load(r, file);
+    load(r, noAge);
     EXPECT_EQ(r.Age, 18);
     EXPECT_EQ(r.BodyType, 6);
     EXPECT_EQ(r.Gender, "F");
@@ -261,40 +263,23 @@ TEST_F(FighterRecordFile, MissingAgeCostsOnlyTheAge) {
     EXPECT_EQ(r.Rank, 3);
     EXPECT_EQ(r.SoundGroup, "female.orig");
     EXPECT_EQ(r.abilities.toString(), "GIQU9");
-}
 
-TEST_F(FighterRecordFile, MalformedRankKeepsItsValueOnly) {
-    const std::string file = path("bad_rank.xml");
-    writeFile(file, fighterXml(true, "Black"));
-    EnemyFighterState r("Fighter", nullptr);
-    load(r, file);
-    EXPECT_EQ(r.Rank, 4);
-    EXPECT_EQ(r.Age, 31);
-    EXPECT_EQ(r.Stamina, 11);
-    EXPECT_EQ(r.Footwork, 15);
-    EXPECT_EQ(r.kicks[EnemyFighterState::HookKick].Speed, 21);
-    EXPECT_EQ(r.kicks[EnemyFighterState::BackKick].Mobility, 22);
-    EXPECT_EQ(r.kicks[EnemyFighterState::RoundhouseKick].Power, 0) << "absent: default kept";
-    EXPECT_EQ(r.AIModule, "ai_tiger");
-    EXPECT_EQ(r.AILearnSpeed, 0.25f);
-    EXPECT_EQ(r.School, "Kettle Hill");
-    EXPECT_EQ(r.Stance, "R");
-    EXPECT_EQ(r.Look, 14);
-}
-
-TEST_F(FighterRecordFile, LongAbilitiesTextSurvivesARoundTrip) {
-    const std::string file = path("abilities.xml");
-    const std::string longText = "0123456789ABCDEFGHIJKLMNOPQRSTUVWX0123456789";
-    writeFile(file, "<Fighter><Age value=\"20\"/><Abilities>" + longText + "</Abilities></Fighter>");
-    EnemyFighterState r("Fighter", nullptr);
-    load(r, file);
-    EXPECT_EQ(r.abilities.ids().size(), longText.size());
-    r.write(true, 0);
-    const std::string again = path("abilities_again.xml");
-    r.getNode()->save(again);
-    EnemyFighterState back("Fighter", nullptr);
-    load(back, again);
-    EXPECT_EQ(back.abilities.toString(), longText);
+    const std::string badRank = path("bad_rank.xml");
+    writeFile(badRank, fighterXml(true, "Black"));
+    EnemyFighterState b("Fighter", nullptr);
+    load(b, badRank);
+    EXPECT_EQ(b.Rank, 4);
+    EXPECT_EQ(b.Age, 31);
+    EXPECT_EQ(b.Stamina, 11);
+    EXPECT_EQ(b.Footwork, 15);
+    EXPECT_EQ(b.kicks[EnemyFighterState::HookKick].Speed, 21);
+    EXPECT_EQ(b.kicks[EnemyFighterState::BackKick].Mobility, 22);
+    EXPECT_EQ(b.kicks[EnemyFighterState::RoundhouseKick].Power, 0) << "absent: default kept";
+    EXPECT_EQ(b.AIModule, "ai_tiger");
+    EXPECT_EQ(b.AILearnSpeed, 0.25f);
+    EXPECT_EQ(b.School, "Kettle Hill");
+    EXPECT_EQ(b.Stance, "R");
+    EXPECT_EQ(b.Look, 14);
 }
 
 TEST_F(FighterRecordFile, WriteFalseEmptiesAndWriteTrueRestores) {
@@ -349,24 +334,6 @@ TEST(FighterRecordParent, ReadFindsTheElementUnderItsParent) {
 
 namespace {
 
-// A template as the tournament keeps them.
-void makeTemplate(EnemyFighterState& t, int statPoints, int kickPoints, const char* gender, int body,
-                  int rank) {
-    t.StatPoints = statPoints;
-    t.KickPoints = kickPoints;
-    t.Gender = gender;
-    t.BodyType = body;
-    t.Rank = rank;
-    t.Stance = "L";
-}
-
-// The draw that follows `count` draws after seeding.
-int drawAfter(uint32_t seed, int count) {
-    crt::srand(seed);
-    for (int i = 0; i < count; ++i) crt::rand();
-    return crt::rand();
-}
-
 void expectKicksEqual(const EnemyFighterState& r, const int (&powers)[4]) {
     for (int f = 0; f < 4; ++f) {
         EXPECT_EQ(r.kicks[f].Power, powers[f]) << EnemyFighterState::kickFamilyName(f);
@@ -378,97 +345,77 @@ void expectKicksEqual(const EnemyFighterState& r, const int (&powers)[4]) {
 
 }  // namespace
 
-TEST(FighterRecordRandom, SeededOpponentWithFavouredStatsAndKicks) {
-    EnemyFighterState t;
-    makeTemplate(t, 200, 150, "F", 3, 2);
-    EnemyFighterState r;
-    r.Age = 25;
-    r.name = "Kept Name";
-    r.School = "Kept School";
-    r.AIModule = "ai_kept";
-    r.AILearnSpeed = 0.5f;
-    r.abilities.fromString("PK9O3");
-    const int next = drawAfter(2, 13);
-    crt::srand(2);
-    r.randomizeFrom(t, 1.25f);
-    EXPECT_EQ(crt::rand(), next) << "r, a, b, four + three shuffle draws, s, voice, look";
-
-    // Three stats favoured (Footwork, Training, Agility after the shuffle), two kick families.
-    EXPECT_EQ(r.StatPoints, 245);
-    EXPECT_EQ(r.KickPoints, 182);
-    EXPECT_EQ(r.Stamina, 40);
-    EXPECT_EQ(r.Training, 54);
-    EXPECT_EQ(r.Defense, 40);
-    EXPECT_EQ(r.Agility, 54);
-    EXPECT_EQ(r.Footwork, 54);
-    expectKicksEqual(r, {40, 40, 50, 50});
-    EXPECT_EQ(r.Gender, "F");
-    EXPECT_EQ(r.SoundGroup, "female.orig");
-    EXPECT_EQ(r.Look, 16);
-    EXPECT_EQ(r.BodyType, 3);
-    EXPECT_EQ(r.Rank, 2);
-    EXPECT_EQ(r.Stance, "R");
-    EXPECT_EQ(r.Age, 25);
-    EXPECT_EQ(r.name, "Kept Name");
-    EXPECT_EQ(r.School, "Kept School");
-    EXPECT_EQ(r.AIModule, "ai_kept");
-    EXPECT_EQ(r.AILearnSpeed, 0.5f);
-    EXPECT_EQ(r.abilities.toString(), "PK9O3");
-}
-
-TEST(FighterRecordRandom, SeededMaleOpponent) {
-    EnemyFighterState t;
-    makeTemplate(t, 300, 220, "M", 7, 5);
-    EnemyFighterState r;
-    const int next = drawAfter(12345, 13);
-    crt::srand(12345);
-    r.randomizeFrom(t, 0.8f);
-    EXPECT_EQ(crt::rand(), next);
-    EXPECT_EQ(r.StatPoints, 237);
-    EXPECT_EQ(r.KickPoints, 173);
-    EXPECT_EQ(r.Stamina, 57);
-    EXPECT_EQ(r.Agility, 57);
-    EXPECT_EQ(r.Training, 40);
-    EXPECT_EQ(r.Defense, 40);
-    EXPECT_EQ(r.Footwork, 40);
-    expectKicksEqual(r, {36, 49, 36, 49});
-    EXPECT_EQ(r.SoundGroup, "male.orig");
-    EXPECT_EQ(r.Look, 7);
-    EXPECT_EQ(r.BodyType, 7);
-    EXPECT_EQ(r.Rank, 5);
-}
-
-TEST(FighterRecordRandom, NoFavouredStatsShareEvenly) {
-    EnemyFighterState t;
-    makeTemplate(t, 50, 40, "M", 1, 0);
-    EnemyFighterState r;
-    const int next = drawAfter(7036, 9);  // no stat shuffle: three draws fewer
-    crt::srand(7036);
-    r.randomizeFrom(t, 1.0f);
-    EXPECT_EQ(crt::rand(), next);
-    EXPECT_EQ(r.StatPoints, 52);
-    EXPECT_EQ(r.Stamina, 10);
-    EXPECT_EQ(r.Training, 10);
-    EXPECT_EQ(r.Defense, 10);
-    EXPECT_EQ(r.Agility, 10);
-    EXPECT_EQ(r.Footwork, 10);
-    EXPECT_EQ(r.getUnspentStatPoints(), 2);
-    EXPECT_EQ(r.KickPoints, 42);
-    expectKicksEqual(r, {9, 9, 9, 12});
-}
-
-TEST(FighterRecordRandom, BudgetsNeverGoNegative) {
-    // Difficulty 0 leaves only the random offset, here -4: an opponent with negative stats
-    // would break the fighter's growth curves, so it gets empty budgets instead.
-    EnemyFighterState t;
-    makeTemplate(t, 100, 100, "M", 1, 0);
-    EnemyFighterState r;
-    crt::srand(1);
-    r.randomizeFrom(t, 0.0f);
-    EXPECT_EQ(r.StatPoints, 0);
-    EXPECT_EQ(r.KickPoints, 0);
-    for (int stat : {r.Stamina, r.Training, r.Defense, r.Agility, r.Footwork}) EXPECT_EQ(stat, 0);
-    expectKicksEqual(r, {0, 0, 0, 0});
-    EXPECT_EQ(r.SoundGroup, "male.ferdolan");
-    EXPECT_EQ(r.Look, 8);
+TEST(FighterRecordRandom, SeededOpponentsFromTemplates) {
+    // A template as the tournament keeps them, a seed and a difficulty, and the opponent they make.
+    struct Case {
+        int statPoints, kickPoints;
+        const char* gender;
+        int body, rank;
+        uint32_t seed;
+        float difficulty;
+        int draws;  // r, a, b, four + three shuffle draws, s, voice, look; no shuffle without favourites
+        int stats, kicks;
+        int stamina, training, defense, agility, footwork;
+        int kickPowers[4];
+        const char* voice;
+        int look;
+    };
+    const Case cases[] = {
+        // Three stats favoured (Footwork, Training, Agility after the shuffle), two kick families.
+        {200, 150, "F", 3, 2, 2, 1.25f, 13, 245, 182, 40, 54, 40, 54, 54, {40, 40, 50, 50}, "female.orig", 16},
+        {300, 220, "M", 7, 5, 12345, 0.8f, 13, 237, 173, 57, 40, 40, 57, 40, {36, 49, 36, 49}, "male.orig", 7},
+        // No favoured stats: an even share.
+        {50, 40, "M", 1, 0, 7036, 1.0f, 9, 52, 42, 10, 10, 10, 10, 10, {9, 9, 9, 12}, nullptr, -1},
+        // Difficulty 0 leaves only the random offset, here -4: an opponent with negative stats
+        // would break the fighter's growth curves, so it gets empty budgets instead.
+        {100, 100, "M", 1, 0, 1, 0.0f, -1, 0, 0, 0, 0, 0, 0, 0, {0, 0, 0, 0}, "male.ferdolan", 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seed);
+        EnemyFighterState t;
+        t.StatPoints = c.statPoints;
+        t.KickPoints = c.kickPoints;
+        t.Gender = c.gender;
+        t.BodyType = c.body;
+        t.Rank = c.rank;
+        t.Stance = "L";
+        EnemyFighterState r;
+        r.Age = 25;
+        r.name = "Kept Name";
+        r.School = "Kept School";
+        r.AIModule = "ai_kept";
+        r.AILearnSpeed = 0.5f;
+        r.abilities.fromString("PK9O3");
+        int next = 0;
+        if (c.draws >= 0) {
+            crt::srand(c.seed);
+            for (int i = 0; i < c.draws; ++i) crt::rand();
+            next = crt::rand();
+        }
+        crt::srand(c.seed);
+        r.randomizeFrom(t, c.difficulty);
+        if (c.draws >= 0) EXPECT_EQ(crt::rand(), next) << "draws taken";
+        EXPECT_EQ(r.StatPoints, c.stats);
+        EXPECT_EQ(r.KickPoints, c.kicks);
+        EXPECT_EQ(r.Stamina, c.stamina);
+        EXPECT_EQ(r.Training, c.training);
+        EXPECT_EQ(r.Defense, c.defense);
+        EXPECT_EQ(r.Agility, c.agility);
+        EXPECT_EQ(r.Footwork, c.footwork);
+        expectKicksEqual(r, c.kickPowers);
+        if (c.voice) EXPECT_EQ(r.SoundGroup, c.voice);
+        if (c.look >= 0) EXPECT_EQ(r.Look, c.look);
+        EXPECT_EQ(r.Gender, c.gender);
+        EXPECT_EQ(r.BodyType, c.body);
+        EXPECT_EQ(r.Rank, c.rank);
+        // What makes the fighter a person is kept.
+        EXPECT_EQ(r.Age, 25);
+        EXPECT_EQ(r.name, "Kept Name");
+        EXPECT_EQ(r.School, "Kept School");
+        EXPECT_EQ(r.AIModule, "ai_kept");
+        EXPECT_EQ(r.AILearnSpeed, 0.5f);
+        EXPECT_EQ(r.abilities.toString(), "PK9O3");
+        if (c.seed == 2) EXPECT_EQ(r.Stance, "R");
+        if (c.seed == 7036) EXPECT_EQ(r.getUnspentStatPoints(), 2);
+    }
 }

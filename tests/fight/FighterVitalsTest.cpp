@@ -148,18 +148,12 @@ TEST_F(FighterVitals, RefusedStartsCostNothingAndATiredFighterIsNotRestarted) {
     EXPECT_EQ(fighter.trackedActions.records().size(), 1u);
     EXPECT_EQ(fighter.balance(), 0.05f);
 
-    // Paid for: the kick starts, costs its balance and is heard without a voice group.
+    // Paid for: the kick starts and costs its balance (its sound and record: FighterBody).
     fighter.balance() = 1.0f;
     fighter.startAction(22);
     EXPECT_EQ(fighter.currentAction, 22);
     EXPECT_FLOAT_EQ(fighter.balance(), 1.0f - 0.12f);
-    EXPECT_EQ(battle.sounds.back().event, "kickThrownNormal");
-    EXPECT_EQ(battle.sounds.back().key, "");
-    EXPECT_EQ(battle.contactSwitches.back(), true);
-    ASSERT_EQ(fighter.trackedActions.records().size(), 2u);
-    EXPECT_EQ(fighter.trackedActions.records()[1].action, 22);
-    EXPECT_EQ(fighter.trackedActions.records()[1].sourceId, 1);   // the battle's round
-    EXPECT_FALSE(fighter.trackedActions.records()[1].flag4);      // 4.0 from the opponent
+    EXPECT_EQ(fighter.trackedActions.records().size(), 2u);
     fighter.battle = nullptr;
 }
 

@@ -104,8 +104,6 @@ TEST_F(MatchRules, AFightingFrameFeedsTheHudInOrderAndPauseKeepsTheTime) {
     m().frame();
     EXPECT_EQ(mgr().getBattleState(), 2);
     EXPECT_EQ(log().count("pauseMatch"), 1);
-    const float timeAtPause = m().battle().timeInState;
-    (void)timeAtPause;
     m().frames(30);
     EXPECT_FLOAT_EQ(m().battle().matchClock, clockBefore);
     m().screen.pauseRequests = 1;
