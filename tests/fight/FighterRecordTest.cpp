@@ -403,8 +403,12 @@ TEST(FighterRecordRandom, SeededOpponentsFromTemplates) {
         EXPECT_EQ(r.Agility, c.agility);
         EXPECT_EQ(r.Footwork, c.footwork);
         expectKicksEqual(r, c.kickPowers);
-        if (c.voice) EXPECT_EQ(r.SoundGroup, c.voice);
-        if (c.look >= 0) EXPECT_EQ(r.Look, c.look);
+        if (c.voice) {
+            EXPECT_EQ(r.SoundGroup, c.voice);
+        }
+        if (c.look >= 0) {
+            EXPECT_EQ(r.Look, c.look);
+        }
         EXPECT_EQ(r.Gender, c.gender);
         EXPECT_EQ(r.BodyType, c.body);
         EXPECT_EQ(r.Rank, c.rank);
@@ -415,7 +419,11 @@ TEST(FighterRecordRandom, SeededOpponentsFromTemplates) {
         EXPECT_EQ(r.AIModule, "ai_kept");
         EXPECT_EQ(r.AILearnSpeed, 0.5f);
         EXPECT_EQ(r.abilities.toString(), "PK9O3");
-        if (c.seed == 2) EXPECT_EQ(r.Stance, "R");
-        if (c.seed == 7036) EXPECT_EQ(r.getUnspentStatPoints(), 2);
+        if (c.seed == 2) {
+            EXPECT_EQ(r.Stance, "R");
+        }
+        if (c.seed == 7036) {
+            EXPECT_EQ(r.getUnspentStatPoints(), 2);
+        }
     }
 }
