@@ -394,7 +394,9 @@ TEST(FighterRecordRandom, SeededOpponentsFromTemplates) {
         }
         crt::srand(c.seed);
         r.randomizeFrom(t, c.difficulty);
-        if (c.draws >= 0) EXPECT_EQ(crt::rand(), next) << "draws taken";
+        if (c.draws >= 0) {
+            EXPECT_EQ(crt::rand(), next) << "draws taken";
+        }
         EXPECT_EQ(r.StatPoints, c.stats);
         EXPECT_EQ(r.KickPoints, c.kicks);
         EXPECT_EQ(r.Stamina, c.stamina);
