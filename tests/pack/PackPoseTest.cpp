@@ -76,15 +76,13 @@ std::string where(const iVector3& p) {
     return text;
 }
 
-class PackPose : public ::testing::Test {
+class PackPose : public pack::LoadingTest {
 protected:
     void SetUp() override {
-        win32::resetForTests();
-        vtReset();
-        vtSetDrawing(0);
+        LoadingTest::SetUp();
+        if (HasFatalFailure()) return;
         inside = std::make_unique<pack::WorkingFolder>(pack::gameFolder());
         ASSERT_TRUE(inside->entered()) << pack::gameFolder();
-        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
         files = std::make_unique<FileArchive>("graphics.qmx");
         const BodyType& middle = BodyTypes[2];
         display = files->createSkinMesh(Textures + middle.folder + middle.mesh, startingList(middle));
@@ -106,8 +104,7 @@ protected:
             files.reset();
         }
         EXPECT_EQ(vtSkinMeshCount(), 0);
-        vtReset();
-        win32::resetForTests();
+        LoadingTest::TearDown();
         inside.reset();
     }
 
