@@ -80,7 +80,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameLoop, PhasesRunInOrderAndQuitEndsTheGame) {
+TEST_F(FrameLoop, PhasesRunInOrderQuitEndsTheGameAndTheStartupSongIsGone) {
     onTick = [](int t) {
         if (t == 3) theGameMaster->requestQuit();
     };
@@ -93,35 +93,26 @@ TEST_F(FrameLoop, PhasesRunInOrderAndQuitEndsTheGame) {
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(vtEscEnabled(), 0);
     expectEndSequence();
-}
-
-TEST_F(FrameLoop, TheStartupSongIsGoneOnceTheGameMasterExists) {
-    onTick = [](int) { theGameMaster->requestQuit(); };
-    run();
+    // The startup song is gone once the game master exists.
     EXPECT_NE(theGameMaster, nullptr);
     int playing = 1;
     EXPECT_EQ(vtSoundGet(startupSong, &playing, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
-TEST_F(FrameLoop, ClosingTheWindowEndsTheLoopAtTheNextPass) {
-    onTick = [](int t) {
-        if (t == 2) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-    };
-    EXPECT_EQ(run(), 0);
-    EXPECT_EQ(ticks, 2);
-    expectEndSequence();
-}
-
-TEST_F(FrameLoop, AQuitMessageDoesNotEndTheGame) {
+// A quit message does not end the game; closing the window ends the loop at the next pass.
+TEST_F(FrameLoop, AQuitMessageDoesNotEndTheGameButClosingTheWindowDoes) {
     onTick = [](int t) {
         if (t == 1) PostQuitMessage(0);
         if (t == 5) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
     };
-    run();
+    EXPECT_EQ(run(), 0);
     EXPECT_EQ(ticks, 5);
+    expectEndSequence();
 }
 
-TEST_F(FrameLoop, ErrorFlagAfterInitEndsBeforeAnyRun) {
+// An error raised in the init phase ends the game before any run phase; one raised in the run
+// phase skips its run end and render.
+TEST_F(FrameLoop, TheErrorFlagEndsTheGameAfterThePhaseThatRaisedIt) {
     vtRaiseErrorIn("init");
     EXPECT_EQ(run(), 0);
     auto log = callLog();
@@ -129,12 +120,11 @@ TEST_F(FrameLoop, ErrorFlagAfterInitEndsBeforeAnyRun) {
     EXPECT_EQ(countOf(log, "run-begin"), 0);
     EXPECT_EQ(ticks, 0);
     expectEndSequence();
-}
 
-TEST_F(FrameLoop, ErrorFlagDuringRunSkipsRunEnd) {
+    SetUp();
     vtRaiseErrorIn("run");
     EXPECT_EQ(run(), 0);
-    auto log = callLog();
+    log = callLog();
     EXPECT_EQ(countOf(log, "run-begin"), 1);
     EXPECT_EQ(countOf(log, "run-end"), 0);
     EXPECT_EQ(countOf(log, "render"), 0);

@@ -17,21 +17,29 @@
 #include "platform/win32/win32_host.h"
 
 namespace {
-// The game master's battle reads the pack, so these tests run in the game folder.
-struct InGameFolder {
+// The game master's battle reads the pack, so these tests run in the game folder, on an engine
+// opened without drawing.
+class GameMasterBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::current_path(GAME_DIR);
+        resetProcessState();
+        win32::resetForTests();
+        vtReset();
+        vtSetDrawing(0);
+        vtSetFixedFrameTime(1.0f / 60.0f);
+        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+    }
+    void TearDown() override {
+        resetProcessState();
+        vtReset();
+        std::filesystem::current_path(previous);
+    }
     std::filesystem::path previous = std::filesystem::current_path();
-    InGameFolder() { std::filesystem::current_path(GAME_DIR); }
-    ~InGameFolder() { std::filesystem::current_path(previous); }
 };
 }  // namespace
 
-TEST(GameMasterBuild, CameraLightAndMusicStandReady) {
-    InGameFolder inGame;
-    resetProcessState();
-    win32::resetForTests();
-    vtReset();
-    vtSetDrawing(0);
-    ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+TEST_F(GameMasterBuild, CameraLightAndMusicStandReady) {
     const int engineObjects = vtLiveObjectCount();
     {
         Tavek::GameMaster master;
@@ -56,18 +64,9 @@ TEST(GameMasterBuild, CameraLightAndMusicStandReady) {
     // The camera and the battle's sounds went with it; the GUI keeps its two key sounds for the
     // whole process.
     EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
-    resetProcessState();
-    vtReset();
 }
 
-TEST(GameMasterBuild, TheStartScreenPlaysAnExhibitionAndEscReturnsToIt) {
-    InGameFolder inGame;
-    resetProcessState();
-    win32::resetForTests();
-    vtReset();
-    vtSetDrawing(0);
-    vtSetFixedFrameTime(1.0f / 60.0f);
-    ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+TEST_F(GameMasterBuild, TheStartScreenPlaysAnExhibitionAndEscReturnsToIt) {
     {
         Tavek::GameMaster master;
         BattleManager* battle = master.getBattleManager();
@@ -102,6 +101,4 @@ TEST(GameMasterBuild, TheStartScreenPlaysAnExhibitionAndEscReturnsToIt) {
         EXPECT_FALSE(master.getExhibition()->isRunning());
         EXPECT_EQ(master.getGuiManager()->getScreen(), start);
     }
-    resetProcessState();
-    vtReset();
 }

@@ -57,7 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfile) {
+TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenTheGameEnds) {
     ASSERT_FALSE(std::filesystem::exists(folder.file("saveData")));
     ProfileState* p = master->getProfile();
     ASSERT_NE(p, nullptr);
@@ -69,9 +69,15 @@ TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfile) {
     document.load(folder.file("saveData/profile.xml"));
     EXPECT_EQ(document.getName(), "Profile");
     EXPECT_TRUE(win32::messageBoxes().empty());
+
+    // The game master saves its profile when it ends.
+    p->setName("Kept");
+    master.reset();
+    document.load(folder.file("saveData/profile.xml"));
+    EXPECT_EQ(document.getName(), "Kept");
 }
 
-TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReload) {
+TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReloadEvenFromTheProfilesOwnFolder) {
     prepareTwoFighters();
     ProfileState* p = master->getProfile();
     ASSERT_EQ(p->getFighterCount(), 2);
@@ -85,6 +91,18 @@ TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReload) {
     master->saveProfile();
     master->reloadProfile();
     EXPECT_EQ(master->getProfile()->getFighter(0)->name, "Ada Saved");
+
+    // Loading from the current profile's own folder is safe: the folder text belongs to the
+    // profile that the load replaces.
+    ProfileState* old = master->getProfile();
+    master->loadProfile(old->getDirectory(), "profile.xml");
+    p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->getDirectory(), folder.folder() + "\\saveData\\");
+    ASSERT_EQ(p->getFighterCount(), 2);
+    EXPECT_EQ(p->getFighter(0)->name, "Ada Saved");
+    EXPECT_EQ(p->getFighter(1)->name, "Bo");
+    EXPECT_TRUE(win32::messageBoxes().empty());
 }
 
 TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFightersIntact) {
@@ -132,27 +150,6 @@ TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded)
     // The next use loads the working directory's profile again.
     ASSERT_NE(master->getProfile(), nullptr);
     EXPECT_EQ(master->getProfile()->getDirectory(), folder.folder() + "\\saveData\\");
-}
-
-TEST_F(GameMasterProfile, LoadingFromTheCurrentProfilesOwnFolderIsSafe) {
-    prepareTwoFighters();
-    // The folder text belongs to the profile that the load replaces.
-    ProfileState* old = master->getProfile();
-    master->loadProfile(old->getDirectory(), "profile.xml");
-    ProfileState* p = master->getProfile();
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(p->getDirectory(), folder.folder() + "\\saveData\\");
-    ASSERT_EQ(p->getFighterCount(), 2);
-    EXPECT_EQ(p->getFighter(1)->name, "Bo");
-    EXPECT_TRUE(win32::messageBoxes().empty());
-}
-
-TEST_F(GameMasterProfile, TheGameMasterSavesItsProfileWhenItEnds) {
-    master->getProfile()->setName("Kept");
-    master.reset();
-    PersistentProfile document;
-    document.load(folder.file("saveData/profile.xml"));
-    EXPECT_EQ(document.getName(), "Kept");
 }
 
 TEST_F(GameMasterProfile, TheScriptBridgeIsReadyWithTheScriptFolderFirst) {

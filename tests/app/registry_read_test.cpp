@@ -19,35 +19,17 @@ protected:
 
 }  // namespace
 
-TEST_F(RegistryRead, ReadsTheInstallFolder) {
+// Text values are read up to their stored length, terminated or not.
+TEST_F(RegistryRead, ReadsTheInstallFolderUpToItsStoredLength) {
     win32::registrySetValue(installKey, "Path", REG_SZ, std::string("/opt/brennock") + '\0');
     std::string path = "untouched";
     ASSERT_TRUE(read(path));
     EXPECT_EQ(path, "/opt/brennock");
-}
-
-TEST_F(RegistryRead, MissingKeyOrValueLeavesTheTextAlone) {
-    std::string path = "untouched";
-    EXPECT_FALSE(read(path));
-    win32::registrySetValue(installKey, "Other", REG_SZ, std::string("x") + '\0');
-    EXPECT_FALSE(read(path));
-    EXPECT_EQ(path, "untouched");
-}
-
-TEST_F(RegistryRead, OnlyTextValuesAreAccepted) {
-    win32::registrySetValue(installKey, "Path", REG_DWORD, std::string("\x01\x02\x03\x04", 4));
-    std::string path = "untouched";
-    EXPECT_FALSE(read(path));
-    EXPECT_EQ(path, "untouched");
     win32::registrySetValue(installKey, "Path", REG_EXPAND_SZ, std::string("/srv/game") + '\0');
     EXPECT_TRUE(read(path));
     EXPECT_EQ(path, "/srv/game");
-}
-
-TEST_F(RegistryRead, TextWithoutTerminatorIsCutAtItsStoredLength) {
     // Exactly the buffer's size and no terminator: still read safely, and nothing beyond it.
     win32::registrySetValue(installKey, "Path", REG_SZ, std::string(256, 'p'));
-    std::string path;
     ASSERT_TRUE(read(path));
     EXPECT_EQ(path, std::string(256, 'p'));
     win32::registrySetValue(installKey, "Path", REG_SZ, "short");
@@ -55,9 +37,16 @@ TEST_F(RegistryRead, TextWithoutTerminatorIsCutAtItsStoredLength) {
     EXPECT_EQ(path, "short");
 }
 
-TEST_F(RegistryRead, TooLongAValueIsRefused) {
-    win32::registrySetValue(installKey, "Path", REG_SZ, std::string(400, 'q') + '\0');
+// A missing key or value, a value that is not text or one too long for the buffer is refused
+// and leaves the text alone.
+TEST_F(RegistryRead, MissingNonTextOrTooLongValuesLeaveTheTextAlone) {
     std::string path = "untouched";
+    EXPECT_FALSE(read(path));
+    win32::registrySetValue(installKey, "Other", REG_SZ, std::string("x") + '\0');
+    EXPECT_FALSE(read(path));
+    win32::registrySetValue(installKey, "Path", REG_DWORD, std::string("\x01\x02\x03\x04", 4));
+    EXPECT_FALSE(read(path));
+    win32::registrySetValue(installKey, "Path", REG_SZ, std::string(400, 'q') + '\0');
     EXPECT_FALSE(read(path));
     EXPECT_EQ(path, "untouched");
 }

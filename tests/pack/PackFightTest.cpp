@@ -5,46 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "PackFolder.h"
+#include "PackTestSupport.h"
 #include "fight/ActionIds.h"
-#include "platform/vuzirovari/vuzirovari.h"
-#include "platform/vuzirovari/vuzirovari_test.h"
-#include "platform/win32/win32_host.h"
-#include "resources/FileArchive.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Textures = "Tavek_res\\skinmeshes\\textures\\";
-
-struct BodyType {
-    const char* mesh;
-    const char* folder;
-    const char* protector;
-    const char* skin;
-};
-const BodyType BodyTypes[] = {
-    {"male_heavy.x", "male\\", "protection_blue.png", "w_d_skin.png"},
-    {"male_light.x", "male\\", "protection_blue.png", "w_d_skin.png"},
-    {"male_middle.x", "male\\", "protection_blue.png", "w_b_skin.png"},
-    {"female_heavy.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-    {"female_light.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-    {"female_middle.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-    {"female_heavy_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-    {"female_light_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-    {"female_middle_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png"},
-};
-
-std::vector<std::string> startingList(const BodyType& type) {
-    const std::string folder = Textures + type.folder;
-    return {folder + "clothes.png", folder + type.protector, folder + type.skin, folder + "belt_black.png"};
-}
+using namespace pack;
 
 // The skeleton every skinned file holds: frame, parent.
 const std::map<std::string, std::string> Parents = {
@@ -82,37 +52,8 @@ const char* const PartStems[16] = {
     "fighterShinLeft", "fighterFootLeft", "fighterThighRight", "fighterShinRight", "fighterFootRight"};
 const float PartMasses[16] = {10.0f, 5.0f, 7.0f, 3.0f, 2.5f, 2.0f, 0.5f, 2.5f, 2.0f, 0.5f, 8.0f, 4.0f, 1.0f, 8.0f, 4.0f, 1.0f};
 
-std::string lastEngineLine() {
-    const std::vector<std::string>& lines = win32::logLines();
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-        if (line->find("engine:") != std::string::npos) return *line;
-    return "(the engine logged nothing)";
-}
-
-class PackFight : public ::testing::Test {
+class PackFight : public LoadingTest {
 protected:
-    void SetUp() override {
-        win32::resetForTests();
-        vtReset();
-        vtSetDrawing(0);
-        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
-    }
-    void TearDown() override {
-        vtReset();
-        win32::resetForTests();
-        if (!scratch.empty()) {
-            std::error_code ignored;
-            fs::remove_all(scratch, ignored);
-        }
-    }
-
-    void fail(const std::string& what) { failures.push_back(what); }
-    void report() {
-        EXPECT_TRUE(failures.empty()) << failures.size() << " problems, the first:\n"
-                                      << (failures.empty() ? "" : failures.front());
-        for (size_t i = 1; i < failures.size() && i < 20; ++i) ADD_FAILURE() << failures[i];
-    }
-
     void checkSkeleton(uint32_t skin, const std::string& name) {
         int parent = -2;
         const char* top = vtSkinMeshBoneName(skin, 0, &parent);
@@ -170,8 +111,6 @@ protected:
 
     void loadEverything(FileArchive& files, bool loose);
 
-    std::string scratch;
-    std::vector<std::string> failures;
     std::vector<uint32_t> skins, meshes, bodies;
 };
 
@@ -289,12 +228,7 @@ TEST_F(PackFight, EveryFighterAndArenaFileLoadsFromTheLooseFiles) {
 }
 
 TEST_F(PackFight, EveryFighterAndArenaFileLoadsFromTheArchiveAlone) {
-    scratch = (fs::current_path() / "archive_only_fight").string();
-    std::error_code error;
-    fs::remove_all(scratch, error);
-    fs::create_directories(scratch);
-    fs::copy_file(fs::path(pack::gameFolder()) / "graphics.qmx", fs::path(scratch) / "graphics.qmx", error);
-    ASSERT_FALSE(error) << error.message();
+    ASSERT_NO_FATAL_FAILURE(makeArchiveOnlyFolder("archive_only_fight"));
     pack::WorkingFolder inside(scratch);
     ASSERT_TRUE(inside.entered()) << scratch;
     FileArchive files("graphics.qmx");

@@ -3,18 +3,11 @@
 // picture the pack holds for it; destroying them all leaves the engine without objects.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "PackFolder.h"
-#include "platform/vuzirovari/vuzirovari.h"
-#include "platform/vuzirovari/vuzirovari_test.h"
-#include "platform/win32/win32_host.h"
-#include "resources/FileArchive.h"
-
-namespace fs = std::filesystem;
+#include "PackTestSupport.h"
 
 namespace {
 
@@ -26,40 +19,13 @@ constexpr int FontOwner = 9;
 
 std::string pngCompanion(const std::string& name) { return name.substr(0, name.size() - 1) + "png"; }
 
-// The last thing the engine logged, to say why a create gave 0.
-std::string lastEngineLine() {
-    const std::vector<std::string>& lines = win32::logLines();
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (line->find("engine:") != std::string::npos) return *line;
-    }
-    return "(the engine logged nothing)";
-}
+using pack::lastEngineLine;
 
-class PackInventory : public ::testing::Test {
+class PackInventory : public pack::LoadingTest {
 protected:
-    void SetUp() override {
-        win32::resetForTests();
-        vtReset();
-        vtSetDrawing(0);
-        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
-    }
-    void TearDown() override {
-        vtReset();
-        win32::resetForTests();
-        if (!scratch.empty()) {
-            std::error_code ignored;
-            fs::remove_all(scratch, ignored);
-        }
-    }
-
     // Creates every sprite and font of the pack through files, checks each object against the
     // pack's own files, then destroys them all and checks nothing is left.
     void loadEverything(FileArchive& files);
-
-    void fail(const std::string& what) { failures.push_back(what); }
-
-    std::string scratch;
-    std::vector<std::string> failures;
 
 private:
     void makeSprite(FileArchive& files, const std::string& name, bool glyph, const std::string& picture);
@@ -145,9 +111,7 @@ void PackInventory::loadEverything(FileArchive& files) {
     }
     for (const std::string& name : fontOnlyGlyphs) fail(name + ": neither a sprite with a picture nor a font's glyph");
 
-    EXPECT_TRUE(failures.empty()) << failures.size() << " problems, the first:\n"
-                                  << (failures.empty() ? "" : failures.front());
-    for (size_t i = 1; i < failures.size() && i < 20; ++i) ADD_FAILURE() << failures[i];
+    report();
     // The pack has its plain sprites and fontwhite's 256 glyph sprites.
     EXPECT_GT(plainSprites, 100u);
     EXPECT_EQ(glyphSprites, 256u);
@@ -176,13 +140,7 @@ TEST_F(PackInventory, EverySpriteAndFontLoadsFromTheLooseFiles) {
 }
 
 TEST_F(PackInventory, EverySpriteAndFontLoadsFromTheArchiveAlone) {
-    // A folder that holds graphics.qmx and nothing else: no file can come from the disk.
-    scratch = (fs::current_path() / "archive_only").string();
-    std::error_code error;
-    fs::remove_all(scratch, error);
-    fs::create_directories(scratch);
-    fs::copy_file(fs::path(pack::gameFolder()) / "graphics.qmx", fs::path(scratch) / "graphics.qmx", error);
-    ASSERT_FALSE(error) << "no graphics.qmx in " << pack::gameFolder() << ": " << error.message();
+    ASSERT_NO_FATAL_FAILURE(makeArchiveOnlyFolder("archive_only"));
 
     pack::WorkingFolder inside(scratch);
     ASSERT_TRUE(inside.entered()) << scratch;

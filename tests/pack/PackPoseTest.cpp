@@ -6,47 +6,24 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "PackFolder.h"
+#include "PackTestSupport.h"
 #include "fight/ActionIds.h"
-#include "platform/vuzirovari/vuzirovari.h"
-#include "platform/vuzirovari/vuzirovari_test.h"
-#include "platform/win32/win32_host.h"
-#include "resources/FileArchive.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Textures = "Tavek_res\\skinmeshes\\textures\\";
+using pack::BodyType;
+using pack::BodyTypes;
+using pack::Rgb;
+using pack::Textures;
+using pack::startingList;
+
 const std::string Arena1 = "Tavek_res\\arenas\\arena1\\";
 constexpr float Soles = -0.65f;     // model-space height of the soles
 constexpr float FootRest = -0.61f;  // a foot's centre standing on the ground
-
-struct BodyType {
-    std::string mesh, folder, protector, skin;
-    bool male;
-};
-const BodyType BodyTypes[] = {
-    {"male_heavy.x", "male\\", "protection_blue.png", "w_d_skin.png", true},
-    {"male_light.x", "male\\", "protection_blue.png", "w_d_skin.png", true},
-    {"male_middle.x", "male\\", "protection_blue.png", "w_b_skin.png", true},
-    {"female_heavy.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-    {"female_light.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-    {"female_middle.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-    {"female_heavy_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-    {"female_light_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-    {"female_middle_ponytail.x", "female\\", "female_protection_blue.png", "w_skin.png", false},
-};
-
-std::vector<std::string> startingList(const BodyType& type) {
-    const std::string folder = Textures + type.folder;
-    return {folder + "clothes.png", folder + type.protector, folder + type.skin, folder + "belt_black.png"};
-}
 
 // Every kick of the kick table: its impact frames (first and last), the leg it strikes with on
 // side 0, its target, and whether both feet leave the ground. The clips drive the foot into the
@@ -99,15 +76,13 @@ std::string where(const iVector3& p) {
     return text;
 }
 
-class PackPose : public ::testing::Test {
+class PackPose : public pack::LoadingTest {
 protected:
     void SetUp() override {
-        win32::resetForTests();
-        vtReset();
-        vtSetDrawing(0);
+        LoadingTest::SetUp();
+        if (HasFatalFailure()) return;
         inside = std::make_unique<pack::WorkingFolder>(pack::gameFolder());
         ASSERT_TRUE(inside->entered()) << pack::gameFolder();
-        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
         files = std::make_unique<FileArchive>("graphics.qmx");
         const BodyType& middle = BodyTypes[2];
         display = files->createSkinMesh(Textures + middle.folder + middle.mesh, startingList(middle));
@@ -129,8 +104,7 @@ protected:
             files.reset();
         }
         EXPECT_EQ(vtSkinMeshCount(), 0);
-        vtReset();
-        win32::resetForTests();
+        LoadingTest::TearDown();
         inside.reset();
     }
 
@@ -209,7 +183,6 @@ TEST_F(PackPose, TheIdleStanceAndEveryKickStrikeAsTheTableSays) {
     }
 }
 
-const uint32_t GameSettings[6] = {0, 0, 0x004B0000, 0, 0, 0};
 const char* const Arena1Scene[] = {
     "audience", "black", "black_beam", "blue", "blue_beam", "blue_light", "bottle", "box1", "box2", "camera",
     "camera_attach", "catwalk_tile", "chair", "flag_au", "flag_ca", "flag_cn", "flag_cu", "flag_eg", "flag_fr",
@@ -220,49 +193,17 @@ const char* const Arena1Scene[] = {
     "characters\\judge-female", "characters\\referee-male", "characters\\referee-female",
     "characters\\spectator_male_long-sleevegreen-blackpants"};
 
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) return 0;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-struct Rgb {
-    int r, g, b;
-};
-
 // The nine body types in a row across the mat, facing the match camera.
-class PackFighterLineUp : public ::testing::Test {
+class PackFighterLineUp : public pack::DrawingTest {
 protected:
-    void SetUp() override {
-        outputFolder = fs::current_path().string();
-        win32::resetForTests();
-        win32::setShellOpenEnabled(false);
-        vtReset();
-        vtSetDrawing(1);
-        inside = std::make_unique<pack::WorkingFolder>(pack::gameFolder());
-        ASSERT_TRUE(inside->entered()) << pack::gameFolder();
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.lpszClassName = "Brennock";
-        RegisterClassExA(&windowClass);
-        HWND window = CreateWindowExA(0, "Brennock", "Brennock", WS_POPUP | WS_CAPTION, 0, 0, 639, 479, nullptr,
-                                      nullptr, nullptr, nullptr);
-        ASSERT_EQ(iVortaneOpen(window, nullptr), 1);
-        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
-        ASSERT_EQ(vtWindowOpen(), 1) << "no drawing window";
-        files = std::make_unique<FileArchive>("graphics.qmx");
-    }
     void TearDown() override {
         for (uint32_t bone : bones) iSkinMeshBoneDestroy(bone);
         if (files) {
             for (uint32_t skin : skins) files->destroySkinMesh(skin);
             for (uint32_t mesh : meshes) files->destroyMesh(mesh);
-            files.reset();
         }
         if (camera) iCameraDestroy(camera);
-        vtReset();
-        win32::resetForTests();
-        inside.reset();
+        DrawingTest::TearDown();
     }
 
     uint32_t bone(uint32_t skin, const char* name) {
@@ -275,21 +216,12 @@ protected:
     Rgb colourAt(const iVector3& world) {
         iVector2 screen;
         i3DLocationToScreen(&screen, &world, camera);
-        uint8_t rgba[4] = {0, 0, 0, 0};
-        EXPECT_EQ(vtReadPixel((screen.x + 16.0f) / 32.0f, (12.0f - screen.y) / 24.0f, rgba), 1);
-        return {rgba[0], rgba[1], rgba[2]};
+        return pack::presentedAt(screen.x, screen.y);
     }
 
-    std::string outputFolder;
-    std::unique_ptr<pack::WorkingFolder> inside;
-    std::unique_ptr<FileArchive> files;
     uint32_t camera = 0;
     std::vector<uint32_t> skins, meshes, bones;
 };
-
-std::string rgb(const Rgb& c) {
-    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
-}
 
 TEST_F(PackFighterLineUp, NineBodyTypesStandInArenaOneInTheirIdleStance) {
     for (const char* name : Arena1Scene) {
@@ -355,11 +287,7 @@ TEST_F(PackFighterLineUp, NineBodyTypesStandInArenaOneInTheirIdleStance) {
     }
     iVortaneMain();
     iVortaneRender();
-    const std::string shot = (fs::path(outputFolder) / "pack_fighters.png").string();
-    EXPECT_EQ(vtScreenshot(shot.c_str()), 1) << shot;
-    if (const char* keep = std::getenv("VUZ_KEEP_FIGHTERS"); keep && *keep) {
-        EXPECT_EQ(vtScreenshot(keep), 1) << keep;
-    }
+    keepScreenshot("pack_fighters.png", "VUZ_KEEP_FIGHTERS");
 
     // Each fighter shows its protector's colour on the trunk, skin on the face and white trousers.
     for (int t = 0; t < count; ++t) {
@@ -383,7 +311,8 @@ TEST_F(PackFighterLineUp, NineBodyTypesStandInArenaOneInTheirIdleStance) {
                                   std::to_string(other) + " in the other";
         const Rgb face = colourAt(head + iVector3{0.0f, 0.08f, 0.12f});
         const Rgb leg = colourAt(shin + iVector3{0.0f, 0.1f, 0.08f});
-        const std::string who = BodyTypes[t].mesh + ": trunk " + trunk + ", face " + rgb(face) + ", leg " + rgb(leg);
+        const std::string who =
+            BodyTypes[t].mesh + ": trunk " + trunk + ", face " + pack::rgb(face) + ", leg " + pack::rgb(leg);
         EXPECT_GE(protector, samples / 6) << who;
         if (t % 2 == 0) {
             EXPECT_LE(other, 1) << who;

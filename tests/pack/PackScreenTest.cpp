@@ -3,26 +3,16 @@
 // entries with their buttons and captions, the "Fight" and "Knockdown" banners and a line of text
 // in a pack font. Everything is read through the game's resource layer from the game folder, as
 // the game reads it. The screenshot is kept for people to look at.
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "PackFolder.h"
-#include "platform/vuzirovari/vuzirovari.h"
-#include "platform/vuzirovari/vuzirovari_test.h"
-#include "platform/win32/win32_host.h"
-#include "resources/FileArchive.h"
-
-namespace fs = std::filesystem;
+#include "PackTestSupport.h"
 
 namespace {
 
-const uint32_t GameSettings[6] = {0, 0, 0x004B0000, 0, 0, 0};
+using pack::Rgb;
+
 const char* const GeneralFolder = "Tavek_res\\gui\\general\\";
 const char* const MenuFolder = "Tavek_res\\gui\\mainMenu\\";
 const char* const BannerFolder = "Tavek_res\\gui\\matchScreen\\";
@@ -33,10 +23,6 @@ const char* const CaptionFont = "default_res\\fontblairwhite30\\BlairMdITC TT.wi
 // A rectangle of the 32 x 24 plane: left, bottom, right, top.
 struct Area {
     float left, bottom, right, top;
-};
-
-struct Rgb {
-    int r, g, b;
 };
 
 // What should change on screen once the pack's pictures and text are drawn over the backdrop:
@@ -64,46 +50,14 @@ Area band(Area area, float fromTop, float toTop) {
     return {area.left, area.top - toTop * height, area.right, area.top - fromTop * height};
 }
 
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) return 0;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-class PackScreen : public ::testing::Test {
+class PackScreen : public pack::DrawingTest {
 protected:
-    void SetUp() override {
-        outputFolder = fs::current_path().string();
-        win32::resetForTests();
-        win32::setShellOpenEnabled(false);
-        vtReset();
-        vtSetDrawing(1);
-        inside = std::make_unique<pack::WorkingFolder>(pack::gameFolder());
-        ASSERT_TRUE(inside->entered()) << pack::gameFolder();
-
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.lpszClassName = "Brennock";
-        RegisterClassExA(&windowClass);
-        HWND window = CreateWindowExA(0, "Brennock", "Brennock", WS_POPUP | WS_CAPTION, 0, 0, 639, 479, nullptr,
-                                      nullptr, nullptr, nullptr);
-        ASSERT_EQ(iVortaneOpen(window, nullptr), 1);
-        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
-        ASSERT_EQ(vtWindowOpen(), 1) << "no drawing window";
-        // As the game reads its pack: graphics.qmx first, then the loose files.
-        files = std::make_unique<FileArchive>("graphics.qmx");
-        ASSERT_TRUE(files->packedArchive().opened());
-    }
-
     void TearDown() override {
         if (files) {
             for (uint32_t sprite : sprites) files->destroySprite(sprite);
             files->destroyFont(font);
-            files.reset();
         }
-        vtReset();
-        win32::resetForTests();
-        inside.reset();
+        DrawingTest::TearDown();
     }
 
     // A pack sprite shown over the area.
@@ -126,9 +80,7 @@ protected:
             for (int column = 0; column < columns; ++column) {
                 const float x = area.left + (column + 0.5f) * (area.right - area.left) / columns;
                 const float y = area.top - (row + 0.5f) * (area.top - area.bottom) / rows;
-                uint8_t rgba[4] = {0, 0, 0, 0};
-                EXPECT_EQ(vtReadPixel((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f, rgba), 1);
-                pixels.push_back({rgba[0], rgba[1], rgba[2]});
+                pixels.push_back(pack::presentedAt(x, y));
             }
         }
         return pixels;
@@ -146,9 +98,6 @@ protected:
         return static_cast<double>(different) / static_cast<double>(before.size());
     }
 
-    std::string outputFolder;
-    std::unique_ptr<pack::WorkingFolder> inside;
-    std::unique_ptr<FileArchive> files;
     std::vector<uint32_t> sprites;
     uint32_t font = 0;
 };
@@ -224,12 +173,7 @@ TEST_F(PackScreen, GlyphAtlasPicturesBannersAndTextAreLegible) {
     iVortaneRender();
     ASSERT_EQ(vtTextCount(), 3);
 
-    const std::string screenshot = (fs::path(outputFolder) / "pack_screen.png").string();
-    EXPECT_EQ(vtScreenshot(screenshot.c_str()), 1) << screenshot;
-    const char* keep = std::getenv("VUZ_KEEP_SCREENSHOT");
-    if (keep && *keep) {
-        EXPECT_EQ(vtScreenshot(keep), 1) << keep;
-    }
+    keepScreenshot("pack_screen.png", "VUZ_KEEP_SCREENSHOT");
 
     for (size_t i = 0; i < probes.size(); ++i) {
         const double share = changed(before[i], sample(probes[i].area));

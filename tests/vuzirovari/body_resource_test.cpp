@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(EngineBodies, CollisionSetFromAsciiAndBinaryPly) {
+TEST_F(EngineBodies, CollisionSetFromAsciiAndBinaryPlyWithOrWithoutAPol) {
     int before = vtPhysicsShapeCount();
     uint32_t a = collisionSet(fixtures::plyAscii(), "pol 1\nfriction 0.9\nbounce 0.1\n");
     uint32_t b = collisionSet(fixtures::plyBinary(), "plane 0 1 0 0 # the floor\nbox 1 2 3 at 0 1 0\n");
@@ -52,6 +52,12 @@ TEST_F(EngineBodies, CollisionSetFromAsciiAndBinaryPly) {
     iBodyDestroy(b);
     EXPECT_EQ(vtPhysicsShapeCount(), before + 1);
     EXPECT_EQ(vtBodyCount(), 1);
+
+    // An empty .pol keeps the defaults.
+    uint32_t c = collisionSet(fixtures::plyAscii(), "");
+    ASSERT_NE(c, 0u);
+    ASSERT_EQ(vtBodyGet(c, nullptr, &shapes, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(shapes, 1);
 }
 
 TEST_F(EngineBodies, RigidBodyFromShapes) {
@@ -95,14 +101,6 @@ TEST_F(EngineBodies, BadFilesGiveZeroAndLeaveNothing) {
     EXPECT_EQ(vtPhysicsShapeCount(), 0);
     iBodyDestroy(0);
     iBodyDestroy(999);
-}
-
-TEST_F(EngineBodies, AnEmptyPolKeepsTheDefaults) {
-    uint32_t b = collisionSet(fixtures::plyAscii(), "");
-    ASSERT_NE(b, 0u);
-    int shapes = 0;
-    ASSERT_EQ(vtBodyGet(b, nullptr, &shapes, nullptr, nullptr, nullptr), 1);
-    EXPECT_EQ(shapes, 1);
 }
 
 TEST(EngineShapeFile, ErrorsNameTheLine) {

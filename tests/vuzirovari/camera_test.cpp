@@ -23,7 +23,7 @@ iVector3 rightOf(uint32_t camera) {
     return out;
 }
 
-TEST_F(EngineCamera, StartsAtTheOriginLookingForward) {
+TEST_F(EngineCamera, StartsAtTheOriginLookingForwardAndTheLightIsRecorded) {
     openHeadless();
     uint32_t camera = iCameraCreate(0, 0, 1, 1);
     iVector3 where{};
@@ -42,9 +42,20 @@ TEST_F(EngineCamera, StartsAtTheOriginLookingForward) {
     iCameraFovSet(camera, 500.0f);
     vtCameraGet(camera, nullptr, nullptr, &fov);
     EXPECT_LT(fov, 180.0f);
+
+    // No light until the game sets one.
+    EXPECT_EQ(vtLightGet(nullptr, nullptr), 0);
+    iVector3 direction{0.1f, -1, 0.1f};
+    iVector4 colour{1, 1, 1, 0.35f};
+    iLightDirectionalSet(&direction, &colour);
+    iVector3 d{};
+    iVector4 c{};
+    ASSERT_EQ(vtLightGet(&d, &c), 1);
+    EXPECT_EQ(d.y, -1.0f);
+    EXPECT_EQ(c.w, 0.35f);
 }
 
-TEST_F(EngineCamera, LookAtAtOnceFacesTheTargetWithoutRoll) {
+TEST_F(EngineCamera, LookAtFacesTheTargetWithoutRollOrTurnsPartOfTheWay) {
     openHeadless();
     uint32_t camera = iCameraCreate(0, 0, 1, 1);
     iVector3 location{0, 7.5f, 7.5f}, target{2, 2, 0};
@@ -57,33 +68,18 @@ TEST_F(EngineCamera, LookAtAtOnceFacesTheTargetWithoutRoll) {
     EXPECT_NEAR(f.y, expected.y / n, 1e-5f);
     EXPECT_NEAR(f.z, expected.z / n, 1e-5f);
     EXPECT_NEAR(rightOf(camera).y, 0.0f, 1e-5f);  // no roll: the right side stays level
-}
 
-TEST_F(EngineCamera, LookAtTurnsPartOfTheWay) {
-    openHeadless();
-    uint32_t camera = iCameraCreate(0, 0, 1, 1);
-    iVector3 target{10, 0, 0};
+    // A share below 1 turns that share of the way.
+    camera = iCameraCreate(0, 0, 1, 1);
+    target = {10, 0, 0};
     iCameraLookAt(camera, &target, 0.5f);
-    iVector3 f = forwardOf(camera);
+    f = forwardOf(camera);
     EXPECT_NEAR(std::atan2(f.x, f.z) * 180.0f / 3.14159265f, 45.0f, 1e-3f);
     for (int i = 0; i < 40; ++i) iCameraLookAt(camera, &target, 0.5f);
     f = forwardOf(camera);
     EXPECT_NEAR(f.x, 1.0f, 1e-4f);
     iCameraLookAt(camera, &target, 0.0f);  // no turn at all
     EXPECT_NEAR(forwardOf(camera).x, f.x, 1e-6f);
-}
-
-TEST_F(EngineCamera, LightIsRecorded) {
-    openHeadless();
-    EXPECT_EQ(vtLightGet(nullptr, nullptr), 0);
-    iVector3 direction{0.1f, -1, 0.1f};
-    iVector4 colour{1, 1, 1, 0.35f};
-    iLightDirectionalSet(&direction, &colour);
-    iVector3 d{};
-    iVector4 c{};
-    ASSERT_EQ(vtLightGet(&d, &c), 1);
-    EXPECT_EQ(d.y, -1.0f);
-    EXPECT_EQ(c.w, 0.35f);
 }
 
 }  // namespace

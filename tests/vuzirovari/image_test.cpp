@@ -43,7 +43,7 @@ std::string ddsWith(int w, int h, uint32_t flags, uint32_t fourCc, uint32_t bits
     return out + data;
 }
 
-TEST(EngineImages, PngAndThirtyTwoBitDds) {
+TEST(EngineImages, PngAndThirtyTwoBitDdsTopRowFirst) {
     vuz::Image p = decoded(fixtures::png(3, 2, {10, 20, 30, 40}));
     EXPECT_EQ(p.width, 3);
     EXPECT_EQ(p.height, 2);
@@ -56,16 +56,14 @@ TEST(EngineImages, PngAndThirtyTwoBitDds) {
     EXPECT_EQ(d.rgba[1], 20);
     EXPECT_EQ(d.rgba[2], 30);
     EXPECT_EQ(d.rgba[3], 40);
-}
 
-TEST(EngineImages, DdsRowsRunTopDown) {
-    // Two rows: red on top, blue below, as the file stores them.
+    // .dds rows run top down: two rows, red on top, blue below, as the file stores them.
     std::string data = std::string("\x00\x00\xFF\xFF", 4) + std::string("\xFF\x00\x00\xFF", 4);
-    vuz::Image d = decoded(ddsWith(1, 2, 0x41, 0, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000, data));
-    EXPECT_EQ(d.rgba[0], 255);
-    EXPECT_EQ(d.rgba[2], 0);
-    EXPECT_EQ(d.rgba[4], 0);
-    EXPECT_EQ(d.rgba[6], 255);
+    vuz::Image rows = decoded(ddsWith(1, 2, 0x41, 0, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000, data));
+    EXPECT_EQ(rows.rgba[0], 255);
+    EXPECT_EQ(rows.rgba[2], 0);
+    EXPECT_EQ(rows.rgba[4], 0);
+    EXPECT_EQ(rows.rgba[6], 255);
 }
 
 TEST(EngineImages, OtherUncompressedDdsLayouts) {

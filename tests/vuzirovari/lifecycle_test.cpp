@@ -7,7 +7,9 @@ namespace {
 
 class EngineLifecycle : public EngineTest {};
 
-TEST_F(EngineLifecycle, FlagsBeforeOpen) {
+// Before open the engine renders but is neither executing nor ready, and refuses settings; it
+// is ready only after open and settings.
+TEST_F(EngineLifecycle, FlagsFromBeforeOpenUntilReady) {
     EXPECT_EQ(iVortaneIsRendering(), 1);
     EXPECT_EQ(iVortaneIsReady(), 0);
     EXPECT_EQ(iVortaneIsExecuting(), 0);
@@ -17,9 +19,9 @@ TEST_F(EngineLifecycle, FlagsBeforeOpen) {
     EXPECT_EQ(iVortaneIsSkippingRenderPhase(), 0);
     iVortaneMain();  // too early: no frame
     EXPECT_EQ(vtFrameCount(), 0);
-}
+    EXPECT_EQ(iVortaneSettings(GameSettings), 0);
+    EXPECT_EQ(iVortaneIsReady(), 0);
 
-TEST_F(EngineLifecycle, ReadyOnlyAfterOpenAndSettings) {
     ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
     EXPECT_EQ(iVortaneIsExecuting(), 1);
     EXPECT_EQ(iVortaneIsReady(), 0);
@@ -29,12 +31,14 @@ TEST_F(EngineLifecycle, ReadyOnlyAfterOpenAndSettings) {
     EXPECT_EQ(vtWindowOpen(), 0);
 }
 
-TEST_F(EngineLifecycle, SettingsBeforeOpenFail) {
-    EXPECT_EQ(iVortaneSettings(GameSettings), 0);
-    EXPECT_EQ(iVortaneIsReady(), 0);
-}
+// Forced failures and a window that is gone make open or settings report 0.
+TEST_F(EngineLifecycle, FailedOpenOrSettingsReportZero) {
+    HWND main = createMainWindow();
+    ASSERT_NE(main, nullptr);
+    DestroyWindow(main);
+    EXPECT_EQ(iVortaneOpen(main, nullptr), 0);
+    EXPECT_EQ(iVortaneIsExecuting(), 0);
 
-TEST_F(EngineLifecycle, ForcedFailuresReportZero) {
     vtFailOpen(1);
     EXPECT_EQ(iVortaneOpen(nullptr, nullptr), 0);
     EXPECT_EQ(iVortaneIsExecuting(), 0);
@@ -43,14 +47,6 @@ TEST_F(EngineLifecycle, ForcedFailuresReportZero) {
     ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
     EXPECT_EQ(iVortaneSettings(GameSettings), 0);
     EXPECT_EQ(iVortaneIsReady(), 0);
-}
-
-TEST_F(EngineLifecycle, OpenFailsForAWindowThatIsGone) {
-    HWND main = createMainWindow();
-    ASSERT_NE(main, nullptr);
-    DestroyWindow(main);
-    EXPECT_EQ(iVortaneOpen(main, nullptr), 0);
-    EXPECT_EQ(iVortaneIsExecuting(), 0);
 }
 
 TEST_F(EngineLifecycle, InitializingUntilTheFirstInitEnd) {
@@ -65,16 +61,16 @@ TEST_F(EngineLifecycle, InitializingUntilTheFirstInitEnd) {
     EXPECT_EQ(iVortaneIsInitializing(), 0);
 }
 
-TEST_F(EngineLifecycle, ExitStopsRendering) {
+TEST_F(EngineLifecycle, ExitOrRenderingSetStopsRendering) {
     openHeadless();
     iExit();
     EXPECT_EQ(iVortaneIsRendering(), 0);
     iExit();  // again on later run phases: still off
     EXPECT_EQ(iVortaneIsRendering(), 0);
     EXPECT_EQ(iVortaneIsExecuting(), 1);
-}
 
-TEST_F(EngineLifecycle, RenderingSetTurnsRenderingOff) {
+    vtReset();
+    vtSetDrawing(0);
     openHeadless();
     iVortaneIsRenderingSet(0);
     EXPECT_EQ(iVortaneIsRendering(), 0);
@@ -131,7 +127,8 @@ TEST_F(EngineLifecycle, ErrorRaisedOnceInsideTheNamedPhase) {
     EXPECT_EQ(iVortaneErrorFlag(), 1);
 }
 
-TEST_F(EngineLifecycle, ForcedPhaseResults) {
+// What the test interface forces, the game reads; what the game sets, the test interface reads.
+TEST_F(EngineLifecycle, ForcedPhaseResultsAndRecordedSettings) {
     openHeadless();
     vtSetSkipRunPhase(1);
     vtSetSkipRenderPhase(1);
@@ -141,10 +138,7 @@ TEST_F(EngineLifecycle, ForcedPhaseResults) {
     EXPECT_EQ(iVortaneIsActive(), 0);
     vtSetActive(1);
     EXPECT_EQ(iVortaneIsActive(), 1);
-}
 
-TEST_F(EngineLifecycle, RecordedSettings) {
-    openHeadless();
     EXPECT_EQ(vtEscEnabled(), 1);
     iEscEnable(0);
     EXPECT_EQ(vtEscEnabled(), 0);

@@ -27,28 +27,28 @@ void expectSameRotation(const iQuaternion& a, const iQuaternion& b) {
     EXPECT_NEAR(d, 1.0f, Tolerance);
 }
 
-TEST_F(EngineMath, EulerYawMinus90TurnsForwardToMinusX) {
-    iQuaternion q{};
-    iQuaternionFromEulerAngles(&q, 0, -90, 0, "xyz");
-    expectNear(turned(q, {0, 0, 1}), {-1, 0, 0});
-    iQuaternionFromEulerAngles(&q, 0, 90, 0, "xyz");
-    expectNear(turned(q, {0, 0, 1}), {1, 0, 0});
-}
-
-TEST_F(EngineMath, EulerOrderAppliesXThenYThenZ) {
-    iQuaternion q{};
-    iQuaternionFromEulerAngles(&q, 90, 90, 0, "xyz");
-    // X first: +y goes to +z; then Y: +z goes to +x.
-    expectNear(turned(q, {0, 1, 0}), {1, 0, 0});
-    iQuaternionFromEulerAngles(&q, 90, 90, 0, "yxz");
-    // Y first: +y stays; then X: +y goes to +z.
-    expectNear(turned(q, {0, 1, 0}), {0, 0, 1});
-    // The top camera's (90, 180, 0) looks straight down.
-    iQuaternionFromEulerAngles(&q, 90, 180, 0, "xyz");
-    expectNear(turned(q, {0, 0, 1}), {0, -1, 0});
-}
-
-TEST_F(EngineMath, MultiplyAppliesTheSecondFirst) {
+// Euler angles turn about x, then y, then z in the order named; a product applies its second
+// factor first.
+TEST_F(EngineMath, EulerAnglesAndProductsTurnAsTheGameExpects) {
+    struct Turn {
+        const char* what;
+        float x, y;
+        const char* order;
+        iVector3 from, to;
+    };
+    const Turn turns[] = {
+        {"yaw -90 turns forward to -x", 0, -90, "xyz", {0, 0, 1}, {-1, 0, 0}},
+        {"yaw 90 turns forward to +x", 0, 90, "xyz", {0, 0, 1}, {1, 0, 0}},
+        {"x first: +y to +z, then y: +z to +x", 90, 90, "xyz", {0, 1, 0}, {1, 0, 0}},
+        {"y first: +y stays, then x: +y to +z", 90, 90, "yxz", {0, 1, 0}, {0, 0, 1}},
+        {"the top camera looks straight down", 90, 180, "xyz", {0, 0, 1}, {0, -1, 0}},
+    };
+    for (const Turn& turn : turns) {
+        SCOPED_TRACE(turn.what);
+        iQuaternion q{};
+        iQuaternionFromEulerAngles(&q, turn.x, turn.y, 0, turn.order);
+        expectNear(turned(q, turn.from), turn.to);
+    }
     iQuaternion pitch{}, yaw{}, both{};
     iQuaternionFromEulerAngles(&pitch, 90, 0, 0, "xyz");
     iQuaternionFromEulerAngles(&yaw, 0, 90, 0, "xyz");
@@ -91,7 +91,7 @@ TEST_F(EngineMath, AxisAngleGivesTheHeadingTheGameReads) {
     EXPECT_EQ(degrees, 0.0f);
 }
 
-TEST_F(EngineMath, InterpolateHitsItsEndsAndTheMiddle) {
+TEST_F(EngineMath, InterpolateHitsItsEndsAndTheMiddleTheShorterWay) {
     iQuaternion a{}, b{}, out{};
     iVector3 up{0, 1, 0};
     iQuaternionFromAxisAngle(&a, &up, 0);
@@ -105,11 +105,8 @@ TEST_F(EngineMath, InterpolateHitsItsEndsAndTheMiddle) {
     iQuaternion half{};
     iQuaternionFromAxisAngle(&half, &up, 45);
     expectSameRotation(out, half);
-}
 
-TEST_F(EngineMath, InterpolateTakesTheShorterWay) {
-    iQuaternion a{}, b{}, out{}, expected{};
-    iVector3 up{0, 1, 0};
+    iQuaternion expected{};
     iQuaternionFromAxisAngle(&a, &up, 10);
     iQuaternionFromAxisAngle(&b, &up, 350);  // -10 the short way
     iQuaternionInterpolate(&out, &a, &b, 0.5f);

@@ -38,7 +38,7 @@ TEST_F(EngineMeshes, StaticMeshKeepsItsTrianglesAndSharedTexture) {
     EXPECT_EQ(vtMeshGet(b, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
-TEST_F(EngineMeshes, BrokenMeshOrTextureGivesZero) {
+TEST_F(EngineMeshes, BrokenMeshOrTextureGivesZeroStaticOrSkinned) {
     HeapCopy good(fixtures::meshX()), picture(fixtures::png(4, 4, {1, 2, 3, 255}));
     std::string text = fixtures::meshX();
     HeapCopy cut(text.substr(0, text.size() / 2)), notX("ply\nformat ascii 1.0\n"), junk("nonsense");
@@ -47,6 +47,16 @@ TEST_F(EngineMeshes, BrokenMeshOrTextureGivesZero) {
     EXPECT_EQ(iMeshCreateFromMemory(good.data(), good.size(), junk.data(), junk.size(), 0), 0u);
     EXPECT_EQ(iMeshCreateFromMemory(nullptr, 0, picture.data(), picture.size(), 0), 0u);
     EXPECT_EQ(iMeshBodyShadowCasterCreateFromMemory(cut.data(), cut.size(), 1, 50.0f), 0u);
+    EXPECT_EQ(vtTextureCount(), 0);
+
+    // A skinned mesh with a broken texture or a cut file.
+    HeapCopy skinX(fixtures::skinX()), bad("\x89PNG\r\n\x1a\n broken");
+    const void* textures[2] = {picture.data(), bad.data()};
+    const uint32_t sizes[2] = {picture.size(), bad.size()};
+    EXPECT_EQ(iSkinMeshCreateFromMemory(skinX.data(), skinX.size(), textures, sizes), 0u);
+    const std::string skinText = fixtures::skinX();
+    HeapCopy skinCut(skinText.substr(0, skinText.size() - 40));
+    EXPECT_EQ(iSkinMeshCreateFromMemory(skinCut.data(), skinCut.size(), nullptr, nullptr), 0u);
     EXPECT_EQ(vtTextureCount(), 0);
 }
 
@@ -106,7 +116,7 @@ TEST_F(EngineMeshes, SkinnedMeshKeepsSkeletonAnimationsAndTextureSlots) {
     EXPECT_EQ(vtTextureCount(), 0);
 }
 
-TEST_F(EngineMeshes, AnimationClipWithoutTextures) {
+TEST_F(EngineMeshes, AnimationClipWithoutTexturesHasEmptySlotsOrNoneWithoutMaterials) {
     HeapCopy x(fixtures::skinX());
     uint32_t m = iSkinMeshCreateFromMemory(x.data(), x.size(), nullptr, nullptr);
     ASSERT_NE(m, 0u);
@@ -115,32 +125,21 @@ TEST_F(EngineMeshes, AnimationClipWithoutTextures) {
     EXPECT_EQ(slots, 2);
     EXPECT_EQ(animations, 2);
     EXPECT_EQ(vtSkinMeshTextureSlot(m, 0, nullptr, nullptr), 0);  // empty slots
-}
 
-TEST_F(EngineMeshes, NoMaterialsNoTextureSlots) {
+    // No materials, no texture slots.
     std::string text = fixtures::skinX();
     for (const char* cut : {"Material Clothes", "Material Skin", "  MeshMaterialList"}) {
         size_t from = text.find(cut);
         text.erase(from, text.find('\n', from) + 1 - from);
     }
-    HeapCopy x(text);
-    uint32_t m = iSkinMeshCreateFromMemory(x.data(), x.size(), nullptr, nullptr);
+    HeapCopy bare(text);
+    m = iSkinMeshCreateFromMemory(bare.data(), bare.size(), nullptr, nullptr);
     ASSERT_NE(m, 0u);
-    int slots = -1, bones = 0;
+    int bones = 0;
+    slots = -1;
     ASSERT_EQ(vtSkinMeshGet(m, &bones, nullptr, &slots, nullptr), 1);
     EXPECT_EQ(slots, 0);
     EXPECT_EQ(bones, 4);
-}
-
-TEST_F(EngineMeshes, SkinnedMeshWithABrokenTextureOrFileGivesZero) {
-    HeapCopy x(fixtures::skinX()), bad("\x89PNG\r\n\x1a\n broken"), good(fixtures::png(2, 2, {1, 1, 1, 255}));
-    const void* textures[2] = {good.data(), bad.data()};
-    const uint32_t sizes[2] = {good.size(), bad.size()};
-    EXPECT_EQ(iSkinMeshCreateFromMemory(x.data(), x.size(), textures, sizes), 0u);
-    std::string text = fixtures::skinX();
-    HeapCopy cut(text.substr(0, text.size() - 40));
-    EXPECT_EQ(iSkinMeshCreateFromMemory(cut.data(), cut.size(), nullptr, nullptr), 0u);
-    EXPECT_EQ(vtTextureCount(), 0);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(EngineOverlayScreen, SpritesAndTextLandWhereThePlaneSays) {
     EXPECT_COLOUR(at(2.0f, -8.0f), 255, 0, 0);
 }
 
-TEST_F(EngineOverlayScreen, HiddenAndDestroyedSpritesAreNotDrawn) {
+TEST_F(EngineOverlayScreen, HiddenAndDestroyedSpritesAreNotDrawnAndSpritesOutliveTheWindow) {
     uint32_t a = sprite(1, {255, 0, 0, 255}, -4.0f, 0.0f, 8.0f, 4.0f);
     iVortaneMain();
     iVortaneRender();
@@ -133,10 +133,9 @@ TEST_F(EngineOverlayScreen, HiddenAndDestroyedSpritesAreNotDrawn) {
     iSpriteDestroy(a);
     iVortaneRender();
     EXPECT_COLOUR(at(0.0f, 0.0f), 0, 0, 0);
-}
 
-TEST_F(EngineOverlayScreen, SpritesOutliveTheWindow) {
-    uint32_t a = sprite(1, {0, 0, 255, 255}, -4.0f, 0.0f, 8.0f, 4.0f);
+    // Sprites outlive the window.
+    a = sprite(2, {0, 0, 255, 255}, -4.0f, 0.0f, 8.0f, 4.0f);
     iVortaneMain();
     iVortaneRender();
     EXPECT_COLOUR(at(0.0f, 0.0f), 0, 0, 255);

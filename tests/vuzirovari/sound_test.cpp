@@ -31,7 +31,9 @@ protected:
         if (!makeOgg()) GTEST_SKIP() << "oggenc (vorbis-tools) missing"; \
     } while (0)
 
-TEST_F(EngineSound, LengthComesFromTheFile) {
+// A sound starts silent with its length from the file and full volume, kept within 0..1; the
+// game's own path to it is resolved on the host.
+TEST_F(EngineSound, LengthComesFromTheFileAndVolumeStaysInItsRange) {
     REQUIRE_OGG();
     openHeadless();
     uint32_t sound = iSoundOggCreate(ogg_.c_str(), 1, 0);
@@ -44,17 +46,24 @@ TEST_F(EngineSound, LengthComesFromTheFile) {
     EXPECT_EQ(looping, 0);
     EXPECT_EQ(positional, 1);
     EXPECT_EQ(volume, 1.0f);
-}
 
-TEST_F(EngineSound, GamePathsAreResolvedOnTheHost) {
-    REQUIRE_OGG();
-    openHeadless();
+    iSoundVolumeSet(sound, 0.4f);
+    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
+    EXPECT_FLOAT_EQ(volume, 0.4f);
+    iSoundVolumeSet(sound, 3.0f);
+    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
+    EXPECT_FLOAT_EQ(volume, 1.0f);
+    iSoundVolumeSet(sound, NAN);
+    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
+    EXPECT_FLOAT_EQ(volume, 1.0f);
+
     std::string relative = fs::relative(fs::path(scratchDir()), fs::current_path()).string();
     std::string gamePath = relative + "\\sounds\\BEEP.OGG";
     EXPECT_NE(iSoundOggCreate(gamePath.c_str(), 0, 0), 0u) << gamePath;
 }
 
-TEST_F(EngineSound, PlaysUntilItsLengthHasPassed) {
+// A sound plays until its length has passed, a looping one until stopped.
+TEST_F(EngineSound, PlaysUntilItsLengthHasPassedOrLoopsUntilStopped) {
     REQUIRE_OGG();
     vtSetFixedFrameTime(0.25f);
     openHeadless();
@@ -71,13 +80,7 @@ TEST_F(EngineSound, PlaysUntilItsLengthHasPassed) {
     EXPECT_EQ(iSoundPlaying(sound), 1);
     iSoundStop(sound, 0);
     EXPECT_EQ(iSoundPlaying(sound), 0);
-}
 
-TEST_F(EngineSound, LoopingPlaysUntilStopped) {
-    REQUIRE_OGG();
-    vtSetFixedFrameTime(0.25f);
-    openHeadless();
-    uint32_t sound = iSoundOggCreate(ogg_.c_str(), 0, 0);
     iSoundPlayNow(sound, 1);
     for (int i = 0; i < 20; ++i) iVortaneMain();
     int looping = 0;
@@ -136,22 +139,6 @@ TEST_F(EngineSound, TheSoundLogHoldsEveryStartAndStopWithItsFrame) {
     openHeadless();
     iSoundPlay(iSoundOggCreate(ogg_.c_str(), 0, 0), 0);
     EXPECT_EQ(vtSoundLogCount(), 0) << "a reset turns the log off";
-}
-
-TEST_F(EngineSound, VolumeIsKeptInsideItsRange) {
-    REQUIRE_OGG();
-    openHeadless();
-    uint32_t sound = iSoundOggCreate(ogg_.c_str(), 0, 0);
-    float volume = 0;
-    iSoundVolumeSet(sound, 0.4f);
-    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
-    EXPECT_FLOAT_EQ(volume, 0.4f);
-    iSoundVolumeSet(sound, 3.0f);
-    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
-    EXPECT_FLOAT_EQ(volume, 1.0f);
-    iSoundVolumeSet(sound, NAN);
-    vtSoundGet(sound, nullptr, nullptr, &volume, nullptr, nullptr);
-    EXPECT_FLOAT_EQ(volume, 1.0f);
 }
 
 TEST_F(EngineSound, MissingOrBrokenFilesGiveZero) {

@@ -47,7 +47,7 @@ protected:
     FontFiles files;
 };
 
-TEST_F(EngineText, FontKeepsWidthsAndTheGlyphsGiven) {
+TEST_F(EngineText, FontKeepsWidthsAndGlyphsAndAPrintedWidthSumsTheAdvances) {
     uint32_t font = makeFont(files, 2);
     ASSERT_NE(font, 0u);
     int glyphs = 0, textureId = 0, owner = 0;
@@ -58,10 +58,8 @@ TEST_F(EngineText, FontKeepsWidthsAndTheGlyphsGiven) {
     EXPECT_FLOAT_EQ(vtFontWidth(font, 'A'), 1.0f);
     EXPECT_FLOAT_EQ(vtFontWidth(font, 'B'), 0.5f);
     EXPECT_FLOAT_EQ(vtFontWidth(font, 'C'), 0.8f);
-}
 
-TEST_F(EngineText, WidthIsTheSumOfAdvances) {
-    uint32_t font = makeFont(files, 0);
+    // A printed width is the sum of the advances.
     iVector2 cell{2.0f, 1.0f};
     EXPECT_FLOAT_EQ(iPrintWidth("AB", &cell, 0.0f, font), 3.0f);
     EXPECT_FLOAT_EQ(iPrintWidth("AB C", &cell, 0.25f, font), 2.0f + 1.0f + 1.6f + 1.6f + 4 * 0.25f);
@@ -124,7 +122,7 @@ TEST_F(EngineText, TextLastsUntilTheNextFrameStarts) {
     EXPECT_EQ(vtTextCount(), 0);
 }
 
-TEST_F(EngineText, MissingGlyphsAndBrokenGlyphsLeaveTheRest) {
+TEST_F(EngineText, MissingOrBrokenGlyphsLeaveTheRestButAMissingTextureLeavesNoFont) {
     files.glyphs['C'] = "xof 0302txt 0032\nMesh {";  // broken: left out
     uint32_t font = makeFont(files, 0);
     ASSERT_NE(font, 0u);
@@ -140,10 +138,12 @@ TEST_F(EngineText, MissingGlyphsAndBrokenGlyphsLeaveTheRest) {
     EXPECT_FLOAT_EQ(vtFontWidth(bare, 'A'), 0.8f);
     // No glyph arrays at all.
     HeapCopy texture(files.texture);
-    EXPECT_NE(iFontCreateFromMemory(nullptr, 0, nullptr, nullptr, texture.data(), texture.size(), 1, 0), 0u);
-}
+    const uint32_t noGlyphs = iFontCreateFromMemory(nullptr, 0, nullptr, nullptr, texture.data(), texture.size(), 1, 0);
+    EXPECT_NE(noGlyphs, 0u);
 
-TEST_F(EngineText, NoTextureNoFont) {
+    // Without a texture there is no font.
+    for (uint32_t made : {font, bare, noGlyphs}) iFontDestroy(made);
+    ASSERT_EQ(vtTextureCount(), 0);
     files.texture = "";
     EXPECT_EQ(makeFont(files, 0), 0u);
     files.texture = "DDS broken";
