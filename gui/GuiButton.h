@@ -21,6 +21,9 @@ public:
     virtual bool isSquare() const { return square; }
 
     bool isPressed() const { return pressed; }
+    // The two pictures: the up one (the first made) and the down one.
+    IRect* getUpSprite() const { return upSprite; }
+    IRect* getDownSprite() const { return downSprite; }
 
 private:
     void updateSprites();

@@ -1,6 +1,7 @@
 // The GUI manager turning the engine's buttons and keys into input on the panel in front,
 // screen and dialog changes with the sliding transition, and the quick prints.
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 #include "GuiTestKit.h"
@@ -314,3 +315,82 @@ TEST_F(ScreensManager, QuickPrintsCutTheirDigits) {
 }
 
 }  // namespace
+
+namespace {
+
+// A screen with one button whose click runs the given action, inside the manager's poll.
+struct NestingScreen : RecordingScreen {
+    NestingScreen(GuiManager* manager, GuiBlocks* skin) : RecordingScreen(manager, skin) {
+        button = new GuiButton(skin, -1, nullptr, nullptr, nullptr, 0);
+        addChild(button);
+        button->setLocation(Vector2(2.0f, 2.0f));
+    }
+    // Records, then routes to the button as a plain screen does.
+    void onMousePressed(int b) override {
+        RecordingScreen::onMousePressed(b);
+        GuiScreen::onMousePressed(b);
+    }
+    void onMouseReleased(int b) override {
+        RecordingScreen::onMouseReleased(b);
+        GuiScreen::onMouseReleased(b);
+    }
+    void handleHighLevelEvent(HighLevelEvent& event) override {
+        if (event.actionPerformed && event.source == button && action) action();
+    }
+    GuiButton* button = nullptr;
+    std::function<void()> action;
+};
+
+}  // namespace
+
+// A click whose action shows another screen and polls the same manager again before it
+// returns (the quick match's load does): the inner polls take the frame's new edges, and the
+// outer poll goes on with the new screen, delivering nothing twice and nothing to the old one.
+TEST_F(ScreensManager, APollEnteredAgainFromAClickGoesOnWithTheNewScreen) {
+    NestingScreen first(&manager, skin.get());
+    RecordingScreen second(&manager, skin.get());
+    int innerPolls = 0;
+    first.action = [&] {
+        manager.setScreen(&second);
+        for (int i = 0; i < 3; ++i) {
+            manager.pollInput();
+            ++innerPolls;
+        }
+    };
+    manager.setScreen(&first);
+    ASSERT_TRUE(first.acceptsInput());
+    pointAt(-13.5f, 2.0f);
+    vtMouseButtonSet(0, 1);
+    frame();
+    ASSERT_EQ(first.count("pressed"), 1);
+
+    // The click frame: the button goes up and a key goes down in the same frame.
+    first.calls.clear();
+    vtMouseButtonSet(0, 0);
+    vtKeySet(30, 1);
+    frame();
+    EXPECT_EQ(innerPolls, 3);
+    EXPECT_EQ(manager.getScreen(), &second);
+    EXPECT_TRUE(second.acceptsInput());
+    EXPECT_FALSE(first.acceptsInput());
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"released 0"}));
+    // Every inner poll and the rest of the outer one reach the new screen: the left button's
+    // "up" four times, the other buttons' four times each, the key's edge once.
+    EXPECT_EQ(second.count("released"), 0);
+    EXPECT_EQ(second.about(0), (std::vector<std::string>{"up 0", "up 0", "up 0", "up 0"}));
+    EXPECT_EQ(second.count("up"), 3 * 4);
+    EXPECT_EQ(second.count("keypressed"), 1);
+    EXPECT_EQ(second.count("keyheld"), 4);
+    EXPECT_EQ(second.count("pressed"), 0);
+
+    // The next frame delivers the held key, with no second edge, to the new screen only.
+    second.calls.clear();
+    frame();
+    EXPECT_EQ(second.count("keypressed"), 0);
+    EXPECT_EQ(second.count("keyheld"), 1);
+    EXPECT_EQ(first.calls, (std::vector<std::string>{"released 0"}));
+    vtKeySet(30, 0);
+    frame();
+    EXPECT_EQ(second.count("keyreleased"), 1);
+    manager.forgetPanels();
+}
