@@ -2,22 +2,33 @@
 
 #include <string>
 
+#include "app/GameMasterEH.h"
 #include "fight/BattleManager.h"
+#include "game/DaviScreen.h"
+#include "game/LoadingScreen.h"
+#include "game/MainGuiMasterEH.h"
+#include "gui/GuiManager.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/win32.h"
 #include "state/EnemyFighterState.h"
 #include "state/Options.h"
+#include "state/ProfileState.h"
 
 namespace Tavek {
 
 namespace {
 constexpr int NationalArena = 0;
 constexpr float RoundSeconds = 60.0f;
-constexpr float PauseBetweenMatches = 5.0f;
+constexpr int NoWinner = 2;
+constexpr float AdvertisementDelay = 5.0f;
+constexpr int EscKey = 1;
 }  // namespace
 
-ExhibitionMatch::ExhibitionMatch()
-    : recordA(std::make_unique<EnemyFighterState>()), recordB(std::make_unique<EnemyFighterState>()) {
+ExhibitionMatch::ExhibitionMatch(BattleManager* battleManager, MainGuiMasterEH* parent)
+    : battleManager(battleManager),
+      parent(parent),
+      recordA(std::make_unique<EnemyFighterState>()),
+      recordB(std::make_unique<EnemyFighterState>()) {
     fillRosterRecord(0, *recordA);
     fillRosterRecord(1, *recordB);
 }
@@ -49,14 +60,36 @@ void ExhibitionMatch::fillRosterRecord(int entry, EnemyFighterState& r) {
 }
 
 void ExhibitionMatch::begin() {
-    if (!battleManager) return;
+    if (!battleManager || !parent) return;
+    LoadingScreen* loading = parent->getLoadingScreen();
+    loading->setProgress(0.0f);
+    if (GuiManager* gui = parent->getGameMaster()->getGuiManager()) gui->setScreen(loading);
+    handBackPending = false;
+    loadPending = true;
+}
+
+void ExhibitionMatch::load() {
+    loadPending = false;
     BattleManager& b = *battleManager;
-    b.loadArena(NationalArena, nullptr, 0.0f, 1.0f);
-    if (b.getBodyTypeA() != recordA->BodyType) b.applyFighterStateA(*recordA, nullptr, 0.0f, 1.0f);
-    if (b.getBodyTypeB() != recordB->BodyType) b.applyFighterStateB(*recordB, nullptr, 0.0f, 1.0f);
+    LoadingScreen* loading = parent->getLoadingScreen();
+    GameMasterEH* game = parent->getGameMaster();
+    // A fighter whose body type differs from its record's is rebuilt behind the bar.
+    const bool rebuildA = b.getBodyTypeA() != recordA->BodyType;
+    const bool rebuildB = b.getBodyTypeB() != recordB->BodyType;
+    const float arenaEnd = rebuildA && rebuildB ? 0.7f : (rebuildA || rebuildB ? 0.85f : 1.0f);
+    b.loadArena(NationalArena, loading, 0.0f, arenaEnd);
+    if (rebuildA) b.applyFighterStateA(*recordA, loading, arenaEnd, rebuildB ? 0.85f : 1.0f);
+    if (rebuildB) b.applyFighterStateB(*recordB, loading, rebuildA ? 0.85f : arenaEnd, 1.0f);
     b.loadSoundScape(NationalArena, recordA->SoundGroup, recordB->SoundGroup, false);
-    Options options;
-    b.applyOptions(options, true, false);
+    loading->setProgress(1.0f);
+    if (GuiManager* gui = game->getGuiManager()) gui->setScreen(nullptr);
+    parent->onMatchScreenShown();
+
+    if (ProfileState* profile = game->getProfile()) {
+        b.applyOptions(profile->getOptions(), true, false);
+    } else {
+        b.applyOptions(Options(), true, false);
+    }
     b.start(1, 0, true, NationalArena, RoundSeconds, true);
     b.applyFighterStateA(*recordA, nullptr, 0.0f, 1.0f);
     b.applyFighterStateB(*recordB, nullptr, 0.0f, 1.0f);
@@ -67,7 +100,6 @@ void ExhibitionMatch::begin() {
     b.attachSparkAI2("arena");
     b.setCurrentMaster(this);
     running = true;
-    nextMatchIn = -1.0f;
 }
 
 void ExhibitionMatch::onMatchOver(int result) {
@@ -75,29 +107,38 @@ void ExhibitionMatch::onMatchOver(int result) {
     const int reason = battleManager ? battleManager->getEndReason() : 0;
     OutputDebugStringA(("Exhibition match over: result " + std::to_string(result) + ", end reason " +
                         std::to_string(reason) + "\n").c_str());
-    if (onFinished) {
-        finishPending = true;  // handed back after the battle's frame, not inside it
-    } else {
-        nextMatchIn = PauseBetweenMatches;
-    }
+    // Handed back after the battle's frame, never inside it.
+    handBackPending = true;
+    pendingResult = result;
 }
 
-void ExhibitionMatch::finish() {
+void ExhibitionMatch::handBack(int result) {
     running = false;
-    finishPending = false;
-    nextMatchIn = -1.0f;
-    if (battleManager) battleManager->stop();
-    if (onFinished) onFinished();
+    handBackPending = false;
+    battleManager->stop();
+    parent->onMatchOver(result);
+    parent->onMatchClosed(result);
+    DaviScreen* advertisement = parent->getDaviScreen();
+    advertisement->setDelay(AdvertisementDelay);
+    if (GuiManager* gui = parent->getGameMaster()->getGuiManager()) gui->setScreen(advertisement);
 }
 
 void ExhibitionMatch::tick() {
-    if (finishPending || (running && onFinished && iKeyDown(1))) {
-        finish();
+    if (!battleManager || !parent) return;
+    if (loadPending) {
+        GuiManager* gui = parent->getGameMaster()->getGuiManager();
+        if (!gui || gui->getPreviousScreen() == nullptr) load();
         return;
     }
-    if (nextMatchIn < 0.0f) return;
-    nextMatchIn -= iFrq(0);
-    if (nextMatchIn <= 0.0f) begin();
+    if (handBackPending) {
+        handBack(pendingResult);
+    } else if (running && iKeyDown(EscKey)) {
+        handBack(NoWinner);
+    }
+}
+
+void ExhibitionMatch::onDaviScreenDone() {
+    if (parent) parent->leaveMode();
 }
 
 }  // namespace Tavek

@@ -1,11 +1,11 @@
-// Stands in the game mode's place until the menus and the quick match exist: prepares and
-// starts an exhibition match between the quick match's two roster fighters, both on the
-// computer, in the National arena, and hears the battle's result. It holds no rule of its
-// own: it calls the battle manager's operations in the order the quick match will. It has no
-// match screen, so the battle draws no HUD.
+// Stands in the quick match's place until it exists: "Quick Match" loads an exhibition match
+// between the quick match's two roster fighters, both on the computer, in the National arena,
+// behind the loading screen, and plays it with the player's options. When the match is over,
+// or on Esc during it, it hands the game back to the menu master and shows the advertisement
+// screen, whose Esc brings the main menu back. It has no match screen, so the battle draws no
+// HUD. The battle manager and the menu master are borrowed.
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include "game/CurrentMasterEH.h"
@@ -15,24 +15,21 @@ class BattleManager;
 namespace Tavek {
 
 class EnemyFighterState;
+class MainGuiMasterEH;
 
 class ExhibitionMatch : public CurrentMasterEH {
 public:
-    ExhibitionMatch();
+    ExhibitionMatch(BattleManager* battleManager, MainGuiMasterEH* parent);
     ~ExhibitionMatch() override;
     ExhibitionMatch(const ExhibitionMatch&) = delete;
     ExhibitionMatch& operator=(const ExhibitionMatch&) = delete;
 
-    void setBattleManager(BattleManager* manager) { battleManager = manager; }
-    // Called when a match is over or left with Esc; without one the next match starts 5 s
-    // after a result.
-    void setOnFinished(std::function<void()> callback) { onFinished = std::move(callback); }
-
-    // Prepares the arena and both fighters and starts the match.
+    // The loading screen at once; the load follows once the screen before it has closed.
     void begin();
-    // The wait before the next match, and Esc during a match.
+    // The load, Esc during the match and the hand-back, outside the battle's own frame.
     void tick();
     bool isRunning() const { return running; }
+    bool isLoadPending() const { return loadPending; }
     int getMatchesOver() const { return matchesOver; }
 
     // The quick match's roster record 0 or 1.
@@ -66,19 +63,22 @@ public:
     void reserved26() override {}
     void reserved27() override {}
     void reserved28() override {}
-    void onDaviScreenDone() override {}
+    // Esc on the advertisement screen after the match: the main menu again.
+    void onDaviScreenDone() override;
     MatchScreenEH* getMatchScreenEH() override { return nullptr; }
 
 private:
-    void finish();
+    void load();
+    void handBack(int result);
 
-    BattleManager* battleManager = nullptr;  // not owned
+    BattleManager* battleManager;  // borrowed
+    MainGuiMasterEH* parent;       // borrowed
     std::unique_ptr<EnemyFighterState> recordA;
     std::unique_ptr<EnemyFighterState> recordB;
-    std::function<void()> onFinished;
+    bool loadPending = false;
     bool running = false;
-    bool finishPending = false;
-    float nextMatchIn = -1.0f;  // seconds until the next match; negative: none waiting
+    bool handBackPending = false;
+    int pendingResult = 0;
     int matchesOver = 0;
 };
 

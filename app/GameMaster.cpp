@@ -5,15 +5,14 @@
 
 #include "app/ExhibitionMatch.h"
 #include "app/ProcessState.h"
-#include "app/StandInMenu.h"
-#include "app/StandInScreen.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
 #include "fight/BattleManager.h"
+#include "game/LoadingScreen.h"
+#include "game/MainGuiMaster.h"
 #include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiManager.h"
-#include "gui/GuiMouse.h"
 #include "math/Vector3.h"
 #include "math/Vector4.h"
 #include "persistence/XMLFileException.h"
@@ -79,26 +78,17 @@ GameMaster::GameMaster() {
     Vector4 lightColour(1.0f, 1.0f, 1.0f, 0.35f);
     iLightDirectionalSet(&lightDirection, &lightColour);
     songPlayer = std::make_unique<SongPlayer>();
-    guiManager = std::make_unique<GuiManager>();
-    standInMenu = std::make_unique<StandInMenu>(this, guiManager.get(), camera);
+    guiManager.reset(makeGuiManager());
+    mainGuiMaster = std::make_unique<MainGuiMaster>(this, camera);
     scriptMaster = std::make_unique<ScriptMaster>(scriptsFolder);
-    exhibition = std::make_unique<ExhibitionMatch>();
-    battleManager = new BattleManager(camera, scriptMaster.get(), exhibition.get(), nullptr);
-    exhibition->setBattleManager(battleManager);
-    // The start screen's "Exhibition" starts a match, without the pointer over it; its end, or
-    // Esc, brings the screen and the pointer back.
-    StandInScreen* startScreen = standInMenu->getScreen();
-    GuiManager* gui = guiManager.get();
-    GuiMouse* pointer = standInMenu->getMouse();
-    startScreen->setOnExhibition([this, gui, pointer]() {
-        gui->setScreen(nullptr);
-        pointer->setMode(3);
-        exhibition->begin();
-    });
-    exhibition->setOnFinished([gui, startScreen, pointer]() {
-        pointer->setMode(0);
-        gui->setScreen(startScreen);
-    });
+    // The battle reports to the menu master and moves the loading bar while it builds.
+    battleManager = new BattleManager(camera, scriptMaster.get(), static_cast<CurrentMasterEH*>(mainGuiMaster.get()),
+                                      mainGuiMaster->getLoadingScreen());
+    exhibition = std::make_unique<ExhibitionMatch>(battleManager, mainGuiMaster.get());
+    ExhibitionMatch* standIn = exhibition.get();
+    mainGuiMaster->setQuickMatchStandIn(standIn, [standIn]() { standIn->begin(); });
+    mainGuiMaster->getLoadingScreen()->setProgress(1.0f);
+    mainGuiMaster->showMainMenu();
 }
 
 GameMaster::~GameMaster() {
@@ -106,7 +96,7 @@ GameMaster::~GameMaster() {
     delete battleManager;
     battleManager = nullptr;
     exhibition.reset();
-    standInMenu.reset();
+    mainGuiMaster.reset();
     guiManager.reset();
     songPlayer.reset();
     if (profile) {
@@ -136,7 +126,7 @@ void GameMaster::reloadProfile() {
 void GameMaster::tick() {
     if (battleManager) static_cast<TickAble*>(battleManager)->tick();
     if (guiManager) guiManager->pollInput();
-    if (standInMenu) standInMenu->tick();
+    if (mainGuiMaster) mainGuiMaster->tick();
     if (exhibition) exhibition->tick();
     songPlayer->tick();
 }
@@ -150,10 +140,20 @@ uint32_t GameMaster::getCamera() { return camera; }
 GuiManager* GameMaster::getGuiManager() { return guiManager.get(); }
 
 ProfileState* GameMaster::getProfile() {
-    if (!profile) {
-        char workingDirectory[4096];
-        const char* cwd = _getcwd(workingDirectory, sizeof workingDirectory);
+    if (profile) return profile.get();
+    char workingDirectory[4096];
+    const char* cwd = _getcwd(workingDirectory, sizeof workingDirectory);
+    try {
         loadProfile(std::string(cwd ? cwd : ".") + "\\saveData\\", "profile.xml");
+    } catch (const std::exception& e) {
+        // Neither read nor made: play on with a profile in memory, leaving every file as it is.
+        // It has no file name, so each later save of it fails and is reported.
+        profile = std::make_unique<ProfileState>(0);
+        profile->setName("Profile");
+        profileFileName.clear();
+        reportProfileProblems({std::string("The profile could not be loaded or made (") + e.what() +
+                               "). A profile held in memory is used; nothing of it will be saved."},
+                              "Your profile could not be loaded.", "Changes will not be kept after you quit.");
     }
     return profile.get();
 }
@@ -169,6 +169,7 @@ void GameMaster::loadProfile(const std::string& folderGiven, const std::string& 
 
     auto loaded = std::make_unique<ProfileState>(1);
     loaded->setDirectory(folder);
+    std::string keptName;
     try {
         loaded->load(fileName);
     } catch (const XMLFileException& e) {
@@ -176,18 +177,30 @@ void GameMaster::loadProfile(const std::string& folderGiven, const std::string& 
         // Only a missing or unreadable profile file is replaced, and an unreadable one is kept aside.
         if (existsOnDisk(path)) {
             std::string kept = keepBrokenFile(path, e);
+            keptName = kept.substr(kept.find_last_of("\\/") + 1);
             problems.push_back("The profile " + path + " could not be read (" + e.getMessage() +
                                "). It was kept as " + kept + " and a new profile was started.");
         }
-        createProfile(folder, fileName);
-        // A fresh object: nothing of the failed attempt carries over.
-        loaded = std::make_unique<ProfileState>(1);
-        loaded->setDirectory(folder);
-        loaded->load(fileName);
+        try {
+            createProfile(folder, fileName);
+            // A fresh object: nothing of the failed attempt carries over.
+            loaded = std::make_unique<ProfileState>(1);
+            loaded->setDirectory(folder);
+            loaded->load(fileName);
+        } catch (const std::exception&) {
+            // What was done with the broken file still goes to the log.
+            for (const std::string& problem : problems) OutputDebugStringA((problem + "\n").c_str());
+            throw;
+        }
     }
+    const bool fightersLeftOut = !loaded->getLoadProblems().empty();
     for (const std::string& problem : loaded->getLoadProblems()) problems.push_back(problem);
     profile = std::move(loaded);
-    if (!problems.empty()) reportProfileProblems(problems);
+    if (!keptName.empty()) {
+        reportProfileProblems(problems, "Your profile could not be read.", "A copy was kept as " + keptName + ".");
+    } else if (fightersLeftOut) {
+        reportProfileProblems(problems, "Some fighter files could not be read.", "They were left as they are.");
+    }
 }
 
 void GameMaster::createProfile(const std::string& folder, const std::string& fileName) {
@@ -198,13 +211,18 @@ void GameMaster::createProfile(const std::string& folder, const std::string& fil
     fresh.saveAll(fileName);
 }
 
-void GameMaster::reportProfileProblems(const std::vector<std::string>& problems) {
+void GameMaster::reportProfileProblems(const std::vector<std::string>& problems, const std::string& lineA,
+                                       const std::string& lineB) {
     std::string text = "Some of your saved data could not be read:\n";
     for (const std::string& problem : problems) {
         OutputDebugStringA((problem + "\n").c_str());
         text += "\n" + problem;
     }
-    MessageBoxA(nullptr, text.c_str(), productName, MB_OK);
+    if (guiManager && guiManager->getMessageBox()) {
+        guiManager->showMessageBox(0, lineA, lineB, nullptr);
+    } else {
+        MessageBoxA(nullptr, text.c_str(), productName, MB_OK);
+    }
 }
 
 BattleManager* GameMaster::getBattleManager() { return battleManager; }

@@ -12,8 +12,8 @@
 namespace Tavek {
 
 class ExhibitionMatch;
+class MainGuiMaster;
 class ScriptMaster;
-class StandInMenu;
 
 class GameMaster : public GameMasterEH, public TickAble {
 public:
@@ -27,13 +27,16 @@ public:
     void idle() override;
     uint32_t getCamera() override;
     GuiManager* getGuiManager() override;
-    // The profile of the working directory's saveData folder, loaded on first use.
+    // The profile of the working directory's saveData folder, loaded on first use. When it can
+    // be neither read nor made, a profile held in memory only (default options) is used, every
+    // file is left as it is, and the player is told once; it never fails.
     ProfileState* getProfile() override;
     void releaseProfile() override;
     // Replaces the profile by the one in folder + fileName. A missing profile file is created
     // afresh; an unreadable one is first kept aside as fileName + ".broken" and then replaced.
-    // Fighter files that could not be read are reported. When even a fresh file cannot be
-    // read the error passes to the caller and no profile is loaded.
+    // Fighter files that could not be read are reported, in the GUI's message box once there
+    // is one. When even a fresh file cannot be read, or a broken one cannot be kept aside, the
+    // error passes to the caller and no profile is loaded.
     void loadProfile(const std::string& folder, const std::string& fileName) override;
     BattleManager* getBattleManager() override;
     SongPlayer* getSongPlayer() override;
@@ -41,18 +44,20 @@ public:
     virtual void createProfile(const std::string& folder, const std::string& fileName);
 
     ScriptMaster* getScriptMaster() const { return scriptMaster.get(); }
-    StandInMenu* getStandInMenu() const { return standInMenu.get(); }
+    MainGuiMaster* getMainGuiMaster() const { return mainGuiMaster.get(); }
     ExhibitionMatch* getExhibition() const { return exhibition.get(); }
 
 private:
-    void reportProfileProblems(const std::vector<std::string>& problems);
+    // Every problem to the log; the two lines to the player (the GUI's box, else the system's).
+    void reportProfileProblems(const std::vector<std::string>& problems, const std::string& lineA,
+                               const std::string& lineB);
 
     uint32_t camera = 0;
     std::unique_ptr<ProfileState> profile;
     std::string profileFileName;
     std::unique_ptr<GuiManager> guiManager;
-    std::unique_ptr<StandInMenu> standInMenu;  // in the menu master's place until the menus exist
-    std::unique_ptr<ExhibitionMatch> exhibition;  // the running mode until the menus exist
+    std::unique_ptr<MainGuiMaster> mainGuiMaster;
+    std::unique_ptr<ExhibitionMatch> exhibition;  // in the quick match's place until it exists
     BattleManager* battleManager = nullptr;        // owned; goes before the interpreter stops
     std::unique_ptr<ScriptMaster> scriptMaster;
     std::unique_ptr<SongPlayer> songPlayer;

@@ -114,6 +114,7 @@ void BattleInstance::buildArena(int what) {
     } else if (what == 0) {
         for (int i = 0; i < ArenaCount; ++i) {
             sceneMeshes[i][0] = archive.createMesh(ArenaFiles::folder(i) + "mat.x", "");
+            iMeshHide(sceneMeshes[i][0]);  // shown when a match is set up
             sceneCount[i] = 1;
         }
     }
@@ -123,6 +124,9 @@ void BattleInstance::buildArena(int what) {
     inputMachineA.setFighter(&fighterA);
     fighterB.setUp(matBody, this, false, loadingScreen, 0.825f, 0.9f);
     inputMachineB.setFighter(&fighterB);
+    // The fighters' pose reset showed them; like the arena they stay out of sight until a match.
+    fighterA.hideAll();
+    fighterB.hideAll();
 
     try {
         flybyLists[0].load(FlybyFile);
@@ -152,12 +156,16 @@ void BattleInstance::buildArenaMeshes(int index, float from, float to) {
 
     int made = 0;
     for (const std::string& file : scenes) {
-        sceneMeshes[index][made++] = archive.createMesh(folder + file, "");
+        // Made hidden: nothing of an arena is drawn before a match is set up in it.
+        const uint32_t scene = archive.createMesh(folder + file, "");
+        iMeshHide(scene);
+        sceneMeshes[index][made++] = scene;
         progress += step;
         reportProgress(loadingScreen, progress);
     }
     if (index == ArenaFiles::MirrorArena) {
         uint32_t mirror = archive.createMesh(ArenaFiles::MirrorFile, "");
+        iMeshHide(mirror);
         sceneMeshes[index][made++] = mirror;
         if (mirror != 0) {
             iMeshAlphaTextureChange(mirror, ArenaFiles::MirrorAlphaFile);
@@ -172,6 +180,7 @@ void BattleInstance::buildArenaMeshes(int index, float from, float to) {
     int lit = 0;
     for (const std::string& file : lightMaps) {
         uint32_t mesh = archive.createMesh(folder + file, "");
+        iMeshHide(mesh);
         litMeshes[index][lit++] = mesh;
         if (mesh != 0) {
             iMeshEmissiveSet(mesh, 1.0f, 1.0f, 1.0f, 1.0f);

@@ -85,10 +85,12 @@ void FighterInstance::createBodies() {
         if (debugShapes) {
             std::string file = std::string(FighterTables::DebugFolder) + parts[i].stem + ".x";
             debugMeshes[i] = iBodyMeshCreate(file.c_str(), bodies[i]);
+            iMeshHide(debugMeshes[i]);  // shown with the pose of a match
         }
         std::string file = std::string(FighterTables::ShadowFolder) + parts[i].stem + "_shadow.x";
         shadowMeshes[i] = archive.createShadowCasterMesh(file, static_cast<int>(bodies[i]), 50.0f);
         if (shadowMeshes[i] == 0) logMissing(file);
+        iMeshHide(shadowMeshes[i]);
     }
     iTextureMipLevelsSet(0);
 }

@@ -25,6 +25,8 @@ public:
     void setTextAlignment(int alignment) override;
 
     IRect* getFill() const { return fill; }
+    // The number shown, for observers of the bar.
+    ObserveAbleNumber* getNumber() const { return value; }
 
 private:
     void updateBar();

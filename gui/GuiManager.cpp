@@ -31,6 +31,7 @@ uint32_t printFont() {
 void GuiManager::finishScreenChange() {
     if (previousScreen) {
         previousScreen->setAcceptsInput(false);
+        previousScreen->show();  // a screen the box hid goes with its captions' flag back
         previousScreen = nullptr;
     }
     if (screen) screen->activate();
@@ -43,6 +44,7 @@ void GuiManager::enableScreenInput() {
 void GuiManager::finishDialogChange() {
     if (previousDialog) {
         previousDialog->setAcceptsInput(false);
+        previousDialog->show();
         previousDialog = nullptr;
     }
     if (dialog) dialog->activate();
@@ -53,11 +55,14 @@ void GuiManager::enableDialogInput() {
 }
 
 void GuiManager::setScreen(GuiScreen* newScreen) {
+    // While the message box is open a new screen stays hidden; the answer shows it.
+    const bool boxOpen = getMessageBoxResult() == -1;
     if (!screen) {
         screen = newScreen;
         if (screen) {
             screen->activate();
-            screen->show();
+            if (boxOpen) screen->hide();
+            else screen->show();
         }
         return;
     }
@@ -66,18 +71,22 @@ void GuiManager::setScreen(GuiScreen* newScreen) {
     if (previousScreen && previousScreen != screen) {
         previousScreen->setAcceptsInput(false);
         previousScreen->GuiComponent::deactivate();
+        previousScreen->show();
     }
     previousScreen = screen;
     screen = newScreen;
+    if (screen && boxOpen) screen->hide();
     previousScreen->deactivate();
 }
 
 void GuiManager::setDialog(GuiDLG* newDialog) {
+    const bool boxOpen = getMessageBoxResult() == -1;
     if (!dialog) {
         dialog = newDialog;
         if (dialog) {
             if (screen) screen->hide();
             dialog->activate();
+            if (boxOpen) dialog->hide();
         }
         return;
     }
@@ -85,11 +94,13 @@ void GuiManager::setDialog(GuiDLG* newDialog) {
     if (previousDialog && previousDialog != dialog) {
         previousDialog->setAcceptsInput(false);
         previousDialog->GuiComponent::deactivate();
+        previousDialog->show();
     }
     previousDialog = dialog;
     dialog = newDialog;
+    if (dialog && boxOpen) dialog->hide();
     previousDialog->deactivate();
-    if (screen && !dialog) screen->show();
+    if (screen && !dialog && !boxOpen) screen->show();
 }
 
 void GuiManager::pollInput() {

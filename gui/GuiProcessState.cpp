@@ -6,7 +6,10 @@
 #include "gui/GuiTextList.h"
 #include "gui/GuiTextPassword.h"
 
+bool extraRenderRequested = false;
+
 void resetGuiProcessState() {
+    extraRenderRequested = false;
     GuiArtist::keySound = 0;
     GuiArtist::sweepSound = 0;
     GuiManager::releaseLatches();

@@ -4,3 +4,7 @@
 #pragma once
 
 void resetGuiProcessState();
+
+// Set by an animated screen on each tick of its animation: the run phase then draws one extra
+// frame (not into a minimised window) and clears it.
+extern bool extraRenderRequested;

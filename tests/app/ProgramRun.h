@@ -95,10 +95,15 @@ protected:
     }
     static int indexOf(const GameRun& run, const std::string& prefix) { return indexOf(run.log, prefix); }
 
-    // The game folder as the install folder, as a player's registry names it.
+    // The game folder as the install folder, as a player's registry names it: a copy of its
+    // loose files (links), so the game's saveData lands in the test's own folder.
     void installFromGameFolder() {
+        const std::filesystem::path install = dir / "game";
+        std::filesystem::create_directories(install);
+        for (const char* linked : {"default_res", "Tavek_res"})
+            std::filesystem::create_directory_symlink(std::filesystem::path(GAME_DIR) / linked, install / linked);
         std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
-                                            << "\"Path\"=\"" << GAME_DIR << "\"\n";
+                                            << "\"Path\"=\"" << install.string() << "\"\n";
     }
 
     std::filesystem::path dir;

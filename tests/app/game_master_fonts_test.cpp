@@ -10,20 +10,20 @@
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "gui/GuiFont.h"
-#include "app/StandInMenu.h"
-#include "app/StandInScreen.h"
+#include "game/MainGuiMaster.h"
+#include "game/MainMenuScreen.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiManager.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
+#include "tests/support/ScratchGameFolder.h"
 
 TEST(GameMasterFonts, TheFiveGuiFontsLoadInOrderAndASecondMasterReplacesThem) {
     resetProcessState();
     win32::resetForTests();
     vtReset();
     vtSetDrawing(0);
-    pack::WorkingFolder inside(pack::gameFolder());
-    ASSERT_TRUE(inside.entered());
+    ScratchGameFolder inside(pack::gameFolder());  // the game writes its profile here
     {
         Tavek::GameMaster master;
         GuiFont* fonts[] = {fontBlack, fontBlack30, fontWhite30, fontBlue30, fontWhite};
@@ -42,10 +42,10 @@ TEST(GameMasterFonts, TheFiveGuiFontsLoadInOrderAndASecondMasterReplacesThem) {
         const Vector2 cell(0.35f, 0.35f);
         EXPECT_GT(fontWhite->textWidth("Quick Match", cell, 0.0f), 2.0f);
 
-        // The GUI runs: the start screen opens over 31 frames, then takes input, and each frame's
+        // The GUI runs: the main menu opens over 31 frames, then takes input, and each frame's
         // captions are printed after the manager's poll in the same tick.
         ASSERT_NE(master.getGuiManager(), nullptr);
-        Tavek::StandInScreen* screen = master.getStandInMenu()->getScreen();
+        MainMenuScreen* screen = master.getMainGuiMaster()->getMainMenuScreen();
         EXPECT_EQ(master.getGuiManager()->getScreen(), screen);
         EXPECT_TRUE(vtMouseHidden());
         for (int frame = 0; frame < 31; ++frame) {

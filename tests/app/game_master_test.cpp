@@ -1,104 +1,240 @@
-// What the game master builds before anything else of the game exists.
+// The game master as the player meets it: start-up behind the loading bar, the main menu with
+// its music and cursor, and the exhibition that "Quick Match" plays until the quick match
+// exists. A whole game master in a scratch copy of the game folder (loose files), drawing off.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "app/ExhibitionMatch.h"
 #include "app/GameMaster.h"
-#include "app/StandInMenu.h"
-#include "app/StandInScreen.h"
-#include "fight/BattleManager.h"
-#include "gui/GuiManager.h"
 #include "app/ProcessState.h"
 #include "audio/SongPlayer.h"
+#include "fight/BattleManager.h"
+#include "game/DaviScreen.h"
+#include "game/LoadingScreen.h"
+#include "game/MainGuiMaster.h"
+#include "game/MainMenuScreen.h"
+#include "gui/GuiBlocks.h"
+#include "gui/GuiFillBar.h"
+#include "gui/GuiFonts.h"
+#include "gui/GuiManager.h"
+#include "gui/GuiMouse.h"
+#include "gui/ObserveAbleNumber.h"
+#include "gui/Observer.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
+#include "state/ProfileState.h"
+#include "tests/support/ScratchGameFolder.h"
 
 namespace {
-// The game master's battle reads the pack, so these tests run in the game folder, on an engine
-// opened without drawing.
-class GameMasterBuild : public ::testing::Test {
+
+class GameMasterRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::current_path(GAME_DIR);
         resetProcessState();
         win32::resetForTests();
         vtReset();
         vtSetDrawing(0);
         vtSetFixedFrameTime(1.0f / 60.0f);
         ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
+        folder = std::make_unique<ScratchGameFolder>(GAME_DIR);
     }
     void TearDown() override {
+        master.reset();
         resetProcessState();
+        if (HasFailure()) folder->keep();
+        folder.reset();
         vtReset();
-        std::filesystem::current_path(previous);
     }
-    std::filesystem::path previous = std::filesystem::current_path();
+    // One game frame, as the frame loop runs it.
+    void frame() {
+        iVortaneMain();
+        master->tick();
+        if (extraRenderRequested) {
+            iRender();
+            extraRenderRequested = false;
+        }
+    }
+    void frames(int count) {
+        for (int i = 0; i < count; ++i) frame();
+    }
+    void click(float u, float v) {
+        vtMouseSet(u, v);
+        vtMouseButtonSet(0, 1);
+        frame();
+        vtMouseButtonSet(0, 0);
+        frame();
+    }
+    void pressEsc() {
+        vtKeySet(1, 1);
+        frame();
+        vtKeySet(1, 0);
+        frame();
+    }
+    // Static meshes shown, of every one alive.
+    static int visibleMeshes() {
+        int seen = 0, shown = 0;
+        for (uint32_t h = 1; h < 200000 && seen < vtMeshCount(); ++h) {
+            vtMeshState state{};
+            if (!vtMeshStateGet(h, &state)) continue;
+            ++seen;
+            shown += state.visible ? 1 : 0;
+        }
+        return shown;
+    }
+    static int visibleSkinMeshes() {
+        int seen = 0, shown = 0;
+        for (uint32_t h = 1; h < 200000 && seen < vtSkinMeshCount(); ++h) {
+            vtSkinMeshState state{};
+            if (!vtSkinMeshStateGet(h, &state)) continue;
+            ++seen;
+            shown += state.visible ? 1 : 0;
+        }
+        return shown;
+    }
+    static bool menuSongStarted() {
+        for (int i = 0; i < vtSoundLogCount(); ++i) {
+            vtSoundEvent e{};
+            vtSoundLogGet(i, &e);
+            const std::string path = e.path ? e.path : "";
+            if (e.kind == vtSoundStarted &&
+                (path.find("menu1-intro.ogg") != std::string::npos || path.find("menu2.ogg") != std::string::npos))
+                return true;
+        }
+        return false;
+    }
+
+    std::unique_ptr<ScratchGameFolder> folder;
+    std::unique_ptr<Tavek::GameMaster> master;
 };
+
 }  // namespace
 
-TEST_F(GameMasterBuild, CameraLightAndMusicStandReady) {
+TEST_F(GameMasterRun, StartUpShowsTheMainMenuWithItsMusicAndNothingOfTheBattleAndTearsDownClean) {
+    vtSoundLogEnable(1);
     const int engineObjects = vtLiveObjectCount();
-    {
-        Tavek::GameMaster master;
-        iVector3 location{}, lightDirection{};
-        iQuaternion orientation{};
-        iVector4 lightColour{};
-        float fov = 0.0f;
-        ASSERT_TRUE(vtCameraGet(master.getCamera(), &location, &orientation, &fov));
-        EXPECT_FLOAT_EQ(location.y, 1.0f);
-        EXPECT_FLOAT_EQ(location.x, 0.0f);
-        ASSERT_TRUE(vtLightGet(&lightDirection, &lightColour));
-        EXPECT_FLOAT_EQ(lightDirection.y, -1.0f);
-        EXPECT_FLOAT_EQ(lightColour.w, 0.35f);
-        EXPECT_EQ(vtMipLevels(), 0);
-        ASSERT_NE(master.getSongPlayer(), nullptr);
-        EXPECT_FALSE(master.getSongPlayer()->isPlaying());
-        master.tick();  // with nothing else built yet, a frame only advances the music
+    master = std::make_unique<Tavek::GameMaster>();
+    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
+    ASSERT_NE(menu, nullptr);
+    GuiManager* gui = master->getGuiManager();
 
-        master.requestQuit();
-        EXPECT_TRUE(quitRequested);
-    }
-    // The camera and the battle's sounds went with it; the GUI keeps its two key sounds for the
-    // whole process.
+    EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+    ASSERT_EQ(menu->getHistory().size(), 1u);
+    EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
+    EXPECT_EQ(menu->getMouse()->getMode(), 0);
+    EXPECT_TRUE(vtMouseHidden());
+    EXPECT_EQ(sharedGuiBlocks, menu->getGuiBlocks());
+    EXPECT_EQ(sharedGuiBlocks->font, fontWhite);
+    EXPECT_TRUE(menuSongStarted());
+    EXPECT_TRUE(master->getSongPlayer()->isPlaying());
+    EXPECT_EQ(master->getBattleManager()->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
+    EXPECT_FLOAT_EQ(menu->getLoadingScreen()->getProgress(), 1.0f);
+    EXPECT_GT(vtMeshCount(), 60);
+    EXPECT_EQ(visibleMeshes(), 0);
+    EXPECT_EQ(visibleSkinMeshes(), 0);
+    EXPECT_TRUE(win32::messageBoxes().empty());
+
+    // The menu opens and takes input after 31 frames; still nothing of the battle is drawn.
+    frames(31);
+    EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
+    EXPECT_EQ(visibleMeshes(), 0);
+
+    // Nothing of the engine stays behind but the toolkit's two key sounds.
+    master.reset();
     EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
+    EXPECT_EQ(sharedGuiBlocks, nullptr);
 }
 
-TEST_F(GameMasterBuild, TheStartScreenPlaysAnExhibitionAndEscReturnsToIt) {
-    {
-        Tavek::GameMaster master;
-        BattleManager* battle = master.getBattleManager();
-        ASSERT_NE(battle, nullptr);
-        EXPECT_EQ(battle->getCurrentMaster(), master.getExhibition());
-        Tavek::StandInScreen* start = master.getStandInMenu()->getScreen();
-        ASSERT_NE(start->getExhibitionButton(), nullptr);
-        for (int i = 0; i < 30; ++i) {
-            iVortaneMain();
-            master.tick();
+TEST_F(GameMasterRun, TheBarShowsTheMenuMastersValuesThenTheBattlesRisingToOne) {
+    static std::vector<float> values;
+    static std::vector<int> renderCounts;
+    values.clear();
+    renderCounts.clear();
+    struct Hear : Observer {
+        void notify(ObserveAble* changed, void*) override {
+            values.push_back(static_cast<ObserveAbleNumber*>(changed)->value);
+            renderCounts.push_back(vtRenderCount());
         }
-        EXPECT_EQ(battle->getBattle().battleMode, 0);   // nothing fights on the start screen
+    };
+    static Hear hear;
+    struct Manager : GuiManager {
+        void setScreen(GuiScreen* screen) override {
+            if (auto* loading = dynamic_cast<LoadingScreen*>(screen); loading && !attached) {
+                attached = true;
+                loading->getProgressBar()->getNumber()->addObserver(&hear);
+            }
+            GuiManager::setScreen(screen);
+        }
+        bool attached = false;
+    };
+    makeGuiManager = []() -> GuiManager* { return new Manager(); };
+    master = std::make_unique<Tavek::GameMaster>();
+    LoadingScreen* loading = master->getMainGuiMaster()->getLoadingScreen();
+    loading->getProgressBar()->getNumber()->removeObserver(&hear);
 
-        master.getExhibition()->begin();
-        master.getGuiManager()->setScreen(nullptr);
+    const float menuValues[] = {0.05f,      0.07105263f, 0.09210526f, 0.1131579f, 0.1342105f, 0.1552632f,
+                                0.1763158f, 0.1973684f,  0.2184211f,  0.2394737f, 0.2605263f};
+    ASSERT_GT(values.size(), 11u + 400u);
+    for (size_t i = 0; i < 11; ++i) EXPECT_NEAR(values[i], menuValues[i], 1e-6) << i;
+    EXPECT_NEAR(values[11], 0.5f, 0.01f);
+    for (size_t i = 12; i < values.size(); ++i) EXPECT_GE(values[i], values[i - 1] - 1e-4f) << i;
+    EXPECT_FLOAT_EQ(values.back(), 1.0f);
+    // One frame per setting.
+    for (size_t i = 1; i < renderCounts.size(); ++i) EXPECT_GE(renderCounts[i] - renderCounts[i - 1], 1) << i;
+}
+
+TEST_F(GameMasterRun, QuickMatchPlaysTheExhibitionBehindTheLoadingScreenAndEscHandsBackThroughTheAdvertisement) {
+    master = std::make_unique<Tavek::GameMaster>();
+    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
+    BattleManager* battle = master->getBattleManager();
+    GuiManager* gui = master->getGuiManager();
+    Tavek::ExhibitionMatch* exhibition = master->getExhibition();
+    master->getProfile()->getOptions().setDifficulty(2);
+    frames(31);
+
+    for (int match = 0; match < 2; ++match) {
+        // "Quick Match": the loading screen at once, its bar empty, under the closing menu.
+        click(0.703125f, 0.520833f);
+        ASSERT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen())) << match;
+        EXPECT_FLOAT_EQ(menu->getLoadingScreen()->getProgress(), 0.0f);
+        EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(exhibition));
+        EXPECT_EQ(battle->getBattle().battleMode, 0);
+
+        // After the menu's closing the match starts.
+        frames(31);
+        ASSERT_EQ(battle->getBattle().battleMode, 1) << match;
+        EXPECT_EQ(battle->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(exhibition));
+        EXPECT_EQ(gui->getScreen(), nullptr);
+        EXPECT_FALSE(master->getSongPlayer()->isPlaying());
+        EXPECT_EQ(menu->getMouse()->getMode(), 3);
+        EXPECT_GT(visibleMeshes(), 0);
+        EXPECT_EQ(battle->getRules()->MinTapsToGetUp, 19);
+        EXPECT_EQ(battle->getRules()->MaxTapsToGetUp, 74);
+        frames(60);
         EXPECT_EQ(battle->getBattle().battleMode, 1);
-        EXPECT_EQ(battle->getBattleState(), 1);
-        EXPECT_EQ(*battle->getNameA(), "Kai Maren");
-        EXPECT_FALSE(battle->isHumanA());
-        EXPECT_FALSE(battle->isHumanB());
-        for (int i = 0; i < 120; ++i) {
-            iVortaneMain();
-            master.tick();
-        }
-        EXPECT_NE(battle->getFlybyCamera(), nullptr);   // the arena is flown
 
+        // Esc during the match: the battle stops and the advertisement screen shows.
         vtKeySet(1, 1);
-        iVortaneMain();
-        master.tick();
+        frame();
         vtKeySet(1, 0);
         EXPECT_EQ(battle->getBattle().battleMode, 0);
-        EXPECT_FALSE(master.getExhibition()->isRunning());
-        EXPECT_EQ(master.getGuiManager()->getScreen(), start);
+        EXPECT_FALSE(exhibition->isRunning());
+        Tavek::DaviScreen* advertisement = menu->getDaviScreen();
+        ASSERT_EQ(gui->getScreen(), static_cast<GuiScreen*>(advertisement));
+        EXPECT_EQ(menu->getMouse()->getMode(), 0);
+        EXPECT_TRUE(master->getSongPlayer()->isPlaying());
+
+        // Esc at 4.9 s does nothing; after 5 s it brings back the main menu.
+        frames(292);
+        pressEsc();
+        EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(advertisement));
+        frames(10);
+        pressEsc();
+        frames(62);
+        EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+        EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
+        EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
+        EXPECT_EQ(master->getProfile()->getOptions().getDifficulty(), 2);
     }
 }

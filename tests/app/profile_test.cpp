@@ -6,6 +6,10 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
+#include "game/MainGuiMaster.h"
+#include "gui/GuiManager.h"
+#include "gui/GuiMessageBox.h"
+#include "gui/GuiText.h"
 #include "persistence/XMLFileException.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
@@ -30,10 +34,13 @@ protected:
         vtSetDrawing(0);
         folder.writeTournaments();
         copyPackScripts(folder.folder());
-        master = std::make_unique<GameMaster>();
+        win32::setDebugSink([this](const char* text) { log += text; });
     }
+    // The game master, which loads the profile as it shows the main menu.
+    void build() { master = std::make_unique<GameMaster>(); }
     void TearDown() override {
         master.reset();
+        win32::setDebugSink(nullptr);
         win32::resetForTests();
         vtReset();
     }
@@ -49,16 +56,27 @@ protected:
         master->saveProfile();
         master->releaseProfile();
         win32::resetForTests();
+        win32::setDebugSink([this](const char* text) { log += text; });
+    }
+
+    // The two lines of the GUI's message box while it is open; empty when it is not.
+    std::string boxLines() const {
+        GuiManager* gui = master->getGuiManager();
+        if (gui->getMessageBoxResult() != -1) return "";
+        GuiMessageBox* box = gui->getMessageBox();
+        return box->getTextA()->getText() + " / " + box->getTextB()->getText();
     }
 
     GameFolder folder;
     std::unique_ptr<GameMaster> master;
+    std::string log;
 };
 
 }  // namespace
 
 TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenTheGameEnds) {
     ASSERT_FALSE(std::filesystem::exists(folder.file("saveData")));
+    build();
     ProfileState* p = master->getProfile();
     ASSERT_NE(p, nullptr);
     EXPECT_TRUE(exists("profile.xml"));
@@ -69,6 +87,7 @@ TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenT
     document.load(folder.file("saveData/profile.xml"));
     EXPECT_EQ(document.getName(), "Profile");
     EXPECT_TRUE(win32::messageBoxes().empty());
+    EXPECT_EQ(boxLines(), "");
 
     // The game master saves its profile when it ends.
     p->setName("Kept");
@@ -78,6 +97,7 @@ TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenT
 }
 
 TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReloadEvenFromTheProfilesOwnFolder) {
+    build();
     prepareTwoFighters();
     ProfileState* p = master->getProfile();
     ASSERT_EQ(p->getFighterCount(), 2);
@@ -106,14 +126,16 @@ TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReloadEvenFromTheProfiles
 }
 
 TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFightersIntact) {
+    build();
     prepareTwoFighters();
     folder.write("saveData/fighter0.xml", "<Fighter name=\"Ada\"><Age");
     ProfileState* p = master->getProfile();
     ASSERT_EQ(p->getFighterCount(), 1);
     EXPECT_EQ(p->getFighter(0)->name, "Bo");
-    ASSERT_EQ(win32::messageBoxes().size(), 1u);
-    EXPECT_NE(win32::messageBoxes()[0].text.find("fighter0.xml could not be read"), std::string::npos);
-    EXPECT_EQ(win32::messageBoxes()[0].caption, "Brennock");
+    // The player reads it in the game's own box; the file and the reason go to the log.
+    EXPECT_TRUE(win32::messageBoxes().empty());
+    EXPECT_EQ(boxLines(), "Some fighter files could not be read. / They were left as they are.");
+    EXPECT_NE(log.find("fighter0.xml could not be read"), std::string::npos);
 
     master->saveProfile();
     PersistentProfile document;
@@ -126,12 +148,14 @@ TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFighters
 TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) {
     std::filesystem::create_directories(folder.file("saveData"));
     folder.write("saveData/profile.xml", "<Profile><Name>Old");
+    build();
     ProfileState* p = master->getProfile();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->getName(), "Profile");
     EXPECT_EQ(saved("profile.xml.broken"), "<Profile><Name>Old");
-    ASSERT_EQ(win32::messageBoxes().size(), 1u);
-    EXPECT_NE(win32::messageBoxes()[0].text.find("profile.xml.broken"), std::string::npos);
+    EXPECT_TRUE(win32::messageBoxes().empty());
+    EXPECT_EQ(boxLines(), "Your profile could not be read. / A copy was kept as profile.xml.broken.");
+    EXPECT_NE(log.find("profile.xml.broken"), std::string::npos);
 
     // A second broken file does not overwrite the first copy.
     master->releaseProfile();
@@ -142,6 +166,7 @@ TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) 
 }
 
 TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded) {
+    build();
     master->getProfile();
     const std::string unreachable = folder.folder() + "\\missing\\deeper\\";
     EXPECT_THROW(master->loadProfile(unreachable, "profile.xml"), XMLFileException);
@@ -153,6 +178,7 @@ TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded)
 }
 
 TEST_F(GameMasterProfile, TheScriptBridgeIsReadyWithTheScriptFolderFirst) {
+    build();
     Tavek::ScriptMaster* script = master->getScriptMaster();
     ASSERT_NE(script, nullptr);
     EXPECT_EQ(script->evalInt("6 * 7"), 42);
@@ -169,10 +195,38 @@ TEST_F(GameMasterProfile, AProfileNestedTooDeeplyIsRefusedAndKeptAside) {
     std::filesystem::create_directories(folder.file("saveData"));
     folder.write("saveData/profile.xml", deep);
 
+    build();
     ProfileState* p = master->getProfile();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->getName(), "Profile");
     EXPECT_EQ(saved("profile.xml.broken"), deep);
-    ASSERT_EQ(win32::messageBoxes().size(), 1u);
-    EXPECT_NE(win32::messageBoxes()[0].text.find("nested too deeply"), std::string::npos);
+    EXPECT_TRUE(win32::messageBoxes().empty());
+    EXPECT_EQ(boxLines(), "Your profile could not be read. / A copy was kept as profile.xml.broken.");
+    EXPECT_NE(log.find("nested too deeply"), std::string::npos);
+}
+
+TEST_F(GameMasterProfile, ASaveFolderThatIsAFileGivesAProfileInMemoryAndEverySaveIsReported) {
+    folder.write("saveData", "not a folder");
+    build();
+    ProfileState* p = master->getProfile();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->getName(), "Profile");
+    EXPECT_EQ(p->getOptions().getDifficulty(), 1);
+    EXPECT_TRUE(win32::messageBoxes().empty());
+    EXPECT_EQ(boxLines(), "Your profile could not be loaded. / Changes will not be kept after you quit.");
+    EXPECT_NE(log.find("held in memory"), std::string::npos);
+    EXPECT_EQ(master->getProfile(), p);  // reported once, kept
+
+    // Every later save fails and is reported; nothing is written anywhere.
+    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        menu->showGameSetup();
+        menu->saveOptions();
+        EXPECT_EQ(boxLines(), "Your options could not be saved. / They stay in use until you quit.");
+        menu->goBack();
+    }
+    EXPECT_THROW(master->saveProfile(), std::exception);
+    master.reset();
+    EXPECT_EQ(folder.read("saveData"), "not a folder");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("saveData.broken")));
 }

@@ -9,15 +9,16 @@
 #define STB_IMAGE_IMPLEMENTATION  // once in this program, through ProgramRun.h
 #include "tests/app/ProgramRun.h"
 
-TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheStartScreen) {
+TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheMainMenu) {
     installFromGameFolder();
-    // "Exhibition" once the start screen has slid in; "Exit Game" (just below it) a minute and a
-    // half after the longest match could have ended.
-    std::ofstream(dir / "click.txt") << "1 mouse 0.703125 0.770833\n60 button 0 down\n62 button 0 up\n"
-                                     << "8000 mouse 0.703125 0.854167\n8010 button 0 down\n8012 button 0 up\n";
+    // "Quick Match" once the main menu has opened; a minute and a half after the longest match
+    // could have ended, Esc on the advertisement screen, then "Exit Game" and Esc again.
+    std::ofstream(dir / "click.txt") << "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                     << "8000 key 1 down\n8001 key 1 up\n8002 mouse 0.703125 0.854167\n"
+                                     << "8100 button 0 down\n8102 button 0 up\n8200 key 1 down\n8201 key 1 up\n";
     const std::filesystem::path back = dir / "back.png";
     GameRun run = start({"VUZ_FRAME_TIME=0.0166667", "VUZ_FRAME_LIMIT=9000", "VUZ_SEED=11",
-                         "VUZ_INPUT=" + (dir / "click.txt").string(), "VUZ_SCREENSHOTS=8005:" + back.string()});
+                         "VUZ_INPUT=" + (dir / "click.txt").string(), "VUZ_SCREENSHOTS=8090:" + back.string()});
     ASSERT_EQ(run.exitCode, 0);
     const int over = indexOf(run.debug, "Exhibition match over: result ");
     ASSERT_GE(over, 0) << "the match did not end within 9000 frames";
@@ -26,11 +27,11 @@ TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheStartScreen) {
     for (const std::string& line : run.debug) {
         EXPECT_EQ(line.find("rror"), std::string::npos) << line;
     }
-    // The start screen came back with its pointer (on "Exit Game"), which ended the game before
-    // the frame limit.
+    // The main menu came back with its pointer (on "Exit Game"), which ended the game through
+    // the advertisement screen before the frame limit.
     Shot shot(back);
     ASSERT_NE(shot.pixels, nullptr);
-    EXPECT_GT(shot.bright(6.55f, -8.86f, 6.72f, -8.69f, 600), 0.15) << "no pointer on the start screen";
+    EXPECT_GT(shot.bright(6.55f, -8.86f, 6.72f, -8.69f, 600), 0.15) << "no pointer on the main menu";
     EXPECT_LT(indexOf(run, "engine: frame limit"), 0);
     EXPECT_GE(indexOf(run, "ShellExecuteA open https://harlowick.example/buy"), 0);
 }

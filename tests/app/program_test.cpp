@@ -69,18 +69,18 @@ TEST_F(Program, TheInstallFolderFromTheRegistryIsUsed) {
 }
 
 
-// The start screen in the built game folder: "Exit Game" clicked with the pointer, or Esc,
-// ends the game long before the frame limit.
-TEST_F(Program, TheStartScreenEndsTheGameByItsButtonOrEsc) {
-    std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
-                                        << "\"Path\"=\"" << GAME_DIR << "\"\n";
-    const fs::path opened = dir / "start.png", late = dir / "late.png";
+// The main menu in the built game folder: "Exit Game" clicked with the pointer, or Esc, shows
+// the advertisement screen, and Esc there ends the game long before the frame limit.
+TEST_F(Program, TheMainMenuEndsTheGameThroughTheAdvertisementScreenByItsButtonOrEsc) {
+    installFromGameFolder();
+    const fs::path opened = dir / "start.png", advertisement = dir / "advertisement.png", late = dir / "late.png";
     std::ofstream(dir / "click.txt") << "1 mouse 0.5 0.5\n40 mouse 0.703125 0.854167\n"
-                                     << "45 button 0 down\n47 button 0 up\n";
+                                     << "45 button 0 down\n47 button 0 up\n150 key 1 down\n151 key 1 up\n";
     GameRun run = start({"VUZ_FRAME_LIMIT=2000", "VUZ_INPUT=" + (dir / "click.txt").string(),
-                         "VUZ_SCREENSHOTS=42:" + opened.string() + ";400:" + late.string()});
+                         "VUZ_SCREENSHOTS=42:" + opened.string() + ";140:" + advertisement.string() + ";400:" +
+                             late.string()});
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(fs::exists(late)) << "the game did not end on the click";
+    EXPECT_FALSE(fs::exists(late)) << "the game did not end on Esc";
     for (const std::string& line : run.log) {
         EXPECT_EQ(line.find("not made"), std::string::npos) << line;
         EXPECT_EQ(line.find("rror"), std::string::npos) << line;
@@ -89,13 +89,21 @@ TEST_F(Program, TheStartScreenEndsTheGameByItsButtonOrEsc) {
         Shot shot(opened);
         ASSERT_NE(shot.pixels, nullptr);
         EXPECT_GT(shot.bright(-15.5f, -11.5f, 15.5f, -10.5f, 30), 0.5);  // the background
+        EXPECT_GT(shot.bright(-14.0f, -6.0f, -2.0f, 6.0f, 60), 0.3);      // the fighter picture
         EXPECT_GT(shot.bright(2.0f, 7.0f, 10.0f, 9.0f, 300), 0.1);       // the logo
-        EXPECT_GT(shot.bright(3.1f, -9.1f, 4.4f, -7.9f, 150), 0.05);     // the button's square
-        EXPECT_GT(shot.bright(5.0f, -8.7f, 7.0f, -8.3f, 400), 0.05);     // its caption
+        for (float y : {-0.5f, -2.5f, -4.5f, -6.5f, -8.5f}) {
+            EXPECT_GT(shot.bright(3.1f, y - 0.6f, 4.4f, y + 0.6f, 150), 0.05) << y;   // the button's square
+            EXPECT_GT(shot.bright(5.0f, y - 0.2f, 7.0f, y + 0.2f, 400), 0.05) << y;  // its caption
+        }
         EXPECT_GT(shot.bright(6.55f, -8.86f, 6.72f, -8.69f, 600), 0.15);  // the cursor under the caption band
     }
+    {
+        Shot shot(advertisement);
+        ASSERT_NE(shot.pixels, nullptr);
+        EXPECT_GT(shot.bright(3.3f, -10.9f, 11.4f, -10.7f, 200), 0.05);  // the prompt
+    }
 
-    std::ofstream(dir / "esc.txt") << "40 key 1 down\n41 key 1 up\n";
+    std::ofstream(dir / "esc.txt") << "40 key 1 down\n41 key 1 up\n150 key 1 down\n151 key 1 up\n";
     run = start({"VUZ_FRAME_LIMIT=2000", "VUZ_INPUT=" + (dir / "esc.txt").string(),
                  "VUZ_SCREENSHOTS=400:" + late.string()});
     ASSERT_EQ(run.exitCode, 0);
@@ -104,10 +112,11 @@ TEST_F(Program, TheStartScreenEndsTheGameByItsButtonOrEsc) {
 
 namespace {
 
-// Where the start screen's "Exhibition" button is, as the pointer reads it (0..1 from the top-left),
-// and the autopilot's lines that click it once the screen has slid in.
-constexpr float ExhibitionX = 0.703125f, ExhibitionY = 0.770833f;
-const char* const ClickExhibition = "1 mouse 0.703125 0.770833\n60 button 0 down\n62 button 0 up\n";
+// Where the main menu's "Quick Match" button is, as the pointer reads it (0..1 from the top-left),
+// and the autopilot's lines that click it once the menu has opened; the exhibition then starts
+// after the menu's closing.
+constexpr float ExhibitionX = 0.703125f, ExhibitionY = 0.520833f;
+const char* const ClickExhibition = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n";
 const char* const SixtyFramesASecond = "VUZ_FRAME_TIME=0.0166667";
 
 // The mat's lit blue (the pack paints it 30, 80, 200).
@@ -135,7 +144,7 @@ int onTheMat(const Shot& shot, Test test) {
 
 }  // namespace
 
-// The start screen's "Exhibition" starts the match: the camera flies over the lit arena, then the
+// The main menu's "Quick Match" starts the exhibition: the camera flies over the lit arena, then the
 // two fighters, blue and red, fight on the mat. Nothing is reported missing on the way. Played
 // again with the same VUZ_SEED, VUZ_FRAME_TIME and VUZ_INPUT, the session repeats frame for frame,
 // logs and pictures alike, well into the fight, where the scripts' random choices show (another
@@ -204,7 +213,12 @@ LRESULT CALLBACK quietWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 // size, as the program has them; everything back as it was afterwards.
 struct InGameFolderWithWindow {
     InGameFolderWithWindow() {
-        fs::current_path(GAME_DIR);
+        // Links to the game folder's loose files: the game writes its profile here.
+        std::string pattern = (fs::temp_directory_path() / "brennock-window-XXXXXX").string();
+        if (mkdtemp(pattern.data())) scratch = pattern;
+        for (const char* linked : {"default_res", "Tavek_res"})
+            fs::create_directory_symlink(fs::path(GAME_DIR) / linked, scratch / linked);
+        fs::current_path(scratch);
         resetProcessState();
         win32::resetForTests();
         win32::setShellOpenEnabled(false);
@@ -226,8 +240,11 @@ struct InGameFolderWithWindow {
         resetProcessState();
         win32::resetForTests();
         fs::current_path(previous);
+        std::error_code ignored;
+        fs::remove_all(scratch, ignored);
     }
     const fs::path previous = fs::current_path();
+    fs::path scratch;
     bool opened = false;
 };
 
@@ -276,7 +293,7 @@ iVector2 chestOnScreen(FighterInstance* fighter, uint32_t camera) {
 }  // namespace
 
 // The exhibition as the program plays it, in this process, so that the test knows where the
-// fighters stand: the start screen's "Exhibition" clicked with the pointer, the arena flown, then
+// fighters stand: the main menu's "Quick Match" clicked with the pointer, the arena flown, then
 // the fight drawn off screen. Where each fighter's chest bone projects, the picture shows A's blue
 // and B's red protector (the fighters themselves: hidden, the spot changes), and the floor halfway
 // between them is the mat.
@@ -292,11 +309,12 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
         master.tick();
     };
     vtMouseSet(ExhibitionX, ExhibitionY);
-    for (int i = 0; i < 60; ++i) frame();  // the start screen slides in
+    for (int i = 0; i < 60; ++i) frame();  // the main menu opens
     vtMouseButtonSet(0, 1);
     frame();
     vtMouseButtonSet(0, 0);
     frame();
+    for (int i = 0; i < 31; ++i) frame();  // the menu closes; the match loads behind the bar
     ASSERT_EQ(battle->getBattle().battleMode, 1) << "the click did not start the exhibition";
     int frames = 0;
     for (; battle->getBattleState() != FightingState && frames < 3000; ++frames) frame();

@@ -27,12 +27,17 @@ OPTION_CAPTIONS = [  # file, shown size, text
 
 
 def title_band():
+    """The band drawn over a screen's title: clear where the title lies (its first quarter), so
+    the title reads through it, then a dark shade that fades out to the right, with a line in
+    the team colours under the whole width."""
     w, h = draw.pixels(30.0, 1.5, ppu=32)
-    band = draw.gradient(w, h, [(0.0, (14, 22, 40, 235)), (0.6, (10, 16, 30, 200)),
-                                (1.0, (6, 8, 16, 60))], vertical=False)
+    band = draw.gradient(w, h, [(0.0, (14, 22, 40, 0)), (0.25, (14, 22, 40, 0)), (0.35, (14, 22, 40, 200)),
+                                (0.6, (10, 16, 30, 170)), (1.0, (6, 8, 16, 40))], vertical=False)
+    clear = np.zeros((h, w))
+    clear[:, int(w * 0.3):] = 1.0
     shade = draw.gradient(w, h, [(0.0, (255, 255, 255, 30)), (0.5, (255, 255, 255, 0)),
                                  (1.0, (0, 0, 0, 50))])
-    band = Image.alpha_composite(band, shade)
+    band = Image.alpha_composite(band, draw.mask_alpha(shade, clear))
     line = draw.gradient(w, h, [(0.0, draw.BLUE), (0.5, draw.BLUE), (0.5, draw.RED),
                                 (1.0, (220, 40, 45, 0))], vertical=False)
     rows = np.zeros((h, w))
