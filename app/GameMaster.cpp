@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/ExhibitionMatch.h"
 #include "app/ProcessState.h"
 #include "app/WinMain.h"
 #include "audio/SongPlayer.h"
@@ -84,9 +83,6 @@ GameMaster::GameMaster() {
     // The battle reports to the menu master and moves the loading bar while it builds.
     battleManager = new BattleManager(camera, scriptMaster.get(), static_cast<CurrentMasterEH*>(mainGuiMaster.get()),
                                       mainGuiMaster->getLoadingScreen());
-    exhibition = std::make_unique<ExhibitionMatch>(battleManager, mainGuiMaster.get());
-    ExhibitionMatch* standIn = exhibition.get();
-    mainGuiMaster->setQuickMatchStandIn(standIn, [standIn]() { standIn->begin(); });
     mainGuiMaster->getLoadingScreen()->setProgress(1.0f);
     mainGuiMaster->showMainMenu();
 }
@@ -95,7 +91,6 @@ GameMaster::~GameMaster() {
     // Every script object goes with the battle, before the interpreter stops.
     delete battleManager;
     battleManager = nullptr;
-    exhibition.reset();
     mainGuiMaster.reset();
     guiManager.reset();
     songPlayer.reset();
@@ -127,7 +122,6 @@ void GameMaster::tick() {
     if (battleManager) static_cast<TickAble*>(battleManager)->tick();
     if (guiManager) guiManager->pollInput();
     if (mainGuiMaster) mainGuiMaster->tick();
-    if (exhibition) exhibition->tick();
     songPlayer->tick();
 }
 

@@ -11,7 +11,6 @@
 
 namespace Tavek {
 
-class ExhibitionMatch;
 class MainGuiMaster;
 class ScriptMaster;
 
@@ -45,7 +44,6 @@ public:
 
     ScriptMaster* getScriptMaster() const { return scriptMaster.get(); }
     MainGuiMaster* getMainGuiMaster() const { return mainGuiMaster.get(); }
-    ExhibitionMatch* getExhibition() const { return exhibition.get(); }
 
 private:
     // Every problem to the log; the two lines to the player (the GUI's box, else the system's).
@@ -57,7 +55,6 @@ private:
     std::string profileFileName;
     std::unique_ptr<GuiManager> guiManager;
     std::unique_ptr<MainGuiMaster> mainGuiMaster;
-    std::unique_ptr<ExhibitionMatch> exhibition;  // in the quick match's place until it exists
     BattleManager* battleManager = nullptr;        // owned; goes before the interpreter stops
     std::unique_ptr<ScriptMaster> scriptMaster;
     std::unique_ptr<SongPlayer> songPlayer;

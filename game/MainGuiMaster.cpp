@@ -13,6 +13,7 @@
 #include "game/GameSetupScreen.h"
 #include "game/LoadingScreen.h"
 #include "game/MainMenuScreen.h"
+#include "game/SingleMatchMaster.h"
 #include "gui/GuiArtist.h"
 #include "gui/GuiBlocks.h"
 #include "gui/GuiBorderFactory.h"
@@ -74,8 +75,7 @@ void MainGuiMaster::buildScreens() {
     // The match screen comes here once the game has one.
     loadingScreen->setProgress(buildProgress(9));
     daviScreen = std::make_unique<DaviScreen>(this, guiBlocks.get());
-    // The quick match's master reports this value once the game has one.
-    loadingScreen->setProgress(buildProgress(10));
+    singleMatchMaster = std::make_unique<SingleMatchMaster>(this);  // reports the next value itself
     championshipMaster = std::make_unique<ChampionshipMaster>(this);
     // Made after every screen, so it draws over them.
     messageBox = std::make_unique<GuiMessageBox>(manager, guiBlocks.get(), nullptr, 0);
@@ -89,6 +89,7 @@ MainGuiMaster::~MainGuiMaster() {
     messageBox.reset();
     daviScreen.reset();
     championshipMaster.reset();
+    singleMatchMaster.reset();
     gameSetupScreen.reset();
     mainMenuScreen.reset();
     loadingScreen.reset();
@@ -124,11 +125,6 @@ void MainGuiMaster::tick() {
     primitiveFactory->update();
     mouse->update();
     ticker->printAll();
-}
-
-void MainGuiMaster::setQuickMatchStandIn(CurrentMasterEH* master, std::function<void()> begin) {
-    quickMatchMaster = master;
-    beginQuickMatch = std::move(begin);
 }
 
 // --- Navigation -------------------------------------------------------------------------------
@@ -167,10 +163,9 @@ void MainGuiMaster::showMainMenu() {
 }
 
 void MainGuiMaster::startQuickMatch() {
-    if (!quickMatchMaster) return;
     if (GuiManager* manager = guiManager()) manager->setScreen(nullptr);
-    currentMaster = quickMatchMaster;
-    if (beginQuickMatch) beginQuickMatch();
+    currentMaster = static_cast<SingleMatchMasterEH*>(singleMatchMaster.get());
+    singleMatchMaster->begin();
 }
 
 void MainGuiMaster::leaveMode() {

@@ -1,13 +1,12 @@
 // The menu master, the spine of the game's flow. The game master makes one at start-up and
 // keeps it for the whole run. It builds the shared GUI core (primitive factory, skin, borders,
 // click sound, print list, cursor, the skin bundle) and every menu screen behind the loading
-// bar, owns the championship master and the menu music, keeps the history of the menu screens
+// bar, owns the two mode masters (quick match, championship) and the menu music, keeps the history of the menu screens
 // shown, and says which mode runs (the current master: itself when none does). It owns all
 // of these; the game master is borrowed.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,6 +26,7 @@ class Song;
 namespace Tavek {
 
 class ChampionshipMaster;
+class SingleMatchMaster;
 
 class MainGuiMaster : public virtual MainGuiMasterEH {
 public:
@@ -41,10 +41,6 @@ public:
 
     // Once a frame after the GUI manager's poll: the primitives, the cursor, every caption.
     virtual void tick();
-
-    // Until the quick match exists, the exhibition stands in its place: "Quick Match" clears
-    // the screen, makes it current and calls begin. Without one "Quick Match" does nothing.
-    void setQuickMatchStandIn(CurrentMasterEH* master, std::function<void()> begin);
 
     GameMasterEH* getGameMaster() override { return gameMaster; }
     void goBack() override;
@@ -111,6 +107,7 @@ public:
     MainMenuScreen* getMainMenuScreen() const { return mainMenuScreen.get(); }
     GameSetupScreen* getGameSetupScreen() const { return gameSetupScreen.get(); }
     ChampionshipMaster* getChampionshipMaster() const { return championshipMaster.get(); }
+    SingleMatchMaster* getSingleMatchMaster() const { return singleMatchMaster.get(); }
     GuiMouse* getMouse() const { return mouse.get(); }
     GuiMessageBox* getMessageBox() const { return messageBox.get(); }
     const PlayList* getMenuPlayList() const { return menuPlayList.get(); }
@@ -123,8 +120,7 @@ private:
 
     GameMasterEH* gameMaster;
     CurrentMasterEH* currentMaster;
-    CurrentMasterEH* quickMatchMaster = nullptr;  // the stand-in, borrowed
-    std::function<void()> beginQuickMatch;
+    std::unique_ptr<SingleMatchMaster> singleMatchMaster;
     std::unique_ptr<ChampionshipMaster> championshipMaster;
     uint32_t camera;
     std::unique_ptr<PrimitiveFactory2D> primitiveFactory;

@@ -1,12 +1,11 @@
 // The game master as the player meets it: start-up behind the loading bar, the main menu with
-// its music and cursor, and the exhibition that "Quick Match" plays until the quick match
-// exists. A whole game master in a scratch copy of the game folder (loose files), drawing off.
+// its music and cursor (the quick match behind it is tested with the game's screens). A whole
+// game master in a scratch copy of the game folder (loose files), drawing off.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "app/ExhibitionMatch.h"
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "audio/SongPlayer.h"
@@ -182,59 +181,4 @@ TEST_F(GameMasterRun, TheBarShowsTheMenuMastersValuesThenTheBattlesRisingToOne) 
     EXPECT_FLOAT_EQ(values.back(), 1.0f);
     // One frame per setting.
     for (size_t i = 1; i < renderCounts.size(); ++i) EXPECT_GE(renderCounts[i] - renderCounts[i - 1], 1) << i;
-}
-
-TEST_F(GameMasterRun, QuickMatchPlaysTheExhibitionBehindTheLoadingScreenAndEscHandsBackThroughTheAdvertisement) {
-    master = std::make_unique<Tavek::GameMaster>();
-    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
-    BattleManager* battle = master->getBattleManager();
-    GuiManager* gui = master->getGuiManager();
-    Tavek::ExhibitionMatch* exhibition = master->getExhibition();
-    master->getProfile()->getOptions().setDifficulty(2);
-    frames(31);
-
-    for (int match = 0; match < 2; ++match) {
-        // "Quick Match": the loading screen at once, its bar empty, under the closing menu.
-        click(0.703125f, 0.520833f);
-        ASSERT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen())) << match;
-        EXPECT_FLOAT_EQ(menu->getLoadingScreen()->getProgress(), 0.0f);
-        EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(exhibition));
-        EXPECT_EQ(battle->getBattle().battleMode, 0);
-
-        // After the menu's closing the match starts.
-        frames(31);
-        ASSERT_EQ(battle->getBattle().battleMode, 1) << match;
-        EXPECT_EQ(battle->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(exhibition));
-        EXPECT_EQ(gui->getScreen(), nullptr);
-        EXPECT_FALSE(master->getSongPlayer()->isPlaying());
-        EXPECT_EQ(menu->getMouse()->getMode(), 3);
-        EXPECT_GT(visibleMeshes(), 0);
-        EXPECT_EQ(battle->getRules()->MinTapsToGetUp, 19);
-        EXPECT_EQ(battle->getRules()->MaxTapsToGetUp, 74);
-        frames(60);
-        EXPECT_EQ(battle->getBattle().battleMode, 1);
-
-        // Esc during the match: the battle stops and the advertisement screen shows.
-        vtKeySet(1, 1);
-        frame();
-        vtKeySet(1, 0);
-        EXPECT_EQ(battle->getBattle().battleMode, 0);
-        EXPECT_FALSE(exhibition->isRunning());
-        Tavek::DaviScreen* advertisement = menu->getDaviScreen();
-        ASSERT_EQ(gui->getScreen(), static_cast<GuiScreen*>(advertisement));
-        EXPECT_EQ(menu->getMouse()->getMode(), 0);
-        EXPECT_TRUE(master->getSongPlayer()->isPlaying());
-
-        // Esc at 4.9 s does nothing; after 5 s it brings back the main menu.
-        frames(292);
-        pressEsc();
-        EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(advertisement));
-        frames(10);
-        pressEsc();
-        frames(62);
-        EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
-        EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
-        EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
-        EXPECT_EQ(master->getProfile()->getOptions().getDifficulty(), 2);
-    }
 }

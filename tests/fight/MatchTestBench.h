@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "RecordingMatch.h"
-#include "app/ExhibitionMatch.h"
+#include "game/SingleMatchMaster.h"
 #include "fight/BattleManager.h"
 #include "fight/FighterInstance.h"
 #include "platform/vuzirovari/vuzirovari.h"
@@ -69,8 +69,8 @@ struct MatchBench {
         scripts = std::make_unique<Tavek::ScriptMaster>(scriptsFolder);
         manager = std::make_unique<BattleManager>(camera, scripts.get(), &master, nullptr);
         master.manager = manager.get();
-        Tavek::ExhibitionMatch::fillRosterRecord(0, recordA);
-        Tavek::ExhibitionMatch::fillRosterRecord(1, recordB);
+        Tavek::SingleMatchMaster::fillRosterRecord(0, recordA);
+        Tavek::SingleMatchMaster::fillRosterRecord(1, recordB);
     }
     ~MatchBench() {
         manager.reset();
