@@ -320,6 +320,24 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
     for (; battle->getBattleState() != FightingState && frames < 3000; ++frames) frame();
     ASSERT_EQ(battle->getBattleState(), FightingState) << "no fight after " << frames << " frames";
     for (int i = 0; i < 120; ++i) frame();
+    // A moment when the two stand apart on the picture, so neither hides the other nor the mat
+    // between them.
+    auto apart = [&] {
+        const iVector2 a = chestOnScreen(battle->getFighterFieldA(), master.getCamera());
+        const iVector2 b = chestOnScreen(battle->getFighterFieldB(), master.getCamera());
+        if (std::abs(a.x - b.x) < 4.0f) return false;
+        iVector3 hipA{}, hipB{};
+        iSkinMeshBoneLocation(battle->getFighterFieldA()->getMainBone(0), &hipA, 0);
+        iSkinMeshBoneLocation(battle->getFighterFieldB()->getMainBone(0), &hipB, 0);
+        const iVector3 floor{(hipA.x + hipB.x) / 2.0f, 0.0f, (hipA.z + hipB.z) / 2.0f};
+        iVector2 between{};
+        i3DLocationToScreen(&between, &floor, master.getCamera());
+        iVortaneRender();
+        return shareOf(around(between), [](const Rgb& p) { return p.bluish() && p.b > 150; }) >= 0.7;
+    };
+    for (int i = 0; i < 40 && !apart(); ++i) {
+        for (int k = 0; k < 30; ++k) frame();
+    }
     iVortaneRender();
     EXPECT_EQ(vtScreenshot((game.previous / "exhibition_fight.png").c_str()), 1);
 
