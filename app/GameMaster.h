@@ -53,11 +53,11 @@ private:
     uint32_t camera = 0;
     std::unique_ptr<ProfileState> profile;
     std::string profileFileName;
+    std::unique_ptr<SongPlayer> songPlayer;  // outlives the menu master, which lets go of its songs
     std::unique_ptr<GuiManager> guiManager;
     std::unique_ptr<MainGuiMaster> mainGuiMaster;
     BattleManager* battleManager = nullptr;        // owned; goes before the interpreter stops
     std::unique_ptr<ScriptMaster> scriptMaster;
-    std::unique_ptr<SongPlayer> songPlayer;
 };
 
 }  // namespace Tavek

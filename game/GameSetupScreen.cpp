@@ -68,14 +68,6 @@ GameSetupScreen::GameSetupScreen(Tavek::MainGuiMasterEH* master, GuiBlocks* skin
     saveButton = makeButton("button_save1.x", "button_save2.x", 26.0f, skin);
 }
 
-GameSetupScreen::~GameSetupScreen() {
-    const std::vector<GuiComponent*> children = getChildren();
-    for (GuiComponent* child : children) {
-        removeChild(child);
-        delete child;
-    }
-}
-
 GuiSuperLever* GameSetupScreen::makeSelector(const Vector2& location, int maximum, int initialValue,
                                              const char* caption) {
     auto* lever = new GuiSuperLever(selectorSkin.get(), -1, &selectorPicture, 1, nullptr);

@@ -3,12 +3,13 @@
 // options record only through loadFromOptions and storeToOptions, which the menu master
 // calls; it never touches the profile or a file. Save stores through the menu master and goes
 // back; Back and Esc go back without storing. The selectors use the white 30-point font
-// through the screen's own copy of the skin, which it owns and which outlives them.
+// through the screen's own copy of the skin, which it owns.
 #pragma once
 
 #include <memory>
 
 #include "game/ShinyScreen.h"
+#include "gui/GuiBlocks.h"
 
 class GuiButton;
 class GuiPanel;
@@ -19,11 +20,15 @@ class MainGuiMasterEH;
 class OptionsBase;
 }  // namespace Tavek
 
-class GameSetupScreen : public ShinyScreen {
+// The selectors' skin, held by a base that is destroyed after the screen's panel has deleted
+// its children, so that it outlives every selector that holds it.
+struct SelectorSkinHolder {
+    std::unique_ptr<GuiBlocks> selectorSkin;  // the skin with the white 30-point font
+};
+
+class GameSetupScreen : private SelectorSkinHolder, public ShinyScreen {
 public:
     GameSetupScreen(Tavek::MainGuiMasterEH* master, GuiBlocks* skin);
-    // The children go first, so the skin copy outlives every selector that holds it.
-    ~GameSetupScreen() override;
 
     void onLeave() override;
     // Every selector from the record (values outside a selector's range are clamped), then
@@ -69,5 +74,4 @@ private:
     GuiSuperLever* cameraLever = nullptr;
     GuiButton* backButton = nullptr;
     GuiButton* saveButton = nullptr;
-    std::unique_ptr<GuiBlocks> selectorSkin;  // the skin with the white 30-point font
 };

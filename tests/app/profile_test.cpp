@@ -6,7 +6,12 @@
 
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
+#include "game/GameSetupScreen.h"
 #include "game/MainGuiMaster.h"
+#include "game/MainMenuScreen.h"
+#include "gui/GuiButton.h"
+#include "gui/GuiSuperLever.h"
+#include "platform/vuzirovari/vuzirovari.h"
 #include "gui/GuiManager.h"
 #include "gui/GuiMessageBox.h"
 #include "gui/GuiText.h"
@@ -156,6 +161,24 @@ TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) 
     EXPECT_TRUE(win32::messageBoxes().empty());
     EXPECT_EQ(boxLines(), "Your profile could not be read. / A copy was kept as profile.xml.broken.");
     EXPECT_NE(log.find("profile.xml.broken"), std::string::npos);
+    // The main menu came under the box: its captions stay hidden until "OK".
+    MainMenuScreen* mainMenu = master->getMainGuiMaster()->getMainMenuScreen();
+    EXPECT_EQ(master->getGuiManager()->getScreen(), static_cast<GuiScreen*>(mainMenu));
+    EXPECT_FALSE(mainMenu->isShown());
+    for (int i = 0; i < 40; ++i) {
+        iVortaneMain();
+        master->tick();
+    }
+    EXPECT_FALSE(mainMenu->isShown());
+    // "OK" (this folder has no pictures to point at, so the click is handed to the box).
+    GuiMessageBox* box = master->getGuiManager()->getMessageBox();
+    HighLevelEvent ok;
+    ok.actionPerformed = true;
+    ok.source = box->getButtonA();
+    box->handleHighLevelEvent(ok);
+    EXPECT_EQ(master->getGuiManager()->getMessageBoxResult(), 0);
+    EXPECT_TRUE(mainMenu->isShown());
+    EXPECT_TRUE(mainMenu->isActive());
 
     // A second broken file does not overwrite the first copy.
     master->releaseProfile();
@@ -229,4 +252,33 @@ TEST_F(GameMasterProfile, ASaveFolderThatIsAFileGivesAProfileInMemoryAndEverySav
     master.reset();
     EXPECT_EQ(folder.read("saveData"), "not a folder");
     EXPECT_FALSE(std::filesystem::exists(folder.file("saveData.broken")));
+}
+
+TEST_F(GameMasterProfile, ASaveThatCannotBeWrittenIsReportedAndLeavesTheOldFileAsItWas) {
+    build();
+    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
+    menu->showGameSetup();
+    GameSetupScreen* options = menu->getGameSetupScreen();
+    // The save folder is moved away and a plain file put in its place (a write under root
+    // ignores the folder's permissions).
+    const std::string before = saved("profile.xml");
+    std::filesystem::rename(folder.file("saveData"), folder.file("saveData.moved"));
+    folder.write("saveData", "in the way");
+    options->getDifficultyLever()->setIntValue(3);
+    options->getRulesLever()->setIntValue(1);
+    menu->saveOptions();
+    EXPECT_EQ(boxLines(), "Your options could not be saved. / They stay in use until you quit.");
+    EXPECT_NE(log.find("The options could not be saved"), std::string::npos);
+    menu->goBack();
+    EXPECT_EQ(menu->getHistory().size(), 1u);
+    EXPECT_EQ(folder.read("saveData.moved/profile.xml"), before);
+    EXPECT_EQ(folder.read("saveData"), "in the way");
+    // The options stay in use: the screen shows them again, and the next match takes them.
+    EXPECT_EQ(master->getProfile()->getOptions().getDifficulty(), 3);
+    EXPECT_EQ(master->getProfile()->getOptions().MinTapsToGetUp, 47);
+    EXPECT_EQ(master->getProfile()->getOptions().PointsForWin, 12);
+    options->getDifficultyLever()->setIntValue(0);
+    menu->showGameSetup();
+    EXPECT_EQ(options->getDifficultyLever()->getIntValue(), 3);
+    EXPECT_EQ(options->getRulesLever()->getIntValue(), 1);
 }

@@ -320,6 +320,24 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
     for (; battle->getBattleState() != FightingState && frames < 3000; ++frames) frame();
     ASSERT_EQ(battle->getBattleState(), FightingState) << "no fight after " << frames << " frames";
     for (int i = 0; i < 120; ++i) frame();
+    // A moment when the two stand apart on the picture, so neither hides the other nor the mat
+    // between them.
+    auto apart = [&] {
+        const iVector2 a = chestOnScreen(battle->getFighterFieldA(), master.getCamera());
+        const iVector2 b = chestOnScreen(battle->getFighterFieldB(), master.getCamera());
+        if (std::abs(a.x - b.x) < 4.0f) return false;
+        iVector3 hipA{}, hipB{};
+        iSkinMeshBoneLocation(battle->getFighterFieldA()->getMainBone(0), &hipA, 0);
+        iSkinMeshBoneLocation(battle->getFighterFieldB()->getMainBone(0), &hipB, 0);
+        const iVector3 floor{(hipA.x + hipB.x) / 2.0f, 0.0f, (hipA.z + hipB.z) / 2.0f};
+        iVector2 between{};
+        i3DLocationToScreen(&between, &floor, master.getCamera());
+        iVortaneRender();
+        return shareOf(around(between), [](const Rgb& p) { return p.bluish() && p.b > 150; }) >= 0.7;
+    };
+    for (int i = 0; i < 40 && !apart(); ++i) {
+        for (int k = 0; k < 30; ++k) frame();
+    }
     iVortaneRender();
     EXPECT_EQ(vtScreenshot((game.previous / "exhibition_fight.png").c_str()), 1);
 
@@ -355,4 +373,30 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
     iVortaneRender();
     EXPECT_GE(changedShare(a, around(chestA)), 0.3) << "fighter A";
     EXPECT_GE(changedShare(b, around(chestB)), 0.3) << "fighter B";
+}
+
+// A broken profile at start-up: the game's own box says so over the main menu, "OK" closes it,
+// and the game goes on and ends normally.
+TEST_F(Program, ABrokenProfileIsReportedInTheGamesBoxAndTheGameGoesOn) {
+    installFromGameFolder();
+    fs::create_directories(dir / "game" / "saveData");
+    std::ofstream(dir / "game" / "saveData" / "profile.xml") << "<Profile><Name>Old";
+    const fs::path box = dir / "box.png", late = dir / "late.png";
+    std::ofstream(dir / "input.txt") << "1 mouse 0.53125 0.541667\n70 button 0 down\n72 button 0 up\n"
+                                     << "120 key 1 down\n121 key 1 up\n220 key 1 down\n221 key 1 up\n";
+    GameRun run = start({"VUZ_FRAME_LIMIT=2000", "VUZ_INPUT=" + (dir / "input.txt").string(),
+                         "VUZ_SCREENSHOTS=50:" + box.string() + ";600:" + late.string()});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(fs::exists(late)) << "the game did not end";
+    EXPECT_GE(indexOf(run.debug, "The profile "), 0);
+    for (const std::string& line : run.log) EXPECT_EQ(line.find("MessageBoxA"), std::string::npos) << line;
+    std::ifstream kept(dir / "game" / "saveData" / "profile.xml.broken");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()),
+              "<Profile><Name>Old");
+    Shot shot(box);
+    ASSERT_NE(shot.pixels, nullptr);
+    EXPECT_GT(shot.bright(-15.5f, -11.5f, 15.5f, -10.5f, 30), 0.5);  // the main menu's background
+    EXPECT_GT(shot.bright(-7.0f, 1.5f, 2.0f, 2.3f, 300), 0.02);      // the box's first line
+    EXPECT_LT(shot.bright(-7.0f, -2.5f, -2.0f, 2.5f, 200), 0.2);     // its dark inside
+    EXPECT_GT(shot.bright(0.5f, -1.2f, 1.5f, -0.8f, 300), 0.02);     // "OK"
 }
