@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "GuiTestKit.h"
 #include "TestMasters.h"
@@ -102,6 +103,15 @@ TEST_F(MatchHud, AFreshScreenShowsTheDefaultsAndIsDrawnOverTheArenaPlace) {
     EXPECT_EQ(marks(true), "....");
     EXPECT_EQ(marks(false), "....");
     EXPECT_EQ(visibleBanners(), 0);
+    // Every banner has its picture from the pack, each a different one.
+    std::set<int> textures;
+    for (int b = 0; b < MatchScreen::BannerCount; ++b) {
+        const vtSprite s = banner(static_cast<MatchScreen::Banner>(b));
+        EXPECT_NE(screen->getBanner(static_cast<MatchScreen::Banner>(b))->getSprite(), 0u) << "banner " << b;
+        EXPECT_GT(s.textureWidth, 1) << "banner " << b;
+        textures.insert(s.textureId);
+    }
+    EXPECT_EQ(textures.size(), static_cast<size_t>(MatchScreen::BannerCount));
     EXPECT_EQ(menu.count("onMatchScreenShown"), 1);  // shown: the running mode heard of it
 
     // The plates at the top, the overlay over everything but the texts.
