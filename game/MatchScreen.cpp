@@ -80,7 +80,7 @@ MatchScreen::MatchScreen(MainGuiMasterEH* owner, GuiBlocks* skin)
     if (skin && skin->artist) {
         redArtist_ = std::make_unique<GuiArtist>(skin->artist->getPrimitiveFactory());
         redArtist_->secondFillPath = RedFill;
-        redSkin_ = std::make_unique<GuiBlocks>(*skin);
+        redSkin_ = std::make_unique<GuiBlocks>(nullptr, nullptr, nullptr, nullptr, nullptr);
         redSkin_->assign(*skin);
         redSkin_->artist = redArtist_.get();
     }
