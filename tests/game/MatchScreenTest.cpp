@@ -304,6 +304,7 @@ TEST_F(MatchHud, BannersComeAndGoFrameByFrame) {
     EXPECT_NEAR(lastVisible * Frame, 3.0f, 2.5f * Frame) << lastVisible;
     EXPECT_GT(lastWidth, 6.21f * 1.5f);
 
+    screen->setOverlayLevel(0.0f);
     screen->showKnockdown(false);
     screen->showKnockdown(true);
     screen->showFight();
@@ -312,10 +313,14 @@ TEST_F(MatchHud, BannersComeAndGoFrameByFrame) {
     screen->showCount(11);
     frame();
     EXPECT_EQ(visibleBanners(), 4);
+    for (int n = 0; n < 10; ++n) frame();
+    iVortaneRender();
+    ASSERT_EQ(vtScreenshot((outputFolder + "/match_banners.png").c_str()), 1);
+    for (int n = 0; n < 10; ++n) frame();
     const float countWidth = banner(MatchScreen::Counting10).scale.x;
     EXPECT_LT(countWidth, 5.0f);
     int fightGone = 0, countGone = 0;
-    for (int n = 2; n <= 70; ++n) {
+    for (int n = 22; n <= 70; ++n) {
         frame();
         if (!fightGone && !banner(MatchScreen::Fight).visible) fightGone = n;
         if (!countGone && !banner(MatchScreen::Counting10).visible) countGone = n;
