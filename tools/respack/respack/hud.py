@@ -25,12 +25,15 @@ def corner_plate(colour, mirrored):
     """Plate of one side: x from the screen's edge to its middle, y from 11.5 down to 7.5.
 
     The bars lie at x 0.35 to 8.6 (health, y 9.625-10.375; balance, y 8.775-9.525), the name
-    above them, the score near x 10.2 at y 8.9, the penalty marks at x 2.5 to 6.3, y 8.3.
+    above them, the score near x 10.2 at y 8.9, the penalty marks at x 2.5 to 6.3, y 7.9 to 8.7.
     """
     w, h = _u(16), _u(4)
     c = colour
     image = draw.blank(w, h)
-    shape = [(0, _u(0.15)), (_u(13.2), _u(0.15)), (_u(12.4), _u(3.15)), (0, _u(3.15))]
+    # The body ends above the penalty places (y 8.7), so the marks drawn under it show whole.
+    bottom = 2.8
+    slant = 13.2 - 0.8 * (bottom - 0.15) / 3.0
+    shape = [(0, _u(0.15)), (_u(13.2), _u(0.15)), (_u(slant), _u(bottom)), (0, _u(bottom))]
     body = draw.gradient(w, h, [(0.0, (c[0], c[1], c[2], 235)), (0.4, (c[0] // 2, c[1] // 2,
                                                                        c[2] // 2, 225)),
                                 (0.8, (10, 12, 22, 215)), (1.0, (10, 12, 22, 0))])
@@ -39,8 +42,8 @@ def corner_plate(colour, mirrored):
     edge = draw.blank(w, h)
     d = ImageDraw.Draw(edge)
     d.line([(0, _u(0.15)), (_u(13.2), _u(0.15))], fill=(255, 255, 255, 150), width=2)
-    d.line([(_u(13.2), _u(0.15)), (_u(12.4), _u(3.15))], fill=c, width=3)
-    d.line([(0, _u(3.15)), (_u(12.4), _u(3.15))], fill=c, width=3)
+    d.line([(_u(13.2), _u(0.15)), (_u(slant), _u(bottom))], fill=c, width=3)
+    d.line([(0, _u(bottom)), (_u(slant), _u(bottom))], fill=c, width=3)
     image = Image.alpha_composite(image, edge)
     for top in (1.125, 1.975):
         image = Image.alpha_composite(image, trough(w, h, (_u(0.3), _u(top - 0.05),
@@ -53,10 +56,10 @@ def corner_plate(colour, mirrored):
     score = draw.rounded_box(w, h, (_u(score_centre - 0.85), _u(2.05), _u(score_centre + 0.85),
                                     _u(3.05)), 6, (0, 0, 0, 200), c, 2)
     image = Image.alpha_composite(image, score)
-    for k in range(4):  # empty penalty places
+    for k in range(4):  # empty penalty places: rims only, as the plate is drawn over the marks
         x0 = _u(first_place + k)
-        ring = draw.rounded_box(w, h, (x0 + 3, _u(3.25), x0 + _u(0.8) - 3, _u(3.95)), 5,
-                                (0, 0, 0, 110), (255, 255, 255, 70), 1)
+        ring = draw.rounded_box(w, h, (x0 + 3, _u(2.85), x0 + _u(0.8) - 3, _u(3.55)), 5,
+                                (0, 0, 0, 0), (255, 255, 255, 90), 1)
         image = Image.alpha_composite(image, ring)
     return image
 
