@@ -13,6 +13,7 @@
 #include "game/GameSetupScreen.h"
 #include "game/LoadingScreen.h"
 #include "game/MainMenuScreen.h"
+#include "game/MatchScreen.h"
 #include "game/SingleMatchMaster.h"
 #include "gui/GuiArtist.h"
 #include "gui/GuiBlocks.h"
@@ -72,7 +73,7 @@ void MainGuiMaster::buildScreens() {
     loadingScreen->setProgress(buildProgress(7));
     gameSetupScreen = std::make_unique<GameSetupScreen>(this, guiBlocks.get());
     loadingScreen->setProgress(buildProgress(8));
-    // The match screen comes here once the game has one.
+    matchScreen = std::make_unique<MatchScreen>(this, guiBlocks.get());
     loadingScreen->setProgress(buildProgress(9));
     daviScreen = std::make_unique<DaviScreen>(this, guiBlocks.get());
     singleMatchMaster = std::make_unique<SingleMatchMaster>(this);  // reports the next value itself
@@ -90,6 +91,7 @@ MainGuiMaster::~MainGuiMaster() {
     daviScreen.reset();
     championshipMaster.reset();
     singleMatchMaster.reset();
+    matchScreen.reset();
     gameSetupScreen.reset();
     mainMenuScreen.reset();
     loadingScreen.reset();
@@ -204,6 +206,8 @@ void MainGuiMaster::saveOptions() {
 }
 
 // --- As the running mode ----------------------------------------------------------------------
+
+MatchScreenEH* MainGuiMaster::getMatchScreenEH() { return matchScreen.get(); }
 
 void MainGuiMaster::onMatchScreenShown() {
     if (SongPlayer* player = gameMaster ? gameMaster->getSongPlayer() : nullptr) player->stop();

@@ -59,7 +59,7 @@ public:
     void leaveModeAlt() override { leaveMode(); }
     void reservedMenu14() override {}
     void reservedMenu15() override {}
-    MatchScreen* getMatchScreen() override { return nullptr; }
+    MatchScreen* getMatchScreen() override { return matchScreen.get(); }
     LoadingScreen* getLoadingScreen() override { return loadingScreen.get(); }
     DaviScreen* getDaviScreen() override { return daviScreen.get(); }
     void reservedMenu19() override {}
@@ -100,7 +100,8 @@ public:
     void reserved28() override {}
     // From the advertisement screen shown on leaving the main menu: the game ends.
     void onDaviScreenDone() override;
-    MatchScreenEH* getMatchScreenEH() override { return nullptr; }
+    // The match screen's HUD part.
+    MatchScreenEH* getMatchScreenEH() override;
 
     // The menu screens shown, oldest first.
     const std::vector<GuiScreen*>& getHistory() const { return history; }
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<DaviScreen> daviScreen;
     std::unique_ptr<MainMenuScreen> mainMenuScreen;
     std::unique_ptr<GameSetupScreen> gameSetupScreen;
+    std::unique_ptr<MatchScreen> matchScreen;
     std::unique_ptr<GuiMessageBox> messageBox;
     std::vector<GuiScreen*> history;
     std::unique_ptr<Song> menuSong1;

@@ -5,10 +5,7 @@
 #include "game/DaviScreen.h"
 #include "game/LoadingScreen.h"
 #include "game/MainGuiMasterEH.h"
-#if __has_include("game/MatchScreen.h")
 #include "game/MatchScreen.h"
-#define QUICK_HAS_MATCH_SCREEN 1
-#endif
 #include "game/MatchScreenEH.h"
 #include "game/SingleMatchSetupScreen.h"
 #include "gui/GuiManager.h"
@@ -157,12 +154,8 @@ void SingleMatchMaster::startMatch() {
     battle->loadSoundScape(arena, fA.SoundGroup, fB.SoundGroup, false);
     loading->setProgress(1.0f);
 
-#ifdef QUICK_HAS_MATCH_SCREEN
     MatchScreen* matchScreen = parent->getMatchScreen();
     gui->setScreen(matchScreen ? static_cast<GuiScreen*>(matchScreen) : nullptr);
-#else
-    gui->setScreen(nullptr);
-#endif
 }
 
 void SingleMatchMaster::onMatchScreenShown() {

@@ -346,4 +346,9 @@ GuiButton* SingleMatchSetupScreen::getArenaButton(int index) const {
     return index >= 0 && index < ArenaCount ? arenaButtons[index] : nullptr;
 }
 
+GuiFillBar* SingleMatchSetupScreen::getStatBar(int side, int index) const {
+    if (index < 0 || index >= StatPanel::BarCount) return nullptr;
+    return (side == 0 ? sideA : sideB).bars[index];
+}
+
 }  // namespace Tavek

@@ -69,6 +69,8 @@ public:
     GuiButton* getBackButton() const { return backButton; }
     GuiButton* getFightButton() const { return fightButton; }
     uint32_t getInvalidSound() const { return invalidSound; }
+    // Side 0 is A, 1 is B; bars 0-4 are stamina, training, power, disruption, speed.
+    GuiFillBar* getStatBar(int side, int index) const;
 
 private:
     // One side's record panel: eight captions, the age, gender and rank values, and five bars
