@@ -64,6 +64,7 @@ void decodeLzma(const ArchiveFile& file, const SevenZipBlock& block, uint64_t of
         const uint64_t made = room - stream.avail_out;
         (skipped < offset ? skipped : produced) += made;
         if (result == LZMA_STREAM_END) break;
+        if (result == LZMA_DATA_ERROR && toTheEnd && produced == size) refuse("its data goes on past its declared size");
         if (result != LZMA_OK) refuse(result == LZMA_DATA_ERROR ? "its data is damaged" : "its data ends early");
         if (produced == size && skipped == offset && !toTheEnd) return;  // the rest of the block is not wanted
     }

@@ -110,14 +110,14 @@ TEST_F(LoaderSevenZipIndex, AnEntryWhoseSizeCannotBeTrustedIsRefusedAndTheLooseF
         {"13 GB declared", [](SevenZipBuilder::Entry& e) { e.declaredSize = 13ull << 30; }, "above the limit"},
         {"more than LZMA makes of its packed bytes",
          [](SevenZipBuilder::Entry& e) { e.declaredSize = 200u << 20; }, "packed bytes can hold"},
-        {"one byte fewer than the data", [](SevenZipBuilder::Entry& e) { e.declaredSize = 19999; }, ""},
-        {"one byte more than the data", [](SevenZipBuilder::Entry& e) { e.declaredSize = 20001; }, ""},
+        {"one byte fewer than the data", [](SevenZipBuilder::Entry& e) { e.declaredSize = 19999; }, "past its declared size"},
+        {"one byte more than the data", [](SevenZipBuilder::Entry& e) { e.declaredSize = 20001; }, "ends early"},
         {"the same with an end marker",
          [](SevenZipBuilder::Entry& e) {
              e.endMarker = true;
              e.declaredSize = 20001;
          },
-         ""},
+         "damaged"},
         {"a packed size short of the data", [](SevenZipBuilder::Entry& e) { e.declaredPackSize = 100; }, "ends early"},
         {"a stored size other than its packed size",
          [](SevenZipBuilder::Entry& e) {
