@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "platform/win32/hostpath.h"
+#include "platform/win32/win32_host.h"
 
 FileArchive& FileArchive::instance() {
     static FileArchive* const archive = new FileArchive();  // lives until the process ends
@@ -93,6 +94,8 @@ void FileArchive::releaseAll(const std::vector<std::string>& names) {
 
 uint32_t FileArchive::settle(ResourceKind kind, uint32_t handle, const std::vector<std::string>& names) {
     if (handle == 0) {
+        // The engine said why just before; this names the file it was made from.
+        win32::log("resources: " + names.front() + " was refused by the engine, nothing was made of it");
         releaseAll(names);
         return 0;
     }

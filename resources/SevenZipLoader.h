@@ -1,11 +1,13 @@
-// Loads resource files from the packed 7z archive (graphics.qmx). The archive is opened and
-// indexed once, at construction; each load decodes its entry afresh (a load further down the
-// archive than an earlier one walks on from there instead of opening the archive again). Any failure is silent:
-// an archive that cannot be opened leaves the loader closed and every load returns null, so
-// resources come from loose files alone.
+// Loads resource files from the packed 7z archive (graphics.qmx). The archive's index is read
+// once, at construction; each load then reads and decodes only its own entry's block and
+// checks the entry's checksum. An archive that is missing leaves the loader closed; one that is
+// damaged or of a kind the index does not read is refused with one log line and leaves the
+// loader closed too, so resources come from loose files alone. An entry that cannot be read
+// (damaged data, a checksum that does not match, a coder the index does not know, a size it
+// does not trust) loads as null with one log line, and the caller takes the loose file.
 // An empty entry loads as a block of size 0 whose data is a 1-byte allocation, never null.
 // Names beyond ASCII read as the game's single-byte text (Latin-1, "?" for other characters);
-// an entry whose name cannot be read at all is skipped with a log line.
+// entries whose names cannot be read are skipped, with one log line for them all.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +17,9 @@
 #include <vector>
 
 #include "FileLoader.h"
+#include "SevenZipIndex.h"
 
-struct ArchiveStream;
+class ArchiveFile;
 
 class SevenZipLoader : public FileLoader {
 public:
@@ -31,33 +34,17 @@ public:
     // with a matching checksum.
     FileMemory* load(const std::string& name) override;
 
-    bool opened() const { return isOpen; }
+    bool opened() const { return file != nullptr; }
     size_t entryCount() const { return index.size(); }
     // The normalised names of the indexed entries, sorted.
     std::vector<std::string> entryNames() const;
 
 private:
-    struct IndexEntry {
-        unsigned number;  // position in the archive's entry list, folders included
-        uint64_t size;    // size recorded in the archive
-    };
-
-    class Pass;
-
     void buildIndex();
-    void close();
+    void refuseEntry(const std::string& name, const std::string& why) const;
 
-    std::unique_ptr<ArchiveStream> stream;  // the archive file, held open while the loader is open
-    bool isOpen = false;
-    std::string archiveName;  // as the caller gave it, for log lines
-    std::unordered_map<std::string, IndexEntry> index;  // normalised name -> entry
-    // Reading passes kept from earlier loads, while they are sound. Each pass reads the one
-    // archive file through its own seeks.
-    struct Cursor {
-        std::unique_ptr<Pass> pass;
-        unsigned number = 0;    // the entry its next step reaches
-        uint64_t lastUse = 0;
-    };
-    Cursor cursors[2];
-    uint64_t uses = 0;
+    std::unique_ptr<ArchiveFile> file;  // held open while the loader is open
+    std::string archiveName;            // as the caller gave it, for log lines
+    SevenZipIndex contents;
+    std::unordered_map<std::string, uint32_t> index;  // normalised name -> entry of contents
 };

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config git
   libsdl2-dev libepoxy-dev libegl-dev libgl1-mesa-dri libegl-mesa0 mesa-utils-bin
   libode-dev libopenal-dev libopenal1 libvorbis-dev libassimp-dev libstb-dev
-  libxerces-c-dev libpython3.11-dev python3 libarchive-dev
+  libxerces-c-dev libpython3.11-dev python3 liblzma-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3-pil python3-numpy fonts-dejavu-core vorbis-tools espeak-ng 7zip
   xdg-utils

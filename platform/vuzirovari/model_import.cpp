@@ -1,6 +1,6 @@
 #include "model_import.h"
 
-#include <assimp/cimport.h>
+#include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 
@@ -11,6 +11,18 @@
 #include "xfile_check.h"
 
 namespace vuz {
+
+namespace {
+
+std::string failure(const Assimp::Importer& importer) {
+    const char* reason = importer.GetErrorString();
+    return reason && *reason ? reason : "unreadable";
+}
+
+}  // namespace
+
+ModelImport::ModelImport(std::unique_ptr<Assimp::Importer> importer, const aiScene* scene)
+    : importer_(std::move(importer)), scene_(scene) {}
 
 std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, const char* kind, std::string* error) {
     if (!bytes || size == 0) {
@@ -33,30 +45,28 @@ std::unique_ptr<ModelImport> ModelImport::read(const void* bytes, size_t size, c
     unsigned flags = aiProcess_Triangulate | (x ? 0u : unsigned(aiProcess_ValidateDataStructure));
     // The importer turns .x data into its own right-handed space; this turns it back.
     if (x) flags |= aiProcess_ConvertToLeftHanded;
-    const aiScene* scene = aiImportFileFromMemory(static_cast<const char*>(bytes), static_cast<unsigned>(size), flags, kind);
+    auto importer = std::make_unique<Assimp::Importer>();
+    const aiScene* scene = importer->ReadFileFromMemory(bytes, size, flags, kind);
     if (!scene) {
-        const char* reason = aiGetErrorString();
-        *error = reason && *reason ? reason : "unreadable";
+        *error = failure(*importer);
         return nullptr;
     }
     // A clip may hold a skeleton and its animation without any geometry; the importer's own
     // checks would turn such a file away, so they run only when there is geometry to check.
     if (x && scene->mNumMeshes > 0) {
-        scene = aiApplyPostProcessing(scene, aiProcess_ValidateDataStructure);
+        scene = importer->ApplyPostProcessing(aiProcess_ValidateDataStructure);
         if (!scene) {
-            const char* reason = aiGetErrorString();
-            *error = reason && *reason ? reason : "unreadable";
+            *error = failure(*importer);
             return nullptr;
         }
     }
     if (!scene->mRootNode) {
-        aiReleaseImport(scene);
         *error = "empty model";
         return nullptr;
     }
-    return std::unique_ptr<ModelImport>(new ModelImport(scene));
+    return std::unique_ptr<ModelImport>(new ModelImport(std::move(importer), scene));
 }
 
-ModelImport::~ModelImport() { aiReleaseImport(scene_); }
+ModelImport::~ModelImport() = default;
 
 }  // namespace vuz

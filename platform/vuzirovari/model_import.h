@@ -8,6 +8,9 @@
 #include <string>
 
 struct aiScene;
+namespace Assimp {
+class Importer;
+}
 
 namespace vuz {
 
@@ -22,7 +25,10 @@ public:
     const aiScene& scene() const { return *scene_; }
 
 private:
-    explicit ModelImport(const aiScene* scene) : scene_(scene) {}
+    ModelImport(std::unique_ptr<Assimp::Importer> importer, const aiScene* scene);
+    // The importer owns the scene, also when one of its checks fails: it then frees the scene
+    // itself and gives null, so no failure can free it twice.
+    std::unique_ptr<Assimp::Importer> importer_;
     const aiScene* scene_;
 };
 

@@ -17,6 +17,8 @@ struct Property {
     bool whole = true;  // an integer type
     bool list = false;
     int countSize = 0;  // bytes of a list's count (binary)
+    bool valueSigned = false;  // a list's values may be below 0 (binary)
+    std::string_view name;
 };
 
 struct Element {
@@ -174,7 +176,9 @@ Format readHeader(std::string_view text, std::vector<Element>* elements, std::ve
                 p.list = true;
                 p.countSize = typeSize(w[2], &countWhole);
                 p.size = typeSize(w[3], &p.whole);
+                p.valueSigned = isSigned(w[3]);
                 signedCounts->push_back(isSigned(w[2]));
+                if (p.size != 0 && !p.whole) refuse("line " + std::to_string(line) + ": face corners that are not whole numbers");
             } else if (w.size() == 3) {
                 p.size = typeSize(w[1], &p.whole);
                 signedCounts->push_back(false);
@@ -183,6 +187,7 @@ Format readHeader(std::string_view text, std::vector<Element>* elements, std::ve
             }
             if (p.size == 0 || (p.list && (p.countSize == 0 || !countWhole)))
                 refuse("line " + std::to_string(line) + ": unsupported property type");
+            p.name = w.back();
             elements->back().properties.push_back(p);
             continue;
         }
@@ -190,8 +195,19 @@ Format readHeader(std::string_view text, std::vector<Element>* elements, std::ve
     }
 }
 
+// A face needs three corners to make a triangle, each a vertex of the file: the importer's
+// triangulation stops the program on a face of fewer, and a corner outside the vertices
+// reads past them.
+void checkCorners(uint64_t corners) {
+    if (corners < 3) refuse("a face with fewer than three corners");
+}
+
+void checkCorner(uint64_t corner, uint64_t vertices) {
+    if (corner >= vertices) refuse("a face corner " + std::to_string(corner) + " outside the " + std::to_string(vertices) + " vertices");
+}
+
 void checkBinary(const unsigned char* p, uint64_t left, const std::vector<Element>& elements,
-                 const std::vector<bool>& signedCounts, bool big) {
+                 const std::vector<bool>& signedCounts, bool big, uint64_t vertices) {
     size_t prop = 0;
     for (const Element& e : elements) {
         uint64_t fixed = 0;
@@ -217,8 +233,14 @@ void checkBinary(const unsigned char* p, uint64_t left, const std::vector<Elemen
                 p += need;
                 left -= need;
                 if (q.list) {
-                    if (n == 0) refuse("a face without corners");
+                    checkCorners(n);
                     if (n > left / q.size) refuse("a list is longer than the data left");
+                    for (uint64_t i = 0; i < n; ++i) {
+                        const unsigned char* value = p + i * q.size;
+                        const bool below0 = q.valueSigned && (value[big ? 0 : q.size - 1] & 0x80) != 0;
+                        if (below0) refuse("a face corner below 0");
+                        checkCorner(readCount(value, q.size, false, big), vertices);
+                    }
                     p += n * q.size;
                     left -= n * q.size;
                 }
@@ -229,7 +251,7 @@ void checkBinary(const unsigned char* p, uint64_t left, const std::vector<Elemen
 }
 
 // Text rows: one line per row, its numbers separated by blanks.
-void checkText(std::string_view text, const std::vector<Element>& elements) {
+void checkText(std::string_view text, const std::vector<Element>& elements, uint64_t vertices) {
     size_t pos = 0;
     // The importer skips blank lines after the header only.
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' || text[pos] == '\r')) ++pos;
@@ -253,16 +275,37 @@ void checkText(std::string_view text, const std::vector<Element>& elements) {
                 uint64_t n = 1;
                 if (q.list) {
                     if (k >= w.size() || !wholeNumber(w[k], &n)) refuse("a row without its list's count");
-                    if (n == 0) refuse("a face without corners");
+                    checkCorners(n);
                     ++k;
                 }
                 if (n > w.size() - k) refuse("a row with fewer numbers than its header declares");
-                for (uint64_t i = 0; i < n; ++i, ++k)
+                for (uint64_t i = 0; i < n; ++i, ++k) {
                     if (!textNumber(w[k], q.whole)) refuse("a row holds \"" + std::string(w[k]).substr(0, 40) + "\", not a number");
+                    if (!q.list) continue;
+                    uint64_t corner = 0;
+                    const std::string_view digits = w[k][0] == '+' ? w[k].substr(1) : w[k];
+                    if (w[k][0] == '-' && w[k].find_first_not_of("-0") != std::string_view::npos) refuse("a face corner below 0");
+                    if (w[k][0] != '-' && !wholeNumber(digits, &corner)) refuse("a face corner outside the vertices");
+                    checkCorner(corner, vertices);
+                }
             }
             if (k != w.size()) refuse("a row with more numbers than its header declares");
         }
     }
+}
+
+// The vertex element holds each of x, y and z exactly once (the importer leaves a coordinate
+// it does not find unset). Returns the number of vertices.
+uint64_t checkVertexElement(const std::vector<Element>& elements) {
+    for (const Element& e : elements) {
+        if (e.face) continue;
+        for (const char* axis : {"x", "y", "z"}) {
+            const auto n = std::count_if(e.properties.begin(), e.properties.end(), [&](const Property& q) { return q.name == axis; });
+            if (n != 1) refuse(std::string("the vertex element holds ") + (n == 0 ? "no " : "more than one ") + axis);
+        }
+        return e.count;
+    }
+    refuse("no vertex element");
 }
 
 }  // namespace
@@ -276,11 +319,12 @@ bool checkPlyFile(const char* bytes, size_t size, std::string* error) {
         Format format = readHeader(text, &elements, &signedCounts, &start);
         for (const Element& e : elements)
             if (e.count > 0 && e.properties.empty()) refuse("an element without properties has rows");
+        const uint64_t vertices = checkVertexElement(elements);
         if (format == Format::Ascii)
-            checkText(text.substr(start), elements);
+            checkText(text.substr(start), elements, vertices);
         else
             checkBinary(reinterpret_cast<const unsigned char*>(bytes) + start, size - start, elements, signedCounts,
-                        format == Format::Big);
+                        format == Format::Big, vertices);
         return true;
     } catch (const Refusal& r) {
         *error = r.reason;

@@ -12,8 +12,9 @@ namespace vuz {
 
 // True when the importer may read the bytes. False with *error for a header it would misread
 // (unknown format or property type, no end_header, bytes that are not text), a binary file
-// whose rows do not fit the bytes after the header, and a text file with fewer rows, or rows
-// with fewer numbers, than the header declares.
+// whose rows do not fit the bytes after the header, a text file with fewer rows, or rows
+// with fewer numbers, than the header declares, a vertex element without exactly one x, y and
+// z, and a face of fewer than three corners or with a corner that is not one of the vertices.
 bool checkPlyFile(const char* bytes, size_t size, std::string* error);
 
 }  // namespace vuz

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "ResourceWorkspace.h"
-#include "resources/ArchiveStream.h"
+#include "resources/ArchiveFile.h"
 #include "resources/FileMemory.h"
 #include "resources/SevenZipLoader.h"
 
@@ -214,16 +214,20 @@ TEST_F(LoaderSevenZip, TheArchiveStaysUsableAfterTheFileIsRemoved) {
     EXPECT_EQ(load(loader, "a.x"), "kept open");
 }
 
-TEST(LoaderArchiveStream, AFailingReadIsAnErrorNotTheEndOfTheFile) {
+TEST(LoaderArchiveFile, AFailingReadIsAnErrorNotTheEndOfTheFile) {
     // Reading a folder opened as a file fails; that must not look like a short archive.
     ResourceWorkspace workspace;
     workspace.makeFolder("folder");
-    auto stream = std::make_unique<ArchiveStream>();
-    stream->file = std::fopen("folder", "rb");
-    ASSERT_NE(stream->file, nullptr);
-    const void* block = nullptr;
-    EXPECT_EQ(archiveStreamRead(nullptr, stream.get(), &block), ARCHIVE_FATAL);
-    std::fclose(stream->file);
+    ArchiveFile folder("folder");
+    ASSERT_TRUE(folder.opened());
+    unsigned char byte = 0;
+    EXPECT_FALSE(folder.readAt(0, &byte, 1));
+    workspace.write("short", "abc");
+    ArchiveFile file("short");
+    unsigned char bytes[3] = {};
+    EXPECT_TRUE(file.readAt(0, bytes, 3));
+    EXPECT_FALSE(file.readAt(1, bytes, 3));
+    EXPECT_FALSE(file.readAt(UINT64_MAX, bytes, 1));
 }
 
 TEST_F(LoaderSevenZip, AnEntryLargerThanTheFirstReservationLoadsWhole) {
