@@ -1,5 +1,6 @@
 #include "plugin/GameSetupScreen.h"
 
+#include "gui/GuiButton.h"
 #include "gui/HighLevelEvent.h"
 #include "plugin/GameMasterEH.h"
 #include "plugin/MainGuiMasterEH.h"
