@@ -99,7 +99,7 @@ void windowDestroyed(HWND window) {
     s.mainWindow = nullptr;
     if (engine().window.isOpen()) {
         win32::log("engine: the main window is gone, closing the real window");
-        engine().window.close();
+        engine().window.close(false);
     }
 }
 

@@ -15,6 +15,8 @@
 
 namespace vuz {
 
+struct GpuGeometry;
+
 // How a mesh is blended and depth-tested; factor numbers as for sprites.
 struct RenderMode {
     int source = 2, target = 1;
@@ -55,6 +57,7 @@ struct Mesh {
     float alpha = 1.0f;
     StoredLook stored;
     std::vector<float> bounds;  // min x, y, z, max x, y, z of the vertices (for picking)
+    std::shared_ptr<GpuGeometry> gpu;  // drawing's copy of the triangles, made on first draw
 };
 
 // A bone rotation held by iSkinMeshBoneOrientationSet.
@@ -93,6 +96,7 @@ struct SkinMesh {
     std::vector<iVector3> restTranslation, restScale;
     std::vector<iQuaternion> restRotation;
     std::vector<int> channelOfBone;
+    std::shared_ptr<GpuGeometry> gpu;  // drawing's copy of the skinned triangles, made on first draw
 };
 
 }  // namespace vuz

@@ -1,5 +1,6 @@
 // The 2D layer of a frame: sprites, then text.
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "engine_state.h"
@@ -9,17 +10,36 @@ namespace vuz {
 
 namespace {
 
+// Lists a frame reuses from the last one, so drawing allocates nothing once they have grown.
+struct Scratch {
+    std::vector<std::tuple<int, uint32_t, const Sprite*>> order;  // priority, handle
+    std::vector<QuadVertex> triangles;
+};
+
+Scratch& scratch() {
+    static Scratch s;
+    return s;
+}
+
 void drawSprites(OverlayRenderer& renderer) {
-    for (uint32_t handle : spritesInDrawingOrder()) {
-        const Sprite* s = engine().sprites.get(handle);
-        if (!s->visible || !s->texture) continue;
+    Scratch& scratchLists = scratch();
+    auto& order = scratchLists.order;
+    order.clear();
+    // Higher priorities on top; equal priorities in creation order, which is handle order.
+    engine().sprites.forEach([&](uint32_t handle, Sprite& s) {
+        if (s.visible && s.texture) order.emplace_back(s.priority, handle, &s);
+    });
+    std::sort(order.begin(), order.end());
+    for (const auto& [priority, handle, s] : order) {
         DrawStyle style{s->colour, s->blendSource, s->blendTarget, s->mipFilterMode, s->textureMode};
-        renderer.draw(s->placedTriangles(), *s->texture, style);
+        s->placedTriangles(&scratchLists.triangles);
+        renderer.draw(scratchLists.triangles, *s->texture, style);
     }
 }
 
-std::vector<QuadVertex> textTriangles(const PrintedText& line, const Font& font) {
-    std::vector<QuadVertex> out;
+const std::vector<QuadVertex>& textTriangles(const PrintedText& line, const Font& font) {
+    std::vector<QuadVertex>& out = scratch().triangles;
+    out.clear();
     float x = line.left;
     for (char ch : line.text) {
         auto code = static_cast<unsigned char>(ch);

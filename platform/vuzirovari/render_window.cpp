@@ -11,6 +11,7 @@
 
 #include "../win32/win32_host.h"
 #include "png_writer.h"
+#include "texture.h"
 
 namespace vuz {
 
@@ -159,9 +160,10 @@ void RenderWindow::releaseFrameBuffer() {
     framePresented_ = false;
 }
 
-void RenderWindow::close() {
+void RenderWindow::close(bool keepTextures) {
     if (context_) {
         SDL_GL_MakeCurrent(window_, context_);
+        if (keepTextures) Texture::keepAllOffGpu();
         releaseFrameBuffer();
         SDL_GL_MakeCurrent(window_, nullptr);
         SDL_GL_DeleteContext(context_);

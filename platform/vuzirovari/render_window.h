@@ -20,7 +20,9 @@ public:
     // Starts SDL video (the off-screen driver when there is no display) and opens a hidden
     // window with a client area of width x height, then shows it. False without a window.
     bool open(const std::string& title, int width, int height);
-    void close();
+    // keepTextures: textures only the GPU holds are read back first, for a later context
+    // (not worth it when everything is about to go, as in a reset or at the game's end).
+    void close(bool keepTextures = true);
 
     bool isOpen() const { return window_ != nullptr; }
     bool canDraw() const { return context_ != nullptr; }

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <cstring>
 
 #include "engine_state.h"
 #include "matrix_math.h"
-#include "projection.h"
 #include "skin_animation.h"
 #include "vec_math.h"
 
@@ -14,208 +13,185 @@ namespace vuz {
 
 namespace {
 
-iVector3 at(const float* p) { return vec3(p[0], p[1], p[2]); }
-
-void put(std::vector<SceneVertex>& out, iVector3 p, iVector3 n, const float* uv) {
-    out.push_back({{p.x, p.y, p.z}, {n.x, n.y, n.z}, {uv[0], uv[1]}});
+iVector3 applyPoint(const GlMatrix& m, float x, float y, float z) {
+    return vec3(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
+                m[2] * x + m[6] * y + m[10] * z + m[14]);
 }
 
-// A triangle whose vertices carry no normal gets the face's.
-void fixNormals(SceneVertex* v) {
-    for (int k = 0; k < 3; ++k)
-        if (v[k].normal[0] != 0.0f || v[k].normal[1] != 0.0f || v[k].normal[2] != 0.0f) return;
-    iVector3 a = at(v[0].position), n = cross(at(v[1].position) - a, at(v[2].position) - a);
-    float len = length(n);
-    n = len > 0.0f ? n * (1.0f / len) : vec3(0, 1, 0);
-    for (int k = 0; k < 3; ++k) v[k].normal[0] = n.x, v[k].normal[1] = n.y, v[k].normal[2] = n.z;
-}
-
-void bound(const std::vector<SceneVertex>& vertices, uint32_t first, uint32_t count, float* low, float* high) {
-    for (int k = 0; k < 3; ++k) low[k] = 1e30f, high[k] = -1e30f;
-    for (uint32_t i = first; i < first + count; ++i)
-        for (int k = 0; k < 3; ++k) {
-            low[k] = std::min(low[k], vertices[i].position[k]);
-            high[k] = std::max(high[k], vertices[i].position[k]);
-        }
-}
-
-// The vertices of mesh data placed in the world, triangle by triangle, one item per part.
-void addMesh(const MeshData& data, const GlMatrix& place, iVector3 scale, DrawItem base,
-             SceneFrame* frame, const std::vector<Texture*>* slotTextures) {
-    bool uniform = scale.x == scale.y && scale.y == scale.z;
-    for (const MeshPart& part : data.parts) {
-        DrawItem item = base;
-        item.first = static_cast<uint32_t>(frame->vertices.size());
-        if (slotTextures) {
-            item.texture = part.material < slotTextures->size() ? (*slotTextures)[part.material] : nullptr;
-        }
-        for (uint32_t i = part.firstIndex; i + 2 < part.firstIndex + part.indexCount + 0u && i < data.indices.size(); i += 3) {
-            for (int k = 0; k < 3; ++k) {
-                const MeshVertex& v = data.vertices[data.indices[i + k]];
-                iVector3 p = at(v.position);
-                iVector3 w = vec3(place[0] * p.x + place[4] * p.y + place[8] * p.z + place[12],
-                                  place[1] * p.x + place[5] * p.y + place[9] * p.z + place[13],
-                                  place[2] * p.x + place[6] * p.y + place[10] * p.z + place[14]);
-                iVector3 n = at(v.normal);
-                if (!uniform) n = vec3(n.x / (scale.x * scale.x), n.y / (scale.y * scale.y), n.z / (scale.z * scale.z));
-                // The placement's columns are the turned, scaled axes; normalising undoes the scale.
-                n = vec3(place[0] * n.x + place[4] * n.y + place[8] * n.z, place[1] * n.x + place[5] * n.y + place[9] * n.z,
-                         place[2] * n.x + place[6] * n.y + place[10] * n.z);
-                float len = length(n);
-                if (len > 0.0f) n = n * (1.0f / len);
-                put(frame->vertices, w, n, v.uv);
-            }
-            fixNormals(&frame->vertices[frame->vertices.size() - 3]);
-        }
-        item.count = static_cast<uint32_t>(frame->vertices.size()) - item.first;
-        bound(frame->vertices, item.first, item.count, item.low, item.high);
-        if (item.count) frame->items.push_back(item);
+// The world box around a box of the mesh's own space placed by m.
+void placeBox(const GlMatrix& m, const float* low, const float* high, float* outLow, float* outHigh) {
+    for (int k = 0; k < 3; ++k) outLow[k] = 1e30f, outHigh[k] = -1e30f;
+    for (int c = 0; c < 8; ++c) {
+        iVector3 p = applyPoint(m, c & 1 ? high[0] : low[0], c & 2 ? high[1] : low[1], c & 4 ? high[2] : low[2]);
+        const float q[3] = {p.x, p.y, p.z};
+        for (int k = 0; k < 3; ++k) outLow[k] = std::min(outLow[k], q[k]), outHigh[k] = std::max(outHigh[k], q[k]);
     }
 }
 
-void addSkinMesh(SkinMesh& mesh, SceneFrame* frame) {
+// Normals turn with the placement and undo its scale: the columns over the scale squared
+// (a uniform scale only lengthens them, which the shader's normalising undoes).
+void normalMatrix(const GlMatrix& place, iVector3 scale, float* out) {
+    bool uniform = scale.x == scale.y && scale.y == scale.z;
+    const float s[3] = {scale.x, scale.y, scale.z};
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r) out[c * 3 + r] = uniform ? place[c * 4 + r] : place[c * 4 + r] / (s[c] * s[c]);
+}
+
+// A placed geometry's parts as items.
+void addParts(const GpuGeometry& g, const DrawItem& base, const std::vector<std::shared_ptr<Texture>>* slots,
+              SceneFrame* frame) {
+    for (const GpuPart& part : g.parts) {
+        DrawItem& item = frame->items.emplace_back(base);
+        item.firstIndex = part.firstIndex;
+        item.count = part.indexCount;
+        item.order = static_cast<uint32_t>(frame->items.size());
+        if (slots) item.texture = part.material < slots->size() ? (*slots)[part.material].get() : nullptr;
+        if (item.bounded) placeBox(item.model, part.low, part.high, item.low, item.high);
+    }
+}
+
+void pushMatrix(std::vector<float>& out, const Matrix4& m) {
+    // Rows first in the engine; OpenGL reads columns.
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) out.push_back(m[r * 4 + c]);
+}
+
+void addSkinMesh(SkinMesh& mesh, unsigned contextSerial, uint64_t placement, SceneFrame* frame) {
+    if (mesh.data.geometry.mesh.indices.empty()) return;
+    if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
+    if (!mesh.gpu) return;
     const SkinPose& pose = skinMeshPose(mesh);
     const SkinnedGeometry& g = mesh.data.geometry;
-    if (g.mesh.indices.empty()) return;
-    // Each bone's skinning transform: its model transform after its offset.
-    std::vector<Matrix4> skin(mesh.data.bones.size(), identityMatrix());
-    for (size_t b = 0; b < skin.size(); ++b) skin[b] = pose.model[b];
-    for (size_t k = 0; k < g.offsetBones.size(); ++k) skin[g.offsetBones[k]] = pose.model[g.offsetBones[k]] * g.offsets[k];
-    Matrix4 unskinned = g.frame >= 0 ? pose.model[g.frame] : identityMatrix();
-    std::vector<iVector3> positions(g.mesh.vertices.size()), normals(g.mesh.vertices.size());
-    iQuaternion turn = normalized(mesh.orientation);
-    for (size_t i = 0; i < g.mesh.vertices.size(); ++i) {
-        const MeshVertex& v = g.mesh.vertices[i];
-        const SkinWeights& w = g.weights[i];
-        iVector3 p = vec3(0, 0, 0), n = vec3(0, 0, 0);
-        float total = 0.0f;
-        for (int k = 0; k < 4; ++k) {
-            if (w.bone[k] < 0) continue;
-            const Matrix4& m = skin[w.bone[k]];
-            p = p + transformPoint(m, at(v.position)) * w.weight[k];
-            n = n + transformDirection(m, at(v.normal)) * w.weight[k];
-            total += w.weight[k];
-        }
-        if (total <= 0.0f) {
-            p = transformPoint(unskinned, at(v.position));
-            n = transformDirection(unskinned, at(v.normal));
-        }
-        float len = length(n);
-        positions[i] = mesh.location + rotate(turn, p);
-        normals[i] = len > 0.0f ? rotate(turn, n * (1.0f / len)) : vec3(0, 0, 0);
+    // Each bone's skinning transform, placed in the world: its model transform after its offset.
+    Matrix4 place = composeMatrix(mesh.location, mesh.orientation, vec3(1, 1, 1));
+    size_t firstBone = frame->bones.size() / 16;
+    for (size_t b = 0; b < mesh.data.bones.size(); ++b) {
+        if (b < pose.model.size()) pushMatrix(frame->bones, place * pose.model[b]);
+        else pushMatrix(frame->bones, place);
     }
-    std::vector<Texture*> slots;
-    for (const auto& t : mesh.textures) slots.push_back(t.get());
+    for (size_t k = 0; k < g.offsetBones.size(); ++k) {
+        int b = g.offsetBones[k];
+        if (b < 0 || static_cast<size_t>(b) >= pose.model.size()) continue;
+        Matrix4 m = place * (pose.model[b] * g.offsets[k]);
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < 4; ++r) frame->bones[(firstBone + b) * 16 + c * 4 + r] = m[r * 4 + c];
+    }
+    pushMatrix(frame->bones, g.frame >= 0 && static_cast<size_t>(g.frame) < pose.model.size() ? place * pose.model[g.frame] : place);
     DrawItem base;
+    base.geometry = mesh.gpu.get();
+    base.placement = placement;
+    base.model = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    base.firstBone = static_cast<int>(firstBone);
     base.mode = mesh.mode;
     base.serial = mesh.serial;
     base.flatGrey = 0.5f;
-    for (const MeshPart& part : g.mesh.parts) {
-        DrawItem item = base;
-        item.first = static_cast<uint32_t>(frame->vertices.size());
-        item.texture = part.material < slots.size() ? slots[part.material] : nullptr;
-        for (uint32_t i = part.firstIndex; i + 2 < part.firstIndex + part.indexCount && i + 2 < g.mesh.indices.size(); i += 3) {
-            for (int k = 0; k < 3; ++k) {
-                uint32_t index = g.mesh.indices[i + k];
-                put(frame->vertices, positions[index], normals[index], g.mesh.vertices[index].uv);
-            }
-            fixNormals(&frame->vertices[frame->vertices.size() - 3]);
-        }
-        item.count = static_cast<uint32_t>(frame->vertices.size()) - item.first;
-        bound(frame->vertices, item.first, item.count, item.low, item.high);
-        if (item.count) frame->items.push_back(item);
-    }
+    addParts(*mesh.gpu, base, &mesh.textures, frame);
 }
 
-// One outward-wound triangle of a shadow volume: flipped when it faces inwards.
-void volumeTriangle(std::vector<SceneVertex>& out, iVector3 a, iVector3 b, iVector3 c, iVector3 outward) {
-    if (dot(cross(b - a, c - a), outward) < 0.0f) std::swap(b, c);
-    const float uv[2] = {0.0f, 0.0f};
-    for (iVector3 p : {a, b, c}) put(out, p, vec3(0, 0, 0), uv);
+// Where a ray downwards from p meets a triangle of the mesh's own space, as a height.
+bool rayDown(const iVector3& origin, const iVector3& direction, const FloorTriangle& t, float* along) {
+    iVector3 a = vec3(t.corner[0][0], t.corner[0][1], t.corner[0][2]);
+    iVector3 e1 = vec3(t.corner[1][0], t.corner[1][1], t.corner[1][2]) - a;
+    iVector3 e2 = vec3(t.corner[2][0], t.corner[2][1], t.corner[2][2]) - a;
+    iVector3 p = cross(direction, e2);
+    float det = dot(e1, p);
+    if (std::fabs(det) < 1e-12f) return false;
+    float inv = 1.0f / det;
+    iVector3 s = origin - a;
+    float u = dot(s, p) * inv;
+    if (u < 0.0f || u > 1.0f) return false;
+    iVector3 q = cross(s, e1);
+    float v = dot(direction, q) * inv;
+    if (v < 0.0f || u + v > 1.0f) return false;
+    *along = dot(e2, q) * inv;
+    return *along >= 0.0f;
 }
 
-// The caster's volume: the triangles facing the light, the same pushed away along the light,
-// and the sides along the silhouette between them.
-// A volume only needs to reach past the lowest surface of the scene: below it there is nothing
-// to darken, and the shorter volume costs far less to draw.
-void addShadowVolume(const Mesh& mesh, const GlMatrix& place, iVector3 light, float floorY, SceneFrame* frame) {
-    const MeshData& d = mesh.data;
-    std::vector<iVector3> world(d.vertices.size());
-    for (size_t i = 0; i < world.size(); ++i) {
-        iVector3 p = at(d.vertices[i].position);
-        world[i] = vec3(place[0] * p.x + place[4] * p.y + place[8] * p.z + place[12],
-                        place[1] * p.x + place[5] * p.y + place[9] * p.z + place[13],
-                        place[2] * p.x + place[6] * p.y + place[10] * p.z + place[14]);
-    }
-    // Corners at the same place are one corner: edges are found by position.
-    std::map<std::array<float, 3>, int> ids;
-    std::vector<int> id(world.size());
-    for (size_t i = 0; i < world.size(); ++i) {
-        std::array<float, 3> key{d.vertices[i].position[0], d.vertices[i].position[1], d.vertices[i].position[2]};
-        id[i] = ids.emplace(key, static_cast<int>(ids.size())).first->second;
-    }
-    size_t triangles = d.indices.size() / 3;
-    std::vector<char> lit(triangles);
-    std::map<std::pair<int, int>, std::pair<int, int>> edgeUse;  // an edge's lit and unlit triangles
-    iVector3 centre = vec3(0, 0, 0);
-    for (const iVector3& p : world) centre = centre + p;
-    if (!world.empty()) centre = centre * (1.0f / static_cast<float>(world.size()));
-    for (size_t t = 0; t < triangles; ++t) {
-        const uint32_t* i = &d.indices[3 * t];
-        iVector3 n = cross(world[i[1]] - world[i[0]], world[i[2]] - world[i[0]]);
-        iVector3 mid = (world[i[0]] + world[i[1]] + world[i[2]]) * (1.0f / 3.0f);
-        if (dot(n, mid - centre) < 0.0f) n = n * -1.0f;  // outward, whatever the file's winding
-        lit[t] = dot(n, light) < 0.0f;
-        for (int k = 0; k < 3; ++k) {
-            int a = id[i[k]], b = id[i[(k + 1) % 3]];
-            auto& use = edgeUse[{std::min(a, b), std::max(a, b)}];
-            (lit[t] ? use.first : use.second) += 1;
+struct FloorMesh {
+    const GpuGeometry* geometry;
+    GlMatrix place;
+    iVector3 location, scale;
+    iQuaternion orientation;
+    float low[3], high[3];
+};
+
+// The highest floor straight below a point, from the static scenery's level triangles.
+bool floorBelow(const std::vector<FloorMesh>& floors, iVector3 point, float* floorY) {
+    bool found = false;
+    for (const FloorMesh& f : floors) {
+        if (point.x < f.low[0] || point.x > f.high[0] || point.z < f.low[2] || point.z > f.high[2] || f.low[1] > point.y)
+            continue;
+        // The ray in the mesh's own space: undo the placement (scale after turn).
+        iQuaternion back{-f.orientation.x, -f.orientation.y, -f.orientation.z, f.orientation.w};
+        iVector3 o = rotate(back, point - f.location), d = rotate(back, vec3(0, -1, 0));
+        const float s[3] = {f.scale.x, f.scale.y, f.scale.z};
+        if (s[0] == 0.0f || s[1] == 0.0f || s[2] == 0.0f) continue;
+        o = vec3(o.x / s[0], o.y / s[1], o.z / s[2]);
+        d = vec3(d.x / s[0], d.y / s[1], d.z / s[2]);
+        for (const FloorTriangle& t : f.geometry->floor) {
+            float along = 0.0f;
+            if (!rayDown(o, d, t, &along)) continue;
+            iVector3 hit = applyPoint(f.place, o.x + d.x * along, o.y + d.y * along, o.z + d.z * along);
+            if (!found || hit.y > *floorY) *floorY = hit.y;
+            found = true;
         }
     }
-    std::vector<iVector3> pushed(world.size());
-    for (size_t i = 0; i < world.size(); ++i) {
-        float reach = mesh.shadowLength;
-        if (light.y < -1e-3f) reach = std::min(reach, std::max(0.0f, (world[i].y - floorY) / -light.y));
-        pushed[i] = world[i] + light * reach;
-    }
-    std::vector<SceneVertex>& out = frame->vertices;
-    for (size_t t = 0; t < triangles; ++t) {
-        if (!lit[t]) continue;
-        const uint32_t* i = &d.indices[3 * t];
-        iVector3 a = world[i[0]], b = world[i[1]], c = world[i[2]];
-        volumeTriangle(out, a, b, c, light * -1.0f);
-        volumeTriangle(out, pushed[i[0]], pushed[i[1]], pushed[i[2]], light);
-        iVector3 mid = (a + b + c) * (1.0f / 3.0f);
-        for (int k = 0; k < 3; ++k) {
-            int ia = id[i[k]], ib = id[i[(k + 1) % 3]];
-            const auto& use = edgeUse[{std::min(ia, ib), std::max(ia, ib)}];
-            if (use.first != 1 || use.second > 1) continue;  // not on the silhouette
-            iVector3 p = world[i[k]], q = world[i[(k + 1) % 3]];
-            iVector3 pp = pushed[i[k]], qq = pushed[i[(k + 1) % 3]];
-            iVector3 outward = (p + q) * 0.5f - mid;
-            volumeTriangle(out, p, q, qq, outward);
-            volumeTriangle(out, p, qq, pp, outward);
-        }
-    }
+    return found;
+}
+
+// Flattens along the light onto the plane y = h.
+GlMatrix flatten(iVector3 light, float h) {
+    float sx = light.x / light.y, sz = light.z / light.y;
+    return {1, 0, 0, 0, -sx, 0, -sz, 0, 0, 0, 1, 0, sx * h, h, sz * h, 1};
+}
+
+uint64_t mix(uint64_t hash, const void* bytes, size_t size) {
+    const unsigned char* b = static_cast<const unsigned char*>(bytes);
+    for (size_t i = 0; i < size; ++i) hash = (hash ^ b[i]) * 1099511628211ull;
+    return hash;
+}
+
+// What the frame reuses from the last one: its lists keep their room.
+struct Scratch {
+    std::vector<std::pair<Mesh*, GlMatrix>> casters;
+    std::vector<FloorMesh> floors;
+};
+
+Scratch& scratch() {
+    static Scratch s;
+    return s;
 }
 
 }  // namespace
 
-void buildSceneFrame(const iVector3& light, SceneFrame* frame) {
-    frame->vertices.clear();
+void buildSceneFrame(const iVector3& light, unsigned contextSerial, SceneFrame* frame) {
     frame->items.clear();
+    frame->bones.clear();
+    frame->shadows.clear();
     EngineState& e = engine();
-    std::vector<std::pair<const Mesh*, GlMatrix>> casters;
-    e.meshes.forEach([&](uint32_t, Mesh& m) {
+    Scratch& s = scratch();
+    s.casters.clear();
+    s.floors.clear();
+    uint64_t scenery = 1469598103934665603ull;
+    uint64_t placement = 0;
+    e.meshes.forEach([&](uint32_t handle, Mesh& m) {
         iVector3 location;
         iQuaternion turn;
         if (!m.visible || !meshPlacement(m, &location, &turn)) return;
+        if (!m.gpu || m.gpu->contextSerial != contextSerial)
+            m.gpu = uploadMesh(m.data, contextSerial, m.kind == Mesh::Kind::Static);
+        if (!m.gpu) return;
         GlMatrix place = placementMatrix(location, turn, m.scale);
         if (m.kind == Mesh::Kind::ShadowCaster) {
-            if (m.shadowLength > 0.0f) casters.emplace_back(&m, place);
+            if (m.shadowLength > 0.0f) s.casters.emplace_back(&m, place);
             return;
         }
         DrawItem base;
+        base.geometry = m.gpu.get();
+        base.placement = ++placement;
+        base.model = place;
+        normalMatrix(place, m.scale, base.normal);
+        base.bounded = true;
         base.texture = m.kind == Mesh::Kind::Debug ? nullptr : m.texture.get();
         base.flatGrey = m.kind == Mesh::Kind::Debug ? 0.8f : 0.5f;
         base.mode = m.mode;
@@ -227,20 +203,58 @@ void buildSceneFrame(const iVector3& light, SceneFrame* frame) {
         base.mirror = m.mirror && m.kind == Mesh::Kind::Static;
         base.emissive = m.emissive;
         base.alpha = m.alpha;
-        addMesh(m.data, place, m.scale, base, frame, nullptr);
+        size_t first = frame->items.size();
+        addParts(*m.gpu, base, nullptr, frame);
+        if (m.kind == Mesh::Kind::Static && m.mode.depthWrite && !base.mirror && !m.gpu->floor.empty()) {
+            FloorMesh f{m.gpu.get(), place, location, m.scale, turn, {1e30f, 1e30f, 1e30f}, {-1e30f, -1e30f, -1e30f}};
+            for (size_t i = first; i < frame->items.size(); ++i)
+                for (int k = 0; k < 3; ++k)
+                    f.low[k] = std::min(f.low[k], frame->items[i].low[k]), f.high[k] = std::max(f.high[k], frame->items[i].high[k]);
+            s.floors.push_back(f);
+            scenery = mix(scenery, &handle, sizeof handle);
+            scenery = mix(scenery, place.data(), sizeof(float) * 16);
+        }
     });
     e.skinMeshes.forEach([&](uint32_t, SkinMesh& m) {
-        if (m.visible) addSkinMesh(m, frame);
+        if (m.visible) addSkinMesh(m, contextSerial, ++placement, frame);
     });
-    std::stable_sort(frame->items.begin(), frame->items.end(), [](const DrawItem& a, const DrawItem& b) {
-        return a.priority != b.priority ? a.priority < b.priority : a.serial < b.serial;
+    std::sort(frame->items.begin(), frame->items.end(), [](const DrawItem& a, const DrawItem& b) {
+        if (a.priority != b.priority) return a.priority < b.priority;
+        return a.serial != b.serial ? a.serial < b.serial : a.order < b.order;
     });
-    float floorY = 1e30f;
-    for (const DrawItem& item : frame->items) floorY = std::min(floorY, item.low[1]);
-    frame->shadowFirst = static_cast<uint32_t>(frame->vertices.size());
-    for (auto& [mesh, place] : casters) addShadowVolume(*mesh, place, light, floorY - 0.05f, frame);
-    frame->shadowCount = static_cast<uint32_t>(frame->vertices.size()) - frame->shadowFirst;
-    bound(frame->vertices, frame->shadowFirst, frame->shadowCount, frame->shadowLow, frame->shadowHigh);
+
+    // Shadows: each caster pressed onto the floor below its middle, when the light comes from
+    // above and the caster is near enough to the floor for its shadow to reach it.
+    for (int k = 0; k < 3; ++k) frame->shadowLow[k] = 1e30f, frame->shadowHigh[k] = -1e30f;
+    if (light.y > -0.05f) return;
+    scenery = mix(scenery, &light, sizeof light);
+    for (auto& [mesh, place] : s.casters) {
+        GpuGeometry& g = *mesh->gpu;
+        float low[3] = {1e30f, 1e30f, 1e30f}, high[3] = {-1e30f, -1e30f, -1e30f};
+        for (const GpuPart& part : g.parts) {
+            float l[3], h[3];
+            placeBox(place, part.low, part.high, l, h);
+            for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], l[k]), high[k] = std::max(high[k], h[k]);
+        }
+        iVector3 middle = vec3((low[0] + high[0]) * 0.5f, (low[1] + high[1]) * 0.5f, (low[2] + high[2]) * 0.5f);
+        // The floor is looked for again once the caster has moved a little or the scenery changed.
+        float moved = std::fabs(middle.x - g.floorAskedAt[0]) + std::fabs(middle.z - g.floorAskedAt[2]);
+        bool rose = middle.y > g.floorAskedAt[1] + 0.02f, sank = g.floorFound && middle.y < g.floorY;
+        if (g.floorScenery != scenery || moved > 0.02f || rose || sank) {
+            g.floorScenery = scenery;
+            g.floorAskedAt[0] = middle.x, g.floorAskedAt[1] = middle.y, g.floorAskedAt[2] = middle.z;
+            g.floorFound = floorBelow(s.floors, middle, &g.floorY);
+        }
+        if (!g.floorFound || (low[1] - g.floorY) / -light.y > mesh->shadowLength) continue;
+        ShadowItem& shadow = frame->shadows.emplace_back();
+        shadow.geometry = &g;
+        GlMatrix flat = flatten(light, g.floorY);
+        shadow.model = multiply(flat, place);
+        float fl[3], fh[3];
+        placeBox(flat, low, high, fl, fh);
+        for (int k = 0; k < 3; ++k)
+            frame->shadowLow[k] = std::min(frame->shadowLow[k], fl[k]), frame->shadowHigh[k] = std::max(frame->shadowHigh[k], fh[k]);
+    }
 }
 
 }  // namespace vuz

@@ -1,30 +1,32 @@
-// The 3D scene of one frame as triangles in world space, ready to draw: every visible mesh and
-// skinned mesh (in its current pose) and the shadow volumes of the shadow casters.
+// The 3D scene of one frame, ready to draw: every visible mesh and skinned mesh as runs of
+// indices in geometry the GPU already holds, with its placement (a model matrix, or the bone
+// matrices of its pose), and the shadow casters flattened onto the floor under them.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
+#include "gpu_geometry.h"
 #include "mesh.h"
+#include "projection.h"
 #include "vuzirovari.h"
 
 namespace vuz {
 
-struct SceneVertex {
-    float position[3];
-    float normal[3];
-    float uv[2];
-};
-
 // A run of triangles drawn one way.
 struct DrawItem {
-    uint32_t first = 0, count = 0;  // vertices in the frame's vertex list
-    Texture* texture = nullptr;     // null: drawn in flatGrey
+    const GpuGeometry* geometry = nullptr;
+    uint32_t firstIndex = 0, count = 0;  // indices in the geometry
+    uint64_t placement = 0;              // items of one placement share model and normal matrices
+    GlMatrix model{};                    // the mesh's space to the world (identity when skinned)
+    float normal[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};  // column-major, for normals
+    int firstBone = -1;                  // skinned: its first matrix in the frame's bone list
+    Texture* texture = nullptr;          // null: drawn in flatGrey
     float flatGrey = 0.5f;
     RenderMode mode;
     int priority = 0;
     uint64_t serial = 0;
+    uint32_t order = 0;  // gathering order, which keeps equal priorities and serials in place
     int zBias = 0;
     int textureMode = 1;
     bool wireframe = false;
@@ -32,17 +34,27 @@ struct DrawItem {
     bool cutout = true;  // opaque texels with alpha below 0.5 are left out
     iVector4 emissive{0.0f, 0.0f, 0.0f, 0.0f};
     float alpha = 1.0f;
+    bool bounded = false;                           // skinned figures are never culled
     float low[3] = {0, 0, 0}, high[3] = {0, 0, 0};  // the triangles' bounds in the world
 };
 
-struct SceneFrame {
-    std::vector<SceneVertex> vertices;
-    std::vector<DrawItem> items;        // surfaces, in drawing order within their pass
-    uint32_t shadowFirst = 0, shadowCount = 0;  // the shadow volumes' triangles
-    float shadowLow[3] = {0, 0, 0}, shadowHigh[3] = {0, 0, 0};
+// A shadow caster pressed flat onto the floor under it, along the light.
+struct ShadowItem {
+    const GpuGeometry* geometry = nullptr;
+    GlMatrix model{};
 };
 
-// Gathers the scene; the light's direction (normalised) extrudes the shadows.
-void buildSceneFrame(const iVector3& lightDirection, SceneFrame* frame);
+struct SceneFrame {
+    std::vector<DrawItem> items;    // surfaces, in drawing order within their pass
+    std::vector<float> bones;       // skinned figures' bone matrices, column-major, 16 floats each
+    std::vector<ShadowItem> shadows;
+    float shadowLow[3] = {0, 0, 0}, shadowHigh[3] = {0, 0, 0};
+
+    bool empty() const { return items.empty() && shadows.empty(); }
+};
+
+// Gathers the scene of the current GL context (its serial), uploading geometry the context
+// does not hold yet; the light's direction (normalised) lays the shadows.
+void buildSceneFrame(const iVector3& lightDirection, unsigned contextSerial, SceneFrame* frame);
 
 }  // namespace vuz

@@ -16,19 +16,48 @@ namespace vuz {
 
 namespace {
 
-const char* const VertexShader = R"(#version 330 core
+// Static geometry is placed by its model matrix; a skinned figure's vertices are moved by up to
+// four of its bone matrices (world placement included), read from a buffer texture.
+const char* const VertexShader = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 uv;
+layout(location = 3) in uvec4 bones;
+layout(location = 4) in vec4 weights;
 uniform mat4 viewProjection;
 uniform vec4 clipPlane;
+uniform mat4 model;
+uniform mat3 normalMatrix;
+#ifdef SKINNED
+uniform samplerBuffer boneMatrices;
+uniform int firstBone;
+mat4 bone(uint index) {
+    int at = (firstBone + int(index)) * 4;
+    return mat4(texelFetch(boneMatrices, at), texelFetch(boneMatrices, at + 1), texelFetch(boneMatrices, at + 2),
+                texelFetch(boneMatrices, at + 3));
+}
+#endif
 out vec3 surfaceNormal;
 out vec2 pictureUv;
 void main() {
-    surfaceNormal = normal;
+#ifdef SKINNED
+    vec3 world = vec3(0.0), n = vec3(0.0);
+    for (int k = 0; k < 4; ++k) {
+        if (weights[k] == 0.0) continue;
+        mat4 m = bone(bones[k]);
+        world += weights[k] * (m * vec4(position, 1.0)).xyz;
+        n += weights[k] * (mat3(m) * normal);
+    }
+    vec4 placed = vec4(world, 1.0);
+#else
+    vec4 placed = model * vec4(position, 1.0);
+    vec3 n = normalMatrix * normal;
+#endif
+    float len = length(n);
+    surfaceNormal = len > 0.0 ? n / len : n;
     pictureUv = uv;
-    gl_ClipDistance[0] = dot(vec4(position, 1.0), clipPlane);
-    gl_Position = viewProjection * vec4(position, 1.0);
+    gl_ClipDistance[0] = dot(placed, clipPlane);
+    gl_Position = viewProjection * placed;
 }
 )";
 
@@ -80,8 +109,9 @@ GlMatrix reflection(iVector3 n, float d) {
 
 }  // namespace
 
-bool SceneRenderer::buildProgram(bool cutOut, Program* out) {
-    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, "", "3D");
+bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
+    std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "");
+    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
     unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n", "3D");
     unsigned program = 0;
     if (vs && fs) {
@@ -101,6 +131,7 @@ bool SceneRenderer::buildProgram(bool cutOut, Program* out) {
     if (fs) glDeleteShader(fs);
     if (!program) return false;
     auto at = [program](const char* name) { return glGetUniformLocation(program, name); };
+    *out = Program();
     out->name = program;
     out->viewProjection = at("viewProjection");
     out->clipPlane = at("clipPlane");
@@ -112,36 +143,45 @@ bool SceneRenderer::buildProgram(bool cutOut, Program* out) {
     out->lit = at("lit");
     out->textured = at("textured");
     out->flatGrey = at("flatGrey");
+    out->model = at("model");
+    out->normalMatrix = at("normalMatrix");
+    out->firstBone = at("firstBone");
     glUseProgram(program);
     glUniform1i(at("picture"), 0);
+    if (skinned) glUniform1i(at("boneMatrices"), 1);
     return true;
 }
 
 bool SceneRenderer::build() {
-    programs_[0] = programs_[1] = Program();
     current_ = nullptr;
-    if (!buildProgram(false, &programs_[0]) || !buildProgram(true, &programs_[1])) return false;
-    glGenVertexArrays(1, &vertexArray_);
-    glGenBuffers(1, &buffer_);
-    glBindVertexArray(vertexArray_);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-    const GLsizei stride = sizeof(SceneVertex);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
-    glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(6 * sizeof(float)));
-    for (int i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
-    glBindVertexArray(0);
+    for (int i = 0; i < 4; ++i)
+        if (!buildProgram(i & 1, i & 2, &programs_[i])) return false;
+    glGenBuffers(1, &boneBuffer_);
+    glGenTextures(1, &boneTexture_);
+    glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
+    glBufferData(GL_TEXTURE_BUFFER, 64 * sizeof(float), nullptr, GL_STREAM_DRAW);
+    glBindTexture(GL_TEXTURE_BUFFER, boneTexture_);
+    glTexBuffer(GL_TEXTURE_BUFFER, GL_RGBA32F, boneBuffer_);
+    glBindTexture(GL_TEXTURE_BUFFER, 0);
+    glBindBuffer(GL_TEXTURE_BUFFER, 0);
     return true;
 }
 
 void SceneRenderer::use(const Program& p) {
     if (current_ == &p) return;
-    current_ = &p;
+    current_ = const_cast<Program*>(&p);
     glUseProgram(p.name);
+}
+
+void SceneRenderer::bindGeometry(const GpuGeometry* geometry) {
+    if (boundGeometry_ == geometry) return;
+    boundGeometry_ = geometry;
+    glBindVertexArray(geometry ? geometry->vertexArray : 0);
 }
 
 // All eight corners of the item's bounds lie beyond one side of the view.
 bool SceneRenderer::outOfView(const DrawItem& item) const {
+    if (!item.bounded) return false;
     const float* m = cullMatrix_;
     int outside[6] = {0, 0, 0, 0, 0, 0};
     for (int k = 0; k < 8; ++k) {
@@ -170,21 +210,37 @@ void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlan
 }
 
 void SceneRenderer::drawItem(const DrawItem& item, float lit) {
-    if (outOfView(item)) return;
+    if (!item.geometry || outOfView(item)) return;
     unsigned name = item.texture ? item.texture->glTexture(serial_) : 0;
     const RenderMode& m = item.mode;
     bool known = knownFactor(m.source) && knownFactor(m.target);
     int source = known ? m.source : 5, target = known ? m.target : 6;
     bool opaque = source == 2 && target == 1;
-    const Program& p = programs_[opaque && item.cutout && name && item.texture->hasCutOutTexels() ? 1 : 0];
+    bool cutOut = opaque && item.cutout && name && item.texture->hasCutOutTexels();
+    Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0)];
     use(p);
+    bindGeometry(item.geometry);
+    if (p.placement != item.placement) {
+        p.placement = item.placement;
+        if (item.firstBone >= 0) {
+            glUniform1i(p.firstBone, item.firstBone);
+        } else {
+            glUniformMatrix4fv(p.model, 1, GL_FALSE, item.model.data());
+            glUniformMatrix3fv(p.normalMatrix, 1, GL_FALSE, item.normal);
+        }
+    }
     glUniform1i(p.textured, name ? 1 : 0);
     if (name) {
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrapMode(item.textureMode));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrapMode(item.textureMode));
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, item.texture->hasMipMaps() ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        int wrap = wrapMode(item.textureMode);
+        if (name != boundTexture_ || wrap != boundWrap_) {
+            if (name != boundTexture_) glBindTexture(GL_TEXTURE_2D, name);
+            boundTexture_ = name;
+            boundWrap_ = wrap;
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, item.texture->hasMipMaps() ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        }
     }
     glUniform1f(p.flatGrey, item.flatGrey);
     if (opaque) {
@@ -205,8 +261,12 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
     glPolygonMode(GL_FRONT_AND_BACK, item.wireframe ? GL_LINE : GL_FILL);
     glUniform4f(p.emissive, item.emissive.x, item.emissive.y, item.emissive.z, item.emissive.w);
     glUniform1f(p.alpha, item.alpha);
-    glUniform1f(p.lit, lit);
-    glDrawArrays(GL_TRIANGLES, static_cast<GLint>(item.first), static_cast<GLsizei>(item.count));
+    if (p.litSet != lit) {
+        p.litSet = lit;
+        glUniform1f(p.lit, lit);
+    }
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(item.count), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(static_cast<uintptr_t>(item.firstIndex) * sizeof(uint32_t)));
 }
 
 void SceneRenderer::drawItems(const std::vector<DrawItem>& items, bool depthWriters, bool skipMirrors, float lit) {
@@ -216,11 +276,56 @@ void SceneRenderer::drawItems(const std::vector<DrawItem>& items, bool depthWrit
     }
 }
 
+// Shadows: the casters pressed onto the floor mark the stencil where the floor shows, once
+// however many overlap, then the surfaces there are drawn again with the ambient light only.
+void SceneRenderer::drawShadows(bool mirrored) {
+    if (frame_.shadows.empty()) return;
+    glDisable(GL_BLEND);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 1, 0xFF);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    glDisable(GL_POLYGON_OFFSET_LINE);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(-1.0f, -8.0f);  // lies on the floor: drawn just in front of it
+    Program& p = programs_[0];
+    use(p);
+    p.placement = 0;
+    for (const ShadowItem& shadow : frame_.shadows) {
+        bindGeometry(shadow.geometry);
+        glUniformMatrix4fv(p.model, 1, GL_FALSE, shadow.model.data());
+        for (const GpuPart& part : shadow.geometry->parts)
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(part.indexCount), GL_UNSIGNED_INT,
+                           reinterpret_cast<void*>(static_cast<uintptr_t>(part.firstIndex) * sizeof(uint32_t)));
+    }
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glEnable(GL_CULL_FACE);
+    glStencilFunc(GL_EQUAL, 1, 0xFF);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    for (const DrawItem& item : frame_.items) {
+        if (!item.mode.depthWrite || !item.bounded || (mirrored && item.mirror)) continue;
+        bool reached = true;  // only surfaces the shadows reach can lie in shadow
+        for (int k = 0; k < 3; ++k)
+            reached = reached && item.low[k] <= frame_.shadowHigh[k] + 0.01f && frame_.shadowLow[k] - 0.01f <= item.high[k];
+        if (!reached) continue;
+        DrawItem shaded = item;
+        shaded.mode.depthWrite = false;
+        drawItem(shaded, 0.0f);
+    }
+    glDisable(GL_STENCIL_TEST);
+}
+
 void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     if (contextSerial == 0) return;
     if (contextSerial != serial_) {
         serial_ = contextSerial;
-        vertexArray_ = buffer_ = 0;
+        boneBuffer_ = boneTexture_ = 0;
         broken_ = !build();
     }
     if (broken_) return;
@@ -230,14 +335,22 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     iVector3 light = s.light.direction;
     float len = length(light);
     light = len > 1e-6f ? light * (1.0f / len) : vec3(0, -1, 0);
-    buildSceneFrame(light, &frame_);
-    if (frame_.vertices.empty()) return;
+    buildSceneFrame(light, serial_, &frame_);
+    if (frame_.empty()) return;
 
     current_ = nullptr;
-    glBindVertexArray(vertexArray_);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(frame_.vertices.size() * sizeof(SceneVertex)), frame_.vertices.data(),
-                 GL_STREAM_DRAW);
+    boundGeometry_ = nullptr;
+    boundTexture_ = 0;
+    boundWrap_ = -1;
+    for (Program& p : programs_) p.placement = 0, p.litSet = -1.0f;
+    if (!frame_.bones.empty()) {
+        glActiveTexture(GL_TEXTURE1);
+        glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
+        glBufferData(GL_TEXTURE_BUFFER, static_cast<GLsizeiptr>(frame_.bones.size() * sizeof(float)), frame_.bones.data(),
+                     GL_STREAM_DRAW);
+        glBindBuffer(GL_TEXTURE_BUFFER, 0);
+        glBindTexture(GL_TEXTURE_BUFFER, boneTexture_);
+    }
     glActiveTexture(GL_TEXTURE0);
     for (const Program& p : programs_) {
         use(p);
@@ -315,40 +428,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
 
         glDepthMask(GL_TRUE);
         drawItems(frame_.items, true, mirrored, 1.0f);
-
-        // Shadows: the volumes count into the stencil where they hide the surfaces, then the
-        // surfaces inside them are drawn again with the ambient light only.
-        if (frame_.shadowCount) {
-            glDisable(GL_POLYGON_OFFSET_FILL);
-            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-            glDisable(GL_CULL_FACE);
-            glEnable(GL_DEPTH_TEST);
-            glDepthFunc(GL_LESS);
-            glDepthMask(GL_FALSE);
-            glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-            glEnable(GL_STENCIL_TEST);
-            glStencilFunc(GL_ALWAYS, 0, 0xFF);
-            glStencilOpSeparate(GL_BACK, GL_KEEP, GL_INCR_WRAP, GL_KEEP);
-            glStencilOpSeparate(GL_FRONT, GL_KEEP, GL_DECR_WRAP, GL_KEEP);
-            glDrawArrays(GL_TRIANGLES, static_cast<GLint>(frame_.shadowFirst), static_cast<GLsizei>(frame_.shadowCount));
-            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-            glEnable(GL_CULL_FACE);
-            glDepthFunc(GL_LEQUAL);
-            glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
-            glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
-            for (const DrawItem& item : frame_.items) {
-                if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
-                bool reached = true;  // only surfaces the volumes reach can lie in shadow
-                for (int k = 0; k < 3; ++k)
-                    reached = reached && item.low[k] <= frame_.shadowHigh[k] && frame_.shadowLow[k] <= item.high[k];
-                if (!reached) continue;
-                DrawItem shaded = item;
-                shaded.mode.depthWrite = false;
-                drawItem(shaded, 0.0f);
-            }
-            glDisable(GL_STENCIL_TEST);
-        }
-
+        drawShadows(mirrored);
         glDepthMask(GL_FALSE);
         drawItems(frame_.items, false, mirrored, 1.0f);
         glDepthMask(GL_TRUE);
@@ -369,8 +449,10 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
     glViewport(0, 0, width, height);
     glDisable(GL_BLEND);
     glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
     glUseProgram(0);
     current_ = nullptr;
+    boundGeometry_ = nullptr;
 }
 
 }  // namespace vuz

@@ -16,14 +16,19 @@ Sprite::Sprite(QuadShape shapeIn, std::shared_ptr<Texture> textureIn, int textur
       owner(ownerIn) {}
 
 std::vector<QuadVertex> Sprite::placedTriangles() const {
+    std::vector<QuadVertex> out;
+    placedTriangles(&out);
+    return out;
+}
+
+void Sprite::placedTriangles(std::vector<QuadVertex>* out) const {
     float c = std::cos(angle * DegreesToRadians), s = std::sin(angle * DegreesToRadians);
-    std::vector<QuadVertex> out = shape.triangles;
-    for (QuadVertex& v : out) {
+    out->assign(shape.triangles.begin(), shape.triangles.end());
+    for (QuadVertex& v : *out) {
         float x = v.x * scale.x, y = v.y * scale.y;
         v.x = location.x + c * x - s * y;
         v.y = location.y + s * x + c * y;
     }
-    return out;
 }
 
 bool Sprite::covers(float x, float y) const {

@@ -22,6 +22,7 @@ public:
 
     // The quad's vertices in plane units.
     std::vector<QuadVertex> placedTriangles() const;
+    void placedTriangles(std::vector<QuadVertex>* out) const;  // into a list that keeps its room
     // Whether a point of the plane lies on the quad (edges included).
     bool covers(float x, float y) const;
 

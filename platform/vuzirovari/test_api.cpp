@@ -17,7 +17,7 @@ extern "C" {
 void vtReset(void) {
     EngineState& e = engine();
     removeHostHooks();
-    e.window.close();
+    e.window.close(false);
     closeDirectInput();
     e.joysticks.closeAll();
     if (e.session.sdlStarted) SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_EVENTS);

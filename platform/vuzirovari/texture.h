@@ -1,7 +1,9 @@
-// A decoded texture, shared by every object that draws with it. The pixels stay in memory so
-// the texture can be uploaded again to a new GL context.
+// A decoded texture, shared by every object that draws with it. Once uploaded, the GPU holds the
+// only copy of the pixels: they are read back when something asks for them, and before the GL
+// context closes, so the texture can be uploaded again to a new one.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "image.h"
@@ -18,9 +20,10 @@ public:
     Texture& operator=(const Texture&) = delete;
 
     const std::string& name() const { return name_; }
-    const Image& image() const { return image_; }
-    int width() const { return image_.width; }
-    int height() const { return image_.height; }
+    // The pixels, read back from the GPU when only it holds them.
+    const Image& image();
+    int width() const { return width_; }
+    int height() const { return height_; }
     int mipLevels() const { return mipLevels_; }
     bool hasMipMaps() const { return mipLevels_ != 1; }
 
@@ -29,6 +32,8 @@ public:
     unsigned glTexture(unsigned contextSerial);
 
     static int liveCount();  // textures alive in the process
+    // Before the current GL context closes: every texture only it holds is read back.
+    static void keepAllOffGpu();
 
     // Some texel's alpha is below one half (such texels are cut out of opaque surfaces).
     bool hasCutOutTexels();
@@ -37,9 +42,12 @@ private:
     std::string name_;
     Image image_;
     int mipLevels_;
+    int width_, height_;
     unsigned gl_ = 0;
     unsigned glSerial_ = 0;
-    int cutOut_ = -1;  // -1: not looked at yet
+    bool onGpuOnly_ = false;  // the pixels were dropped after the upload
+    bool cutOut_ = false;
+    size_t liveIndex_ = 0;  // in the list of live textures
 };
 
 }  // namespace vuz
