@@ -5,7 +5,7 @@
 
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
-#include "resources/FileArchive.h"
+#include "gui/GuiResources.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ float lineWidth(const std::string& line) {
 GuiFont::GuiFont(const char* path, int owner, bool skipWidthFile) {
     const std::string widthFile = path ? path : "";
     iTextureMipLevelsSet(2);
-    engineFont = FileArchive::instance().createFont(widthFile, owner);
+    engineFont = guiCreateFont(widthFile, owner);
     iTextureMipLevelsSet(0);
     if (engineFont == 0) return;
     glyphs.fill(DefaultGlyph);
@@ -34,7 +34,7 @@ GuiFont::GuiFont(const char* path, int owner, bool skipWidthFile) {
     readWidthFile(widthFile);
 }
 
-GuiFont::~GuiFont() { FileArchive::instance().destroyFont(engineFont); }
+GuiFont::~GuiFont() { guiDestroyFont(engineFont); }
 
 const GuiGlyph& GuiFont::getGlyph(char code) const {
     if (!loaded) return DefaultGlyph;
@@ -67,15 +67,15 @@ std::string GuiFont::glyphName(const std::string& widthFile, int code) {
 }
 
 void GuiFont::readWidthFile(const std::string& path) {
-    FileArchive& files = FileArchive::instance();
-    if (FileMemory* block = files.getFile(path)) {
-        const std::array<float, 256> widths = readWidths(block->data, block->size);
+    std::string bytes;
+    if (guiReadFile(path, &bytes)) {
+        const std::array<float, 256> widths =
+            readWidths(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
         for (size_t code = 0; code < glyphs.size(); ++code) glyphs[code].width = widths[code];
-        files.releaseFile(path);
     }
     for (int code = 0; code < 256; ++code) {
         const std::string candidate = glyphName(path, code);
-        glyphs[code].path = files.fileExists(candidate) ? candidate : std::string();
+        glyphs[code].path = guiFileExists(candidate) ? candidate : std::string();
     }
     loaded = true;
 }

@@ -18,14 +18,15 @@ const std::string ArrowPictures[4][2] = {
 }  // namespace
 
 GuiSuperLever::GuiSuperLever(GuiBlocks* skin, int borderStyle, const std::string* partPaths, int partCount,
-                             ObserveAbleNumber* value)
+                             ObserveAbleNumber* value, const std::string (*arrowPictures)[2])
     : GuiPanel(skin, borderStyle, partPaths, partCount, false) {
+    const std::string(*pictures)[2] = arrowPictures ? arrowPictures : ArrowPictures;
     lever = new GuiLever(skin, -1, nullptr, 0, value);
     lever->setTextAlignment(1);
     addChild(lever);
     GuiButton** arrows[4] = {&up, &down, &selectLeft, &selectRight};
     for (int i = 0; i < 4; ++i) {
-        *arrows[i] = new GuiButton(skin, -1, &ArrowPictures[i][0], &ArrowPictures[i][1], nullptr, 0);
+        *arrows[i] = new GuiButton(skin, -1, &pictures[i][0], &pictures[i][1], nullptr, 0);
         addChild(*arrows[i]);
         (*arrows[i])->hideBackground();
     }

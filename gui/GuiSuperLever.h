@@ -14,8 +14,10 @@ class ObserveAbleNumber;
 
 class GuiSuperLever : public GuiPanel {
 public:
+    // arrowPictures: four (up, down) picture pairs for the arrows up, down, select left and
+    // select right; null gives the toolkit's own arrows.
     GuiSuperLever(GuiBlocks* skin, int borderStyle, const std::string* partPaths, int partCount,
-                  ObserveAbleNumber* value);
+                  ObserveAbleNumber* value, const std::string (*arrowPictures)[2] = nullptr);
 
     void refresh() override;
     void handleHighLevelEvent(HighLevelEvent& event) override;

@@ -1,19 +1,19 @@
 #include "gui/Primitive2D.h"
 
 #include "platform/vuzirovari/vuzirovari.h"
-#include "resources/FileArchive.h"
+#include "gui/GuiResources.h"
 
 Primitive2D::Primitive2D(const std::string& file, int owner, IPrimitiveFactory* factory, bool glyph)
     : factory(factory), owner(owner) {
     iTextureMipLevelsSet(1);
-    sprite = FileArchive::instance().createSprite(file, owner, glyph);
+    sprite = guiCreateSprite(file, owner, glyph);
     iSpriteMipFilterModeSet(sprite, 0);
     iSpriteTextureModeSet(sprite, 3);
     iTextureMipLevelsSet(0);
     iSpriteLocationSet(sprite, &location);
 }
 
-Primitive2D::~Primitive2D() { FileArchive::instance().destroySprite(sprite); }
+Primitive2D::~Primitive2D() { guiDestroySprite(sprite); }
 
 void Primitive2D::setLocation(const Vector2& newLocation) {
     location = newLocation;

@@ -1,7 +1,7 @@
 #include "gui/Primitive3D.h"
 
 #include "platform/vuzirovari/vuzirovari.h"
-#include "resources/FileArchive.h"
+#include "gui/GuiResources.h"
 
 namespace {
 
@@ -13,13 +13,13 @@ constexpr float PlaneDistance = 20.666f;
 Primitive3D::Primitive3D(const std::string& file, int owner, IPrimitiveFactory* factory)
     : factory(factory), owner(owner) {
     iTextureMipLevelsSet(1);
-    mesh = FileArchive::instance().createMesh(file, "");
+    mesh = guiCreateMesh(file);
     iMeshShow(mesh);
     iTextureMipLevelsSet(0);
     placeBeforeCamera();
 }
 
-Primitive3D::~Primitive3D() { FileArchive::instance().destroyMesh(mesh); }
+Primitive3D::~Primitive3D() { guiDestroyMesh(mesh); }
 
 void Primitive3D::setLocation(const Vector2& newLocation) {
     location = newLocation;

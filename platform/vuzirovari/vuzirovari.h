@@ -60,6 +60,7 @@ void iTextureMipLevelsSet(int levels);
 /* Time */
 float iFrq(int mode);
 float iSystemTimer(void);
+int iFps(void); /* 1 / iFrq(0), rounded */
 
 /* Keyboard, mouse, joysticks */
 int iKeyDown(int scanCode);
@@ -131,6 +132,17 @@ uint32_t iFontCreateFromMemory(const void* wid, uint32_t widSize, const void* co
 /* The same from files, by game path: Name.wid, with Name.dds and Name_00.x ... Name_ff.x beside it. */
 uint32_t iFontCreate(const char* widPath, uint32_t camera);
 void iFontDestroy(uint32_t font);
+
+/* Resources by game path: the engine reads the files itself, with their companions (a quad or
+ * mesh name.x with name.png, a collision set name.ply with name.pol); pictures are shared by
+ * path. A missing or broken file gives 0 and one log line. Destroyed as their kin above. */
+uint32_t iSpriteCreate(const char* path, int owner);
+uint32_t iMeshCreate(const char* path);
+uint32_t iSkinMeshCreate(const char* path); /* no texture slots */
+uint32_t iBodyCreate(const char* plyPath);
+uint32_t iBodySGCreate(const char* spgPath, float mass);
+uint32_t iMeshBodyShadowCasterCreate(const char* path, int body, float size);
+int iFileExists(const char* path); /* 1 for a regular file, 0 for a folder or nothing */
 
 /* Sprites: textured quads in the 32 x 24 plane. A sprite is created hidden, at (0, 0), scale
  * (1, 1), angle 0, white, priority 0.

@@ -40,8 +40,14 @@ protected:
         else std::printf("The run's files are kept in %s\n", dir.c_str());
     }
 
+#ifdef DOVRA_PATH
     // Runs the game to its end. extraEnv entries replace the defaults of the same name.
-    GameRun start(const std::vector<std::string>& extraEnv) {
+    GameRun start(const std::vector<std::string>& extraEnv) { return startProgram(DOVRA_PATH, {}, extraEnv); }
+#endif
+
+    // Runs a program with its arguments in the scratch folder to its end, as start does.
+    GameRun startProgram(const std::string& path, const std::vector<std::string>& arguments,
+                         const std::vector<std::string>& extraEnv) {
         std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
                                         "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (dir / "run.log").string(),
                                         "BRENNOCK_REGISTRY=" + (dir / "registry.txt").string()};
@@ -61,8 +67,11 @@ protected:
         envp.push_back(nullptr);
 
         std::filesystem::remove(dir / "run.log");
-        std::string program = DOVRA_PATH;
-        char* argv[] = {program.data(), nullptr};
+        std::string program = path;
+        std::vector<std::string> words = arguments;
+        std::vector<char*> argv = {program.data()};
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, (dir / "stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -70,7 +79,7 @@ protected:
         posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
         pid_t pid = 0;
         GameRun run;
-        int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
+        int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
         if (rc != 0) return run;
         int status = 0;
