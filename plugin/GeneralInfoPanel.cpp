@@ -58,6 +58,8 @@ GuiText* GeneralInfoPanel::addField(float y) {
     addChild(field);
     field->setLocation(Vector2(7.0f, y));
     field->setSize(Vector2(7.0f, 1.0f));
+    field->setTextCharSize(TextCell);
+    field->hideBackground();  // the black letters on the paper, inside their frame
     return field;
 }
 
@@ -67,6 +69,7 @@ GuiCheckBox* GeneralInfoPanel::addBox(GuiCheckBoxManager& group, const char* tex
     box->setLocation(Vector2(x, y));
     box->setSize(Vector2(1.0f, 1.0f));
     box->setText(text);
+    box->setTextCharSize(TextCell);
     box->setTextAlignment(OffsetAsSet);
     box->setTextOffset(Vector2(1.0f, 0.0f));
     box->hideBackground();
@@ -81,6 +84,7 @@ GuiLever* GeneralInfoPanel::addLever(float x, float y, float width, float textOf
     lever->setSize(Vector2(width, 1.0f));
     lever->setTextAlignment(OffsetAsSet);
     lever->setTextOffset(Vector2(textOffset, 0.0f));
+    lever->setTextCharSize(TextCell);
     lever->hideBackground();
     return lever;
 }

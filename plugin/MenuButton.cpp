@@ -8,6 +8,7 @@ namespace Vortane {
 namespace {
 
 const Vector2 ButtonSize{6.5f, 1.0f};
+const Vector2 CaptionCell{0.6f, 0.6f};
 constexpr int WhiteFrame = 1;
 constexpr int Centred = 1;
 
@@ -20,6 +21,7 @@ GuiButton* addMenuButton(GuiPanel* panel, GuiBlocks* skin, const char* caption, 
     button->setSize(ButtonSize);
     button->setText(caption);
     button->setTextAlignment(Centred);
+    button->setTextCharSize(CaptionCell);
     return button;
 }
 

@@ -4,6 +4,8 @@
 
 namespace Vortane::Tavek {
 
+const Vector2 PrettyPanel::TextCell{0.6f, 0.6f};
+
 namespace {
 
 const std::string PagePictures[3] = {
@@ -36,6 +38,7 @@ PrettyPanel::PrettyPanel(GuiBlocks* skin) : GuiPanel(skin, NoBorder, PagePicture
     }
     hideBackground();
     setText("GENERAL INFORMATION");
+    setTextCharSize(Vector2(0.7f, 0.7f));
     setTextAlignment(OffsetAsSet);
     setTextOffset(TitlePlace);
 }
@@ -47,6 +50,7 @@ GuiComponent* PrettyPanel::addCaption(const std::string& text, float x, float y)
     caption->setLocation(Vector2(x, y));
     caption->setSize(CaptionSize);
     caption->setText(text);
+    caption->setTextCharSize(TextCell);
     caption->hideBackground();
     return caption;
 }

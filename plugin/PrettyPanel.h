@@ -11,6 +11,9 @@ namespace Vortane::Tavek {
 
 class PrettyPanel : public GuiPanel {
 public:
+    // The character cell of every text on a page, large enough to read on the paper.
+    static const Vector2 TextCell;
+
     explicit PrettyPanel(GuiBlocks* skin);
 
 protected:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "gui/GuiLever.h"
 #include "gui/GuiSuperLever.h"
 #include "gui/GuiText.h"
 #include "gui/HighLevelEvent.h"
@@ -38,7 +39,9 @@ StatsPanel::StatsPanel(GuiBlocks* skin, const std::array<std::string, 6>& captio
         addChild(lever);
         lever->setLocation(Vector2(LeverX, y));
         lever->setSize(Vector2(7.0f, 1.0f));
+        lever->setTextCharSize(TextCell);
         lever->hideBackground();
+        lever->getLever()->hideBackground();  // the number shows on the paper
         levers_[i] = lever;
     }
 }
@@ -61,6 +64,7 @@ GuiText* StatsPanel::addLabel(const std::string& text, float x, float y) {
     label->setLocation(Vector2(x, y));
     label->setSize(Vector2(1.0f, 1.0f));
     label->setText(text);
+    label->setTextCharSize(TextCell);
     label->hideBackground();
     return label;
 }

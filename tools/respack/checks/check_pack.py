@@ -19,7 +19,7 @@ from packfiles import Pack, png_size_and_mode
 from respack import dds, widths
 from report import Report
 
-ARCHIVE_SUFFIXES = (".x", ".png", ".dds", ".wid", ".ply", ".pol", ".spg")
+ARCHIVE_SUFFIXES = (".x", ".png", ".dds", ".ply", ".pol", ".spg")
 
 
 def check_sprite(pack, report, sprite, companion):

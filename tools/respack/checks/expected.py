@@ -68,9 +68,10 @@ SPRITES = sorted(set(sum(STARTUP_TABLES.values(), []) + [M + b + ".x" for b in B
 # Glyph sprites made with the glyph flag: companion is the folder's fonts.dds.
 GLYPH_SPRITES = ["default_res\\fontwhite\\font_00.x", "default_res\\fontwhite\\font_62.x",
                  "default_res\\fontwhite\\font_63.x"]
-# Made without the glyph flag (font_60) or either way (font_68..6c): emit both companions.
+# Made without the glyph flag (font_60; the plug-in makes every sprite by path, the pick area and
+# the cursors included) or either way (font_68..6c): emit both companions.
 FONTWHITE_SPRITES = ["default_res\\fontwhite\\font_%02x.x" % c for c in
-                     (0x60, 0x68, 0x69, 0x6A, 0x6B, 0x6C)]
+                     (0x00, 0x60, 0x62, 0x63, 0x68, 0x69, 0x6A, 0x6B, 0x6C)]
 
 FONTS = ["default_res\\font%s\\BlairMdITC TT.wid" % n for n in (
     "blairblack", "blairblack30", "blairwhite30", "blairblue30", "blairwhite")] + [

@@ -2,9 +2,11 @@
 import os
 import subprocess
 
-# Kinds the resource archive serves: sprites and meshes with their textures, fonts and glyphs,
-# collision data. XML tables, scripts and sounds are always read from disk.
-ARCHIVE_SUFFIXES = (".x", ".png", ".dds", ".wid", ".ply", ".pol", ".spg")
+# Kinds the resource archive serves: sprites and meshes with their textures, font atlases and
+# glyphs, collision data. XML tables, scripts and sounds are always read from disk, and so are
+# the width tables (.wid): the game looks in the archive first, so a packed table would hide
+# every change the font-width editor saves.
+ARCHIVE_SUFFIXES = (".x", ".png", ".dds", ".ply", ".pol", ".spg")
 FIXED_TIME = 946684800  # 2000-01-01 00:00:00 UTC
 
 

@@ -4,14 +4,15 @@ fonts.dds (and the identical font.dds) is a white DejaVu Sans atlas in which a f
 pictures instead of letters: 0x00 is fully transparent (every widget's mouse pick area),
 0x60 is the fall-back glyph of sprite text, 0x62 and 0x63 are the cursor types 1 and 2, and
 0x68 to 0x6c are small widget icons. Sprites created without the glyph flag take their
-texture from font_XX.png, which is a copy of the whole atlas, so the same quad works both ways.
+texture from font_XX.png, which is a copy of the whole atlas, so the same quad works both ways
+(the plug-in, which makes every sprite by path, needs that for the pick area and the cursors).
 """
 from . import fonts, icons, imageio, textart
 from .output import FileSet
 
 BASE = "default_res\\fontwhite\\font"
 CELL = 32
-PNG_COMPANIONS = (0x60, 0x68, 0x69, 0x6A, 0x6B, 0x6C)
+PNG_COMPANIONS = (0x00, 0x60, 0x62, 0x63, 0x68, 0x69, 0x6A, 0x6B, 0x6C)
 
 
 def icon_cells():

@@ -23,7 +23,8 @@ def page_half(left):
 
 def header_band():
     w, h = draw.pixels(15.0, 1.5, ppu=32)
-    band = draw.gradient(w, h, [(0.0, (60, 120, 230, 255)), (1.0, (16, 40, 110, 255))])
+    # Light enough that the page title, printed on it in the black font, reads clearly.
+    band = draw.gradient(w, h, [(0.0, (170, 200, 245, 255)), (1.0, (110, 150, 220, 255))])
     shape = draw.rounded_box(w, h, (0, 0, w, h), h * 0.3, (255, 255, 255, 255))
     return draw.mask_alpha(band, draw.to_array(shape)[..., 3])
 
