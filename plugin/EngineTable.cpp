@@ -19,6 +19,7 @@ int inert() { return 0; }
 
 VuzEntry entries[VUZ_TABLE_SIZE];
 bool filled = false;
+bool engineBound = false;
 
 void fillInert() {
     for (VuzEntry& e : entries) e = reinterpret_cast<VuzEntry>(&inert);
@@ -40,12 +41,13 @@ namespace Vortane {
 
 bool bindEngineTable(const VuzEntry* table) {
     fillInert();
+    engineBound = table != nullptr;
     if (!table) return false;
     for (int i = 0; i < VUZ_TABLE_SIZE; ++i) entries[i] = table[i];
     return true;
 }
 
-void unbindEngineTable() { fillInert(); }
+bool isEngineBound() { return engineBound; }
 
 }  // namespace Vortane
 

@@ -8,7 +8,7 @@ namespace Vortane {
 // Copies the table's entries. A null table leaves every entry on a local function that does
 // nothing and returns 0, and answers false.
 bool bindEngineTable(const VuzEntry* table);
-// Back to the local functions (after Exit, so a stale table is never called).
-void unbindEngineTable();
+// Whether LibInit was given a table.
+bool isEngineBound();
 
 }  // namespace Vortane

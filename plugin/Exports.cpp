@@ -58,7 +58,7 @@ void PreInit(void) {}
 
 void Init(void) {
     guarded("Init", [] {
-        if (theGameMaster) return;
+        if (theGameMaster || !isEngineBound()) return;  // without a table the plug-in stays inert
         if (xmlEnded) {
             report("Vortane: Init: the XML library was ended by PostExit; load the plug-in again");
             quitRequested = true;

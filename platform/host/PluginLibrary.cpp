@@ -37,6 +37,8 @@ bool PluginLibrary::load(const std::string& path) {
     return true;
 }
 
+void* PluginLibrary::symbol(const char* name) const { return handle_ ? dlsym(handle_, name) : nullptr; }
+
 void PluginLibrary::unload() {
     if (handle_) dlclose(handle_);
     handle_ = nullptr;

@@ -19,6 +19,8 @@ public:
     // Unloads the library (the exports are then null); harmless when nothing is loaded.
     void unload();
     bool isLoaded() const { return handle_ != nullptr; }
+    // Any other exported symbol of the loaded library, or null.
+    void* symbol(const char* name) const;
     const std::string& error() const { return error_; }
 
     VortaneLibInitFn libInit = nullptr;
