@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "math/Vector3.h"
 #include "plugin/BattleEH.h"
 
 namespace Vortane {
@@ -37,6 +38,9 @@ public:
     const std::vector<uint32_t>& getArenaMeshes() const { return arenaMeshes_; }
     const std::vector<uint32_t>& getLightMaps() const { return lightMaps_; }
     uint32_t getFont() const { return font_; }
+    // What the fighters reported: hits taken and actions ended, by fighter.
+    int getHits(int fighter) const { return hits_.at(static_cast<size_t>(fighter)); }
+    int getActionsEnded(int fighter) const { return actionsEnded_.at(static_cast<size_t>(fighter)); }
 
 private:
     void buildArena();
@@ -54,6 +58,8 @@ private:
     std::vector<uint32_t> pairs_;
     float elapsed_ = 0.0f;
     bool arenaShown_ = true;
+    std::array<int, 2> hits_{};
+    std::array<int, 2> actionsEnded_{};
 };
 
 }  // namespace Vortane

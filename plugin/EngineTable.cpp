@@ -127,6 +127,7 @@ void iBodyLocationSet(uint32_t body, const iVector3* location, int mode) {
 }
 void iBodySpinSet(uint32_t body, const iVector3* spin) { VIA(iBodySpinSet)(body, spin); }
 void iBodyVelocitySet(uint32_t body, const iVector3* velocity) { VIA(iBodyVelocitySet)(body, velocity); }
+void iBodyDestroy(uint32_t body) { VIA(iBodyDestroy)(body); }
 void iBodyLocationCM(uint32_t body, iVector3* out) { VIA(iBodyLocationCM)(body, out); }
 void iBodyLocation(uint32_t body, iVector3* out) { VIA(iBodyLocation)(body, out); }
 void iBodyOrientation(uint32_t body, iQuaternion* out) { VIA(iBodyOrientation)(body, out); }
@@ -193,6 +194,7 @@ void iSpriteMipFilterModeSet(uint32_t sprite, int mode) { VIA(iSpriteMipFilterMo
 void iSpriteTextureModeSet(uint32_t sprite, int mode) { VIA(iSpriteTextureModeSet)(sprite, mode); }
 void iMeshTextureModeSet(uint32_t mesh, int mode) { VIA(iMeshTextureModeSet)(mesh, mode); }
 void iMeshDestroy(uint32_t mesh) { VIA(iMeshDestroy)(mesh); }
+void iSkinMeshDestroy(uint32_t skinMesh) { VIA(iSkinMeshDestroy)(skinMesh); }
 float iSkinMeshAnimationLength(uint32_t skinMesh) { return VIA(iSkinMeshAnimationLength)(skinMesh); }
 uint32_t iSkinMeshBoneCreateByName(uint32_t skinMesh, const char* name) {
     return VIA(iSkinMeshBoneCreateByName)(skinMesh, name);

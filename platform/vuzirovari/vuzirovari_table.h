@@ -4,7 +4,8 @@
  * function, as X(index, function); it is the only place an index is written. Every other entry
  * holds a function of its own index that writes one log line the first time it is called
  * ("engine: plug-in table entry 423 is not offered") and returns 0.
- * A caller casts an entry to the type of the function it names (vuzirovari.h).
+ * A caller casts an entry to the type of the function it names (vuzirovari.h). Entries 86 and
+ * 214 destroy what the plug-in's bodies and skinned meshes were made by (26, 28 and 129).
  */
 #ifndef VUZIROVARI_TABLE_H
 #define VUZIROVARI_TABLE_H
@@ -52,6 +53,7 @@ typedef void (*VuzEntry)(void);
     X(82, iBodyLocationSet) \
     X(84, iBodySpinSet) \
     X(85, iBodyVelocitySet) \
+    X(86, iBodyDestroy) \
     X(87, iBodyLocationCM) \
     X(89, iBodyLocation) \
     X(91, iBodyOrientation) \
@@ -90,6 +92,7 @@ typedef void (*VuzEntry)(void);
     X(207, iSpriteTextureModeSet) \
     X(208, iMeshTextureModeSet) \
     X(213, iMeshDestroy) \
+    X(214, iSkinMeshDestroy) \
     X(218, iSkinMeshAnimationLength) \
     X(221, iSkinMeshBoneCreateByName) \
     X(223, iSkinMeshBoneDestroy) \
