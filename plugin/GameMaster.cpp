@@ -53,18 +53,28 @@ GameMaster::GameMaster() {
     const iVector3 lightDirection{0.1f, -1.0f, 0.1f};
     const iVector4 lightColour{1.0f, 1.0f, 1.0f, 0.35f};
     iLightDirectionalSet(&lightDirection, &lightColour);
-    guiManager_ = std::make_unique<GuiManager>();
-    menuMaster_ = std::make_unique<MainGuiMaster>(this, camera_);
-    setUpProfile();
+    try {
+        guiManager_ = std::make_unique<GuiManager>();
+        menuMaster_ = std::make_unique<MainGuiMaster>(this, camera_);
+        setUpProfile();
+    } catch (...) {
+        release();  // a half-made master leaves no font or camera behind
+        throw;
+    }
 }
 
-GameMaster::~GameMaster() {
+GameMaster::~GameMaster() { release(); }
+
+void GameMaster::release() {
     profile_.reset();
     menuMaster_.reset();
     guiManager_.reset();
+    delete fontWhite;  // the menu master deletes it; here only when the menu master was never made
+    fontWhite = nullptr;
     delete fontBlack;
     fontBlack = nullptr;
     iCameraDestroy(camera_);
+    camera_ = 0;
 }
 
 void GameMaster::tick() {

@@ -39,6 +39,7 @@ public:
 
 private:
     void setUpProfile();
+    void release();
 
     uint32_t camera_ = 0;
     std::unique_ptr<GuiManager> guiManager_;

@@ -89,6 +89,10 @@ GameMaster::~GameMaster() {
     printList_.reset();
     borderFactory_.reset();
     artist_.reset();
+    // The click sounds its artist loaded for the whole toolkit: the tool is their only user.
+    iSoundDestroy(GuiArtist::keySound);
+    iSoundDestroy(GuiArtist::sweepSound);
+    GuiArtist::keySound = GuiArtist::sweepSound = 0;
     factory_.reset();
     if (!fontFromArchive_) {
         // A font made by path goes back to the engine itself, not to the archive.
