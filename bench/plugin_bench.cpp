@@ -135,4 +135,25 @@ void BM_FontWidthSaveAndReload(benchmark::State& state) {
 }
 BENCHMARK(BM_FontWidthSaveAndReload)->Unit(benchmark::kMillisecond);
 
+// Its two halves: the safe save of the 256 lines, and the font made anew by path.
+void BM_FontWidthSave(benchmark::State& state) {
+    Folder folder;
+    openEngine();
+    auto editor = std::make_unique<WidEdit::GameMaster>();
+    for (auto _ : state) editor->saveWidthFile();
+    editor.reset();
+    vtReset();
+}
+BENCHMARK(BM_FontWidthSave)->Unit(benchmark::kMillisecond);
+
+void BM_FontWidthReload(benchmark::State& state) {
+    Folder folder;
+    openEngine();
+    auto editor = std::make_unique<WidEdit::GameMaster>();
+    for (auto _ : state) editor->loadWidthFile();
+    editor.reset();
+    vtReset();
+}
+BENCHMARK(BM_FontWidthReload)->Unit(benchmark::kMillisecond);
+
 }  // namespace
