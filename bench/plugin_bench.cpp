@@ -28,8 +28,10 @@ public:
         fs::create_directories(path_ / "default_res");
         for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DIR) / "default_res")) {
             const fs::path target = path_ / "default_res" / entry.path().filename();
-            if (entry.path().filename() == "fontimpactwhite") fs::copy(entry.path(), target, fs::copy_options::recursive);
-            else fs::create_directory_symlink(entry.path(), target);
+            if (entry.path().filename() == "fontimpactwhite")
+                fs::copy(entry.path(), target, fs::copy_options::recursive);
+            else
+                fs::create_directory_symlink(entry.path(), target);
         }
         fs::create_directory_symlink(fs::path(GAME_DIR) / "Tavek_res", path_ / "Tavek_res");
         fs::current_path(path_);
