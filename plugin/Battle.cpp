@@ -48,8 +48,10 @@ Battle::Battle(uint32_t camera) : camera_(camera) {
     arenaBody_ = iBodyCreate(MatCollision);
     iBodyEnable(arenaBody_);
     buildArena();
-    for (int i = 0; i < 2; ++i)
-        fighters_[static_cast<size_t>(i)] = std::make_unique<TestFighter>(this, i, Placement[i].place, Placement[i].turn);
+    for (int i = 0; i < 2; ++i) {
+        fighters_[static_cast<size_t>(i)] =
+            std::make_unique<TestFighter>(this, i, Placement[i].place, Placement[i].turn);
+    }
     makeContactPairs();
     iSpriteHide(loading_);
     iCameraLocationSet(camera_, &CameraPlace);
@@ -138,8 +140,8 @@ void Battle::testContacts() {
 void Battle::printTexts() {
     for (int i = 0; i < 2; ++i) iPrint(Hints[i], &HintPlaces[i], &TextCell, 0.0f, font_);
     char values[96];
-    std::snprintf(values, sizeof values, "Fighter A: %0.1f - Fighter B: %0.1f",
-                  static_cast<double>(fighters_[0]->getValue()), static_cast<double>(fighters_[1]->getValue()));
+    const double a = fighters_[0]->getValue(), b = fighters_[1]->getValue();
+    std::snprintf(values, sizeof values, "Fighter A: %0.1f - Fighter B: %0.1f", a, b);
     iPrint(values, &ValuesPlace, &TextCell, 0.0f, font_);
 }
 

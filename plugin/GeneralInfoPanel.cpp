@@ -51,7 +51,9 @@ void GeneralInfoPanel::handleHighLevelEvent(HighLevelEvent& event) {
     if (event.valueChanged && event.source == age_) age_->setText(std::to_string(ageFor(age_->getValue())));
 }
 
-int GeneralInfoPanel::ageFor(float fraction) { return static_cast<int>(std::lround(fraction * AgeRange + YoungestAge)); }
+int GeneralInfoPanel::ageFor(float fraction) {
+    return static_cast<int>(std::lround(fraction * AgeRange + YoungestAge));
+}
 
 GuiText* GeneralInfoPanel::addField(float y) {
     auto* field = new GuiText(getBlocks(), FrameBorder, nullptr, 0, NameLength, nullptr);

@@ -9,7 +9,9 @@
 
 // A glyph quad has no path form of its own: the pack keeps a picture beside each one the
 // toolkit makes, so it is made like any sprite.
-uint32_t guiCreateSprite(const std::string& file, int owner, bool) { return iSpriteCreate(file.c_str(), owner); }
+uint32_t guiCreateSprite(const std::string& file, int owner, bool) {
+    return iSpriteCreate(file.c_str(), owner);
+}
 
 void guiDestroySprite(uint32_t sprite) { iSpriteDestroy(sprite); }
 

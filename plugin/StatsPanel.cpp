@@ -1,7 +1,6 @@
 #include "plugin/StatsPanel.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "gui/GuiLever.h"
 #include "gui/GuiSuperLever.h"
@@ -51,8 +50,8 @@ void StatsPanel::handleHighLevelEvent(HighLevelEvent& event) {
     if (!event.actionPerformed && !event.valueChanged) return;
     const auto moved = std::find(levers_.begin(), levers_.end(), event.source);
     if (moved == levers_.end()) return;
-    const int sum = std::accumulate(levers_.begin(), levers_.end(), 0,
-                                    [](int total, const GuiSuperLever* lever) { return total + lever->getIntValue(); });
+    int sum = 0;
+    for (const GuiSuperLever* lever : levers_) sum += lever->getIntValue();
     if (sum > Budget) (*moved)->setIntValue((*moved)->getIntValue() + Budget - sum);
     remaining_->setText(std::to_string(std::max(0, Budget - sum)));
 }

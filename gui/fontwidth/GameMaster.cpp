@@ -70,7 +70,8 @@ GameMaster::GameMaster() {
     printList_ = std::make_unique<GuiTextBlockTicker>();
     mouse_ = std::make_unique<GuiMouse>(&artist_->mouseArtist);
     iWindowsMouseHide(1);
-    skin_ = std::make_unique<GuiBlocks>(artist_.get(), borderFactory_.get(), fontWhite, sound_.get(), printList_.get());
+    skin_ = std::make_unique<GuiBlocks>(artist_.get(), borderFactory_.get(), fontWhite, sound_.get(),
+                                        printList_.get());
     sharedGuiBlocks = skin_.get();
     editSkin_ = std::make_unique<GuiBlocks>(*skin_);
     editSkin_->font = editedFont_.get();

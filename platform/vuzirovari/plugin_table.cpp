@@ -14,7 +14,8 @@ namespace {
 template <int N>
 int notOffered() {
     static std::atomic<bool> reported{false};
-    if (!reported.exchange(true)) win32::log("engine: plug-in table entry " + std::to_string(N) + " is not offered");
+    if (!reported.exchange(true))
+        win32::log("engine: plug-in table entry " + std::to_string(N) + " is not offered");
     return 0;
 }
 
@@ -24,7 +25,8 @@ std::array<VuzEntry, VUZ_TABLE_SIZE> reportingTable(std::integer_sequence<int, N
 }
 
 std::array<VuzEntry, VUZ_TABLE_SIZE> buildTable() {
-    std::array<VuzEntry, VUZ_TABLE_SIZE> table = reportingTable(std::make_integer_sequence<int, VUZ_TABLE_SIZE>());
+    std::array<VuzEntry, VUZ_TABLE_SIZE> table =
+        reportingTable(std::make_integer_sequence<int, VUZ_TABLE_SIZE>());
 #define VUZ_OFFER(index, function) table[index] = reinterpret_cast<VuzEntry>(&function);
     VUZ_TABLE_ENTRIES(VUZ_OFFER)
 #undef VUZ_OFFER

@@ -1,7 +1,7 @@
 // Every sprite and font of the generated pack becomes an engine object through the game's
 // resource layer, once from the loose files and once from graphics.qmx alone (with the loose
-// width tables, which are never packed), each with the
-// picture the pack holds for it; destroying them all leaves the engine without objects.
+// width tables, which are never packed), each with the picture the pack holds for it;
+// destroying them all leaves the engine without objects.
 #include <gtest/gtest.h>
 
 #include <algorithm>

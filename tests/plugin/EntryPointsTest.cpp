@@ -91,7 +91,12 @@ TEST_F(PluginEntryPoints, AnExceptionInsideInitIsLoggedAndThePlugInAsksToQuitAnd
     vtCallLogClear();
     frame();
     EXPECT_TRUE(exitCalled());
-    finish();
+    plugin.exit();
+    plugin.postExit();
+    plugin.init();  // the XML library was ended: refused until the library is loaded again
+    EXPECT_EQ(logLines("Vortane: Init: the XML library was ended by PostExit"), 1);
+    plugin.exit();
+    plugin.unload();
     EXPECT_EQ(engineCounts(), before);
 }
 
