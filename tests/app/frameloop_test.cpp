@@ -39,6 +39,19 @@ std::vector<std::string> callLog() {
     return lines;
 }
 
+// The call log without the loading bar's frames, which the game master's construction renders
+// inside the init phase.
+std::vector<std::string> callLogPastLoading() {
+    std::vector<std::string> lines;
+    bool init = false;
+    for (auto& line : callLog()) {
+        if (line == "init-begin") init = true;
+        if (line == "init-end") init = false;
+        if (!(init && line == "render-now")) lines.push_back(line);
+    }
+    return lines;
+}
+
 int countOf(const std::vector<std::string>& lines, const std::string& what) {
     int n = 0;
     for (const auto& l : lines) n += l == what;
@@ -89,7 +102,7 @@ TEST_F(FrameLoop, PhasesRunInOrderQuitEndsTheGameAndTheStartupSongIsGone) {
                                          "main", "init-begin", "init-end", "run-begin", "run-end", "render",
                                          "main", "run-begin", "run-end", "render",
                                          "main", "run-begin", "exit", "run-end", "render"};
-    EXPECT_EQ(callLog(), expected);
+    EXPECT_EQ(callLogPastLoading(), expected);
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(vtEscEnabled(), 0);
     expectEndSequence();
@@ -203,7 +216,8 @@ TEST_F(FrameLoop, ExtraRenderHappensInsideTheRunPhase) {
         if (t == 3) theGameMaster->requestQuit();
     };
     run();
-    auto log = callLog();
+    auto log = callLogPastLoading();
+    ASSERT_GE(log.size(), 13u);
     std::vector<std::string> second(log.begin() + 8, log.begin() + 13);
     std::vector<std::string> expected = {"main", "run-begin", "render-now", "run-end", "render"};
     EXPECT_EQ(second, expected);
