@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "platform/win32/hostpath.h"
+#include "platform/win32/win32_host.h"
 
 FileArchive& FileArchive::instance() {
     static FileArchive* const archive = new FileArchive();  // lives until the process ends
@@ -19,6 +20,14 @@ FileArchive::~FileArchive() {
 }
 
 FileMemory* FileArchive::getFile(const std::string& name) {
+    FileMemory* block = findFile(name);
+    // Named once per run, so a file asked for every frame does not flood the log.
+    if (!block && namedMissing.insert(name).second)
+        win32::log("resources: \"" + name + "\" is neither in the archive nor a loose file");
+    return block;
+}
+
+FileMemory* FileArchive::findFile(const std::string& name) {
     FileMemory* block = nullptr;
     if (cache.find(name, block)) return block;
     block = archiveLoader->load(name);

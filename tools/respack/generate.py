@@ -29,8 +29,8 @@ from respack.output import FileSet  # noqa: E402
 
 MODULES = ["fonts", "fontwhite", "skin", "menus", "setup", "hud", "banners", "plugin_sprites",
            "sfx", "voices", "crowd", "music", "tables", "arenas", "bodymesh", "fightertex",
-           "clips", "ragdoll", "scripts"]
-OWNED = ("default_res", "Tavek_res", "graphics.qmx")
+           "clips", "ragdoll", "scripts", "purchase"]
+OWNED = ("default_res", "Tavek_res", "graphics.qmx", "purchase.html")
 
 
 def tool_versions():
