@@ -9,9 +9,11 @@
 #include "input/InputHooks.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
+#include "platform/win32/win32_host.h"
 #include "script/ScriptException.h"
+#include "script/ScriptInterrupted.h"
 
-const char* const purchasePageAddress = "https://harlowick.example/buy";
+const char* const purchasePageFile = "purchase.html";
 const char* const productName = "Brennock";
 
 namespace {
@@ -78,6 +80,8 @@ int frameLoop() {
         if (!iVortaneIsExecuting()) continue;
         try {
             if (runPhases() == PassResult::Leave) return 0;
+        } catch (const Tavek::ScriptInterrupted&) {
+            return 0;  // asked to end while a script ran: no failure to show
         } catch (const Tavek::ScriptException& e) {
             showFailure(e.describe());
             return 0;
@@ -93,10 +97,33 @@ void endSequence() {
     if (mainWindow) DestroyWindow(mainWindow);
     childWindow = nullptr;
     mainWindow = nullptr;
-    ShellExecuteA(nullptr, "open", purchasePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    const std::string page = purchasePageAddress();
+    if (!page.empty()) ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace
+
+std::string purchasePageAddress() {
+    if (GetFileAttributesA(purchasePageFile) != FILE_ATTRIBUTE_NORMAL) return "";
+    char folder[4096] = {};
+    if (!_getcwd(folder, sizeof folder)) return "";
+    const std::string path = std::string(folder) + "/" + purchasePageFile;
+    // Letters, digits and "/-._~" stand as they are; every other byte is written as %XX.
+    std::string address = "file://";
+    const char* const hex = "0123456789ABCDEF";
+    for (unsigned char c : path) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '-' || c == '.' || c == '_' || c == '~';
+        if (plain) {
+            address += static_cast<char>(c);
+        } else {
+            address += '%';
+            address += hex[c >> 4];
+            address += hex[c & 15];
+        }
+    }
+    return address;
+}
 
 bool readRegistryString(const std::string& keyPath, const std::string& valueName, std::string& out) {
     HKEY key = nullptr;
@@ -148,6 +175,7 @@ void onEngineRun() {
 
 int WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     crt::srand(static_cast<uint32_t>(crt::time()));
+    win32::catchEndSignals();
     installInputHooks();
     changeToInstallDirectory();
 

@@ -5,8 +5,10 @@
 
 #include "platform/win32/win32.h"
 
-// The address opened in the player's browser when the game ends.
-extern const char* const purchasePageAddress;
+// The page the pack writes into the game folder, opened in the player's browser when the game ends.
+extern const char* const purchasePageFile;
+// The page as a file:// address of the working folder; "" when the page is not there.
+std::string purchasePageAddress();
 // The product name: window class, window title and the title of error boxes.
 extern const char* const productName;
 

@@ -99,6 +99,8 @@ public:
 
     // --- Actions, animation and movement --------------------------------------------------
     void loadClip(int action);
+    // Another clip of that side for one that did not load (logged); 0 when none loads.
+    uint32_t loadStandInClip(int owner, int clipSide, const std::string& missing);
     // Starts an action (0-49) or resolves a request (51-54). owner -1 asks the battle for its
     // round. Ids outside 0-49 and 51-54 are refused with a log line.
     void startAction(int action, int owner = -1);

@@ -104,10 +104,28 @@ void FighterInstance::loadClip(int action) {
         if (!files[s]) continue;
         const std::string file = std::string(folders[s]) + "\\" + files[s];
         uint32_t clip = FileArchive::instance().createSkinMesh(file, {});
-        if (clip == 0) OutputDebugStringA(("Fighter: clip " + file + " could not be made\n").c_str());
+        if (clip == 0) clip = loadStandInClip(owner, s, file);
         clipMeshes[action][s] = clip;
         clipLength[action][s] = clip != 0 ? iSkinMeshAnimationLength(clip) : 0.0f;
     }
+}
+
+uint32_t FighterInstance::loadStandInClip(int owner, int clipSide, const std::string& missing) {
+    // A damaged or missing clip must not leave the fighter without a pose: the action plays the
+    // idle clip instead, or, when that is gone too, the first clip of the same side that loads.
+    const char* folder = clipSide == 0 ? ActionClipFolder : ActionMirroredClipFolder;
+    for (int candidate = 0; candidate < ClipCount; ++candidate) {
+        if (candidate == owner || actionClipOwner(candidate) != candidate) continue;
+        const char* name = clipSide == 0 ? actionAnimationFile(candidate) : actionMirroredAnimationFile(candidate);
+        if (!name) continue;
+        const std::string file = std::string(folder) + "\\" + name;
+        const uint32_t clip = FileArchive::instance().createSkinMesh(file, {});
+        if (clip == 0) continue;
+        OutputDebugStringA(("Fighter: clip " + missing + " could not be made; " + file + " stands in\n").c_str());
+        return clip;
+    }
+    OutputDebugStringA(("Fighter: clip " + missing + " could not be made\n").c_str());
+    return 0;
 }
 
 void FighterInstance::applySkinTexture(int index) {

@@ -20,6 +20,14 @@ FileArchive::~FileArchive() {
 }
 
 FileMemory* FileArchive::getFile(const std::string& name) {
+    FileMemory* block = findFile(name);
+    // Named once per run, so a file asked for every frame does not flood the log.
+    if (!block && namedMissing.insert(name).second)
+        win32::log("resources: \"" + name + "\" is neither in the archive nor a loose file");
+    return block;
+}
+
+FileMemory* FileArchive::findFile(const std::string& name) {
     FileMemory* block = nullptr;
     if (cache.find(name, block)) return block;
     block = archiveLoader->load(name);

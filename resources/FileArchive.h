@@ -33,8 +33,8 @@ public:
     explicit FileArchive(const std::string& archivePath = "graphics.qmx",
                          const ResourceEngine& engine = vuzirovariResourceEngine());
 
-    // The block of a file, or null when neither the archive nor the disk has it. On success
-    // the caller holds one reference and gives it back with releaseFile().
+    // The block of a file, or null when neither the archive nor the disk has it (logged once per
+    // name). On success the caller holds one reference and gives it back with releaseFile().
     virtual FileMemory* getFile(const std::string& name);
     // Gives back one reference; true when it was the last and the block was freed.
     virtual bool releaseFile(const std::string& name);
@@ -81,6 +81,8 @@ private:
     using HandleKey = uint64_t;
     static HandleKey keyOf(ResourceKind kind, uint32_t handle);
 
+    // getFile without the log line, for files that may be missing (a font's glyphs).
+    FileMemory* findFile(const std::string& name);
     // Resolves every name in order; on the first missing one releases those resolved so far,
     // the latest first, and returns false.
     bool getAll(const std::vector<std::string>& names, std::vector<FileMemory*>& blocks);
@@ -93,6 +95,7 @@ private:
     DataCache<FileMemory*> cache;  // keyed by the name exactly as the caller gives it
     std::unordered_map<std::string, int32_t> textureIds;
     std::unordered_map<HandleKey, std::vector<const std::string*>> handleFiles;
+    std::unordered_set<std::string> namedMissing;   // missing files already logged
     std::unordered_set<std::string> internedNames;  // never shrinks: handleFiles points into it
     int32_t nextTextureId = 0;
     const ResourceEngine& engine;

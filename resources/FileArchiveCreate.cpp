@@ -113,7 +113,7 @@ uint32_t FileArchive::createFont(const std::string& name, int owner) {
     std::vector<uint32_t> glyphSizes(256, 0);
     for (int code = 0; code < 256; ++code) {
         const std::string glyph = glyphName(prefix, code);
-        if (FileMemory* block = getFile(glyph)) {
+        if (FileMemory* block = findFile(glyph)) {
             glyphs[code] = block->data;
             glyphSizes[code] = block->size;
             names.push_back(glyph);

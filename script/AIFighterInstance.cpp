@@ -9,6 +9,7 @@
 #include "script/ScriptInterpreter.h"
 #include "script/ScriptMaster.h"
 #include "script/ScriptRef.h"
+#include "script/ScriptTimeBudget.h"
 
 namespace Tavek {
 
@@ -26,6 +27,7 @@ std::string learnSpeedText(double learnSpeed) {
 AIFighterInstance::AIFighterInstance(ScriptMaster* scriptMaster, FighterInstance* fighter,
                                      const std::string& moduleName, double learnSpeed)
     : AIInstance(scriptMaster), fighter(fighter) {
+    if (!moduleName.empty()) scriptName = moduleName;
     // The module name goes in unquoted: it names the module object bound by the import.
     const std::string text = "fighter.Fighter(" + (moduleName.empty() ? std::string("None") : moduleName) +
                              ", " + learnSpeedText(learnSpeed) + ")";
@@ -101,7 +103,9 @@ bool AIFighterInstance::wasReleased() { return released; }
 void AIFighterInstance::setAttribute(const char* name, PyObject* value) {
     ScriptRef owned(value);
     scriptMaster->checkError("");
+    ScriptTimeBudget budget(scriptName, name);
     PyObject_SetAttrString(aiFighterObject, name, owned.get());
+    budget.check();
     scriptMaster->checkError("");
 }
 
@@ -118,7 +122,9 @@ void AIFighterInstance::setLocation(const Vector3& location) {
     for (int i = 0; i < 3; ++i) {
         ScriptRef value(PyFloat_FromDouble(items[i]));
         scriptMaster->checkError("");
+        ScriptTimeBudget budget(scriptName, "location");
         PySequence_SetItem(locationSequence, i, value.get());
+        budget.check();
         scriptMaster->checkError("");
     }
 }

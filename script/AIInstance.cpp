@@ -7,6 +7,7 @@
 #include "script/ScriptNumbers.h"
 #include "script/ScriptRef.h"
 #include "script/ScriptText.h"
+#include "script/ScriptTimeBudget.h"
 
 namespace Tavek {
 
@@ -32,7 +33,10 @@ AIInstance::Choice AIInstance::decide(PyObject* args) {
     decidedOnce = true;
     lastDecisionTime = now;
 
-    ScriptRef result(PyObject_Call(getScriptObject(), args, nullptr));
+    ScriptTimeBudget budget(scriptName, "decide()");
+    PyObject* answer = PyObject_Call(getScriptObject(), args, nullptr);
+    budget.check(answer);
+    ScriptRef result(answer);
     scriptMaster->checkError(DecideContext);
     // Anything but a tuple fails here with the interpreter's own message.
     PyObject* first = PyTuple_GetItem(result.get(), 0);

@@ -43,6 +43,9 @@ public:
 
 protected:
     ScriptMaster* scriptMaster;   // borrowed; outlives every AI
+    // The script module the AI runs ("fighter" for one without a module of its own); names the
+    // script when a call runs over its time budget.
+    std::string scriptName = "fighter";
 
 private:
     bool decidedOnce = false;

@@ -8,6 +8,7 @@
 #include "script/ScriptInterpreter.h"
 #include "script/ScriptMaster.h"
 #include "script/ScriptRef.h"
+#include "script/ScriptTimeBudget.h"
 
 namespace Tavek {
 
@@ -54,6 +55,7 @@ AISparkInstance::AISparkInstance(ScriptMaster* scriptMaster, FighterInstance* fi
                                  const std::string& moduleName)
     : AIInstance(scriptMaster) {
     const std::string name = moduleName.empty() ? std::string("None") : moduleName;
+    if (!moduleName.empty()) scriptName = moduleName;
     AIFighterInstance* mirrorA = mirrorOf(fighterA);
     AIFighterInstance* mirrorB = mirrorOf(fighterB);
     try {
@@ -79,7 +81,9 @@ void AISparkInstance::releaseReferences() {
 void AISparkInstance::setArenaType(int arenaType) {
     ScriptRef value(PyLong_FromLong(arenaType));
     scriptMaster->checkError("");
+    ScriptTimeBudget budget(scriptName, "arena_type");
     PyObject_SetAttrString(sparkObject, "arena_type", value.get());
+    budget.check();
     scriptMaster->checkError("");
 }
 

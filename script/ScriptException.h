@@ -16,6 +16,8 @@ public:
 
     virtual const std::string& getType() const;
     virtual const std::string& getMessage() const;
+    // The context line and one "file:line  function" line per traceback entry.
+    const std::string& getTrace() const { return trace; }
     // The text shown to the player.
     virtual std::string describe() const;
 

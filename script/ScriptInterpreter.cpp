@@ -7,6 +7,7 @@
 #include "script/ScriptErrorReader.h"
 #include "script/ScriptException.h"
 #include "script/ScriptRef.h"
+#include "script/ScriptTimeBudget.h"
 
 namespace Tavek {
 
@@ -93,6 +94,8 @@ void ScriptInterpreter::startOrThrow(const std::string& scriptFolder) {
     s.invalidateCaches = PyObject_GetAttrString(importlib.get(), "invalidate_caches");
     checkStartStep("importlib.invalidate_caches");
 
+    ScriptTimeBudget::setGameThread();
+
     s.scriptFolder = scriptFolder;
     if (!scriptFolder.empty()) {
         ScriptRef sys(PyImport_ImportModuleLevel("sys", nullptr, nullptr, nullptr, 0));
@@ -110,6 +113,7 @@ void ScriptInterpreter::startOrThrow(const std::string& scriptFolder) {
 
 void ScriptInterpreter::stop() {
     if (!Py_IsInitialized()) return;
+    ScriptTimeBudget::stopWatchdog();
     Shared& s = shared();
     Py_CLEAR(s.invalidateCaches);
     Py_CLEAR(s.logFunction);

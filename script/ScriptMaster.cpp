@@ -10,6 +10,7 @@
 #include "script/ScriptNumbers.h"
 #include "script/ScriptRef.h"
 #include "script/ScriptText.h"
+#include "script/ScriptTimeBudget.h"
 
 namespace Tavek {
 
@@ -77,8 +78,11 @@ void ScriptMaster::importModule(const std::string& name) {
     checkError(context);
     ScriptRef key(toScriptText(name));
     checkError(context);
-    ScriptRef module(
-        PyImport_ImportModuleLevelObject(key.get(), globals, locals, ScriptInterpreter::fromList(), 0));
+    ScriptTimeBudget budget(name, "import");
+    PyObject* imported =
+        PyImport_ImportModuleLevelObject(key.get(), globals, locals, ScriptInterpreter::fromList(), 0);
+    budget.check(imported);
+    ScriptRef module(imported);
     checkError(context);
     PyDict_SetItem(globals, key.get(), module.get());
     PyDict_SetItem(locals, key.get(), module.get());
@@ -98,7 +102,10 @@ void ScriptMaster::reloadModule(const std::string& name) {
     ScriptRef module(Py_NewRef(bound));
     ScriptInterpreter::refreshModuleFinders();
     checkError(context);
-    ScriptRef reloaded(PyImport_ReloadModule(module.get()));
+    ScriptTimeBudget budget(name, "reload");
+    PyObject* reloaded = PyImport_ReloadModule(module.get());
+    budget.check(reloaded);
+    Py_XDECREF(reloaded);
     checkError(context);
 }
 
@@ -168,7 +175,9 @@ PyObject* ScriptMaster::runString(const std::string& code, bool useMain, int sta
         scriptGlobals = scriptLocals = PyModule_GetDict(mainModule);
     }
     const std::string source = toSourceCode(code);
+    ScriptTimeBudget budget(code);
     PyObject* result = PyRun_StringFlags(source.c_str(), startSymbol, scriptGlobals, scriptLocals, nullptr);
+    budget.check(result);
     try {
         checkError(code);
     } catch (...) {

@@ -273,6 +273,45 @@ void Body::push() {
         dBodyAddForce(body_, force_.x + mass_ * accel_.x, force_.y + mass_ * accel_.y, force_.z + mass_ * accel_.z);
 }
 
+namespace {
+
+bool finite(const dReal* v, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(v[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+bool Body::stateFinite() const {
+    if (!body_) return true;
+    const float pushes[6] = {force_.x, force_.y, force_.z, accel_.x, accel_.y, accel_.z};
+    for (float v : pushes)
+        if (!std::isfinite(v)) return false;
+    return finite(dBodyGetPosition(body_), 3) && finite(dBodyGetQuaternion(body_), 4) &&
+           finite(dBodyGetLinearVel(body_), 3) && finite(dBodyGetAngularVel(body_), 3) &&
+           finite(dBodyGetForce(body_), 3) && finite(dBodyGetTorque(body_), 3);
+}
+
+void Body::keepValidState() {
+    if (!body_ || !stateFinite()) return;
+    const dReal* p = dBodyGetPosition(body_);
+    const dReal* q = dBodyGetQuaternion(body_);
+    std::copy(p, p + 3, valid_.position);
+    std::copy(q, q + 4, valid_.rotation);
+}
+
+void Body::restoreValidState() {
+    if (!body_) return;
+    force_ = accel_ = {0.0f, 0.0f, 0.0f};
+    dBodySetPosition(body_, valid_.position[0], valid_.position[1], valid_.position[2]);
+    dBodySetQuaternion(body_, valid_.rotation);
+    dBodySetLinearVel(body_, 0, 0, 0);
+    dBodySetAngularVel(body_, 0, 0, 0);
+    dBodySetForce(body_, 0, 0, 0);
+    dBodySetTorque(body_, 0, 0, 0);
+}
+
 void Body::endStep(float h) {
     iVector3 push{force_.x / mass_ + accel_.x, force_.y / mass_ + accel_.y, force_.z / mass_ + accel_.z};
     force_ = accel_ = {0.0f, 0.0f, 0.0f};

@@ -63,6 +63,12 @@ public:
     void beginStep();
     void push();  // this step's force and acceleration, before each part of the step
     void endStep(float h);  // h: the whole step's length
+    // Every number of the rigid body's state (place, turn, motion, pushes) is finite.
+    bool stateFinite() const;
+    // Keeps the present state as the last valid one (when it is), or goes back to that state,
+    // at rest (the origin, unturned, when there never was one).
+    void keepValidState();
+    void restoreValidState();
 
     float damping[4] = {0.0f, 1.0f, 0.0f, 1.0f};  // linear threshold, keep, angular threshold, keep
     float damping2[4] = {1e30f, 0.0f, 1e30f, 0.0f};  // linear limit, brake, angular limit (deg/s), brake
@@ -82,6 +88,10 @@ private:
     iVector3 force_{0.0f, 0.0f, 0.0f};
     iVector3 accel_{0.0f, 0.0f, 0.0f};
     dMass massData_{};
+    struct ValidState {
+        dReal position[3] = {0, 0, 0};
+        dReal rotation[4] = {1, 0, 0, 0};
+    } valid_;
     dBodyID body_ = nullptr;
     std::vector<dGeomID> geoms_;
     dTriMeshDataID triangles_ = nullptr;

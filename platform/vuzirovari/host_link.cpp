@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "../win32/win32_host.h"
@@ -132,7 +133,18 @@ void deliverInjected() {
 
 bool windowMinimised() { return engine().window.minimised() || session().injectedMinimised; }
 
+// SIGTERM or SIGINT: the main window is closed once, as a player closing it would.
+void deliverEndSignal() {
+    static int delivered = 0;
+    const int signal = win32::endSignal();
+    if (signal == 0 || signal == delivered) return;
+    delivered = signal;
+    win32::log("engine: signal " + std::to_string(signal) + " asks the game to end, closing the window");
+    requestClose();
+}
+
 void pumpEvents(bool wait) {
+    deliverEndSignal();
     if (!session().injectedWindowEvents.empty()) {
         deliverInjected();
         wait = false;  // something arrived

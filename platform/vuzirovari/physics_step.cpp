@@ -96,6 +96,20 @@ void collideWithSets(EngineState& e, const SetPairs& setPairs) {
     }
 }
 
+// A rigid body whose numbers are no longer finite goes back to its last valid state, at rest,
+// before the physics can trip over it; one log line per frame tells.
+void mendBodies(EngineState& e) {
+    e.bodies.forEach([](uint32_t, Body& b) {
+        if (!b.isRigid()) return;
+        if (b.stateFinite()) {
+            b.keepValidState();
+            return;
+        }
+        b.restoreValidState();
+        refuseInput("the physics step", "a body's state was not finite; it is back at its last valid state, at rest");
+    });
+}
+
 }  // namespace
 
 void stepPhysics(float h) {
@@ -162,9 +176,12 @@ void stepPhysics(float h) {
     const float part = h / static_cast<float>(SubSteps);
     e.joints.forEach([part](uint32_t, BallJoint& j) { j.prepareStep(part); });
     for (int k = 0; k < SubSteps; ++k) {
+        mendBodies(e);
         e.bodies.forEach([](uint32_t, Body& b) { b.push(); });
+        mendBodies(e);
         dWorldQuickStep(e.physics.world(), part);
     }
+    mendBodies(e);
     dJointGroupEmpty(e.physics.contacts());
     for (Frozen& f : frozen) {
         dBodyID b = f.body->rigidBody();

@@ -55,6 +55,13 @@ void registryReload();
 void registryClear();
 void registrySetValue(const std::string& keyPath, const std::string& name, DWORD type, const std::string& bytes);
 
+// SIGTERM and SIGINT ask the game to end: once caught (the program turns this on at start), the
+// engine's event pump closes the main window, as a player closing it would, and a script running
+// at that moment is stopped. endSignal() is the signal's number, 0 while none came.
+void catchEndSignals();
+int endSignal();
+void clearEndSignal();  // for tests
+
 // A running log of what the platform did ("DestroyWindow Brennock", "ShellExecuteA open ...").
 // When $VUZ_LOG names a file, each line is appended to it as well.
 void log(const std::string& line);

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,14 +43,28 @@ protected:
 
 #ifdef DOVRA_PATH
     // Runs the game to its end. extraEnv entries replace the defaults of the same name.
-    GameRun start(const std::vector<std::string>& extraEnv) { return startProgram(DOVRA_PATH, {}, extraEnv); }
+    GameRun start(const std::vector<std::string>& extraEnv) { return finish(launch(extraEnv)); }
+
+    // Starts the game and returns at once: its process id, or -1. The run's files go to a
+    // folder of its own under dir when one is named, so that runs may overlap.
+    pid_t launch(const std::vector<std::string>& extraEnv, const std::string& runName = "") {
+        return launchProgram(DOVRA_PATH, {}, extraEnv, runName);
+    }
 #endif
 
     // Runs a program with its arguments in the scratch folder to its end, as start does.
     GameRun startProgram(const std::string& path, const std::vector<std::string>& arguments,
                          const std::vector<std::string>& extraEnv) {
+        return finish(launchProgram(path, arguments, extraEnv));
+    }
+
+    // Starts a program with its arguments in the scratch folder and returns at once, as launch does.
+    pid_t launchProgram(const std::string& path, const std::vector<std::string>& arguments,
+                        const std::vector<std::string>& extraEnv, const std::string& runName = "") {
+        const std::filesystem::path out = runName.empty() ? dir : dir / runName;
+        std::filesystem::create_directories(out);
         std::vector<std::string> env = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
-                                        "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (dir / "run.log").string(),
+                                        "VUZ_FRAME_TIME=0.02",       "VUZ_LOG=" + (out / "run.log").string(),
                                         "BRENNOCK_REGISTRY=" + (dir / "registry.txt").string()};
         for (char** e = environ; *e; ++e) {
             std::string s = *e;
@@ -66,7 +81,7 @@ protected:
         for (auto& s : env) envp.push_back(s.data());
         envp.push_back(nullptr);
 
-        std::filesystem::remove(dir / "run.log");
+        std::filesystem::remove(out / "run.log");
         std::string program = path;
         std::vector<std::string> words = arguments;
         std::vector<char*> argv = {program.data()};
@@ -74,19 +89,27 @@ protected:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, (dir / "stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+        posix_spawn_file_actions_addopen(&actions, 2, (out / "stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
         posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
         pid_t pid = 0;
-        GameRun run;
         int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) return run;
+        if (rc != 0) return -1;
+        runFolders[pid] = out;
+        return pid;
+    }
+
+    // Waits for a launched program to end.
+    GameRun finish(pid_t pid) {
+        GameRun run;
+        if (pid <= 0) return run;
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.log = lines(dir / "run.log");
-        run.debug = lines(dir / "stderr.txt");
+        const std::filesystem::path out = runFolders[pid];
+        run.log = lines(out / "run.log");
+        run.debug = lines(out / "stderr.txt");
         return run;
     }
 
@@ -111,11 +134,14 @@ protected:
         std::filesystem::create_directories(install);
         for (const char* linked : {"default_res", "Tavek_res"})
             std::filesystem::create_directory_symlink(std::filesystem::path(GAME_DIR) / linked, install / linked);
+        const std::filesystem::path page = std::filesystem::path(GAME_DIR) / "purchase.html";
+        if (std::filesystem::exists(page)) std::filesystem::create_symlink(page, install / "purchase.html");
         std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
                                             << "\"Path\"=\"" << install.string() << "\"\n";
     }
 
     std::filesystem::path dir;
+    std::map<pid_t, std::filesystem::path> runFolders;
 };
 
 // A screenshot's pixels, addressed by points of the 32 x 24 plane.

@@ -87,7 +87,7 @@ protected:
     void expectEndSequence() {
         EXPECT_TRUE(win32::liveWindows().empty());
         ASSERT_EQ(win32::shellOpens().size(), 1u);
-        EXPECT_EQ(win32::shellOpens()[0], "https://harlowick.example/buy");
+        EXPECT_EQ(win32::shellOpens()[0], std::string("file://") + GAME_DIR + "/purchase.html");
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <memory>
 #include <string>
 
@@ -13,8 +15,11 @@
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "script/AIFighterInstance.h"
 #include "script/AIMaster.h"
+#include "platform/win32/win32_host.h"
 #include "script/ScriptException.h"
+#include "script/ScriptInterrupted.h"
 #include "script/ScriptMaster.h"
+#include "script/ScriptTimeBudget.h"
 #include "tests/script/ScriptTestFolder.h"
 
 using Tavek::AIFighterInstance;
@@ -345,3 +350,74 @@ TEST_F(AIProtocol, ASparkSeesBothFightersAndLeavesNoNamesBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+// A script that never returns is stopped after its time budget and fails like a script that
+// raised: at the attach (a module whose import loops), in decide() (also one that catches the
+// interruption and loops on), in an expression. The failure names the module and the call.
+// Calls that return in time are untouched, also right after a stopped one; a script running
+// when the game is asked to end (SIGTERM) is stopped at once, as an interruption, not a failure.
+TEST_F(AIProtocol, AScriptThatNeverReturnsIsStoppedAfterItsBudget) {
+    using Clock = std::chrono::steady_clock;
+    const double budget = std::chrono::duration<double>(Tavek::ScriptTimeBudget::Budget).count();
+    auto expectStopped = [&](auto&& call, const std::string& what) {
+        const Clock::time_point start = Clock::now();
+        std::string text;
+        try {
+            call();
+            ADD_FAILURE() << what << " was not stopped";
+        } catch (const ScriptException& e) {
+            EXPECT_EQ(e.getMessage(), what + " took longer than 2 s and was stopped.");
+            EXPECT_EQ(e.getType(), "<class 'TimeoutError'>");
+            text = e.describe();
+            EXPECT_NE(text.find("An exception occurred inside a script:"), std::string::npos);
+        }
+        const double took = secondsSince(start);
+        EXPECT_GE(took, budget - 0.05) << what;
+        EXPECT_LT(took, budget + 1.0) << what;
+        return text;
+    };
+
+    folder.module("spinner", "def decide(me, opponent):\n    while True:\n        pass\n");
+    ai->attachFighterAI(fighterA.get(), "spinner", 0.5);
+    // The trace shows where it looped.
+    const std::string text = expectStopped([&] { frame(); }, "spinner: decide()");
+    EXPECT_NE(text.find("spinner.py:2  decide"), std::string::npos) << text;
+
+    folder.module("stubborn",
+                  "def step():\n    return 1\n\ndef decide(me, opponent):\n    while True:\n        try:\n"
+                  "            step()\n        except BaseException:\n            pass\n");
+    ai->attachFighterAI(fighterA.get(), "stubborn", 0.5);
+    expectStopped([&] { frame(); }, "stubborn: decide()");
+
+    folder.module("frozen", "while True:\n    pass\n");
+    expectStopped([&] { ai->attachFighterAI(fighterA.get(), "frozen", 0.5); }, "frozen: import");
+    expectStopped([&] { script->evalInt("sum(1 for _ in iter(int, 1))"); }, "sum(1 for _ in iter(int, 1))");
+
+    // In time: nothing changes, and no interruption is left over for the next call.
+    ai->attachFighterAI(fighterA.get(), "puppet", 0.5);
+    answer("(5,)");
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ(frame().value, 5);
+    script->execute("import time\ntime.sleep(0.3)");
+    EXPECT_EQ(script->evalInt("1 + 1"), 2);
+    EXPECT_LT(secondsSince(start), 1.0);
+
+    // The game is asked to end while a script loops.
+    ai->attachFighterAI(fighterA.get(), "spinner", 0.5);
+    win32::catchEndSignals();
+    std::raise(SIGTERM);
+    const Clock::time_point asked = Clock::now();
+    EXPECT_THROW(frame(), Tavek::ScriptInterrupted);
+    EXPECT_LT(secondsSince(asked), 1.0);
+    win32::clearEndSignal();
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+}

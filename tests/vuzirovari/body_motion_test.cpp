@@ -2,8 +2,10 @@
 // pairs, forces, damping and the reference frame of a body whose shapes lie off its origin.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine_fixture.h"
+#include "platform/win32/win32_host.h"
 
 namespace {
 
@@ -233,3 +235,36 @@ TEST_F(EngineBodyMotion, ABodyIsPlacedByItsFilesOriginAndTurnsAboutItsCentreOfMa
 }
 
 }  // namespace
+
+// Pushes that are each finite but together are not (their sum overflows) never reach the
+// physics: the body goes back to where it last stood, at rest, with one log line for the frame,
+// and moves on as before; the game's refused numbers are logged once per function and frame.
+TEST_F(EngineBodyMotion, ABodyWhoseNumbersGoBadIsPutBackToItsLastValidState) {
+    uint32_t b = box();
+    place(b, {1.0f, 2.0f, 3.0f});
+    iVortaneMain();
+    iVortaneMain();
+    vtBodyState before{};
+    vtBodyStateGet(b, &before);
+    const iVector3 huge{3e38f, 0.0f, 0.0f};
+    for (int i = 0; i < 3; ++i) iBodyForceApply(b, &huge, 0);
+    const iVector3 bad{std::nanf(""), 0.0f, 0.0f};
+    iBodyForceApply(b, &bad, 0);
+    iBodyForceApply(b, &bad, 0);
+    const size_t logged = win32::logLines().size();
+    iVortaneMain();
+    vtBodyState after{};
+    vtBodyStateGet(b, &after);
+    EXPECT_TRUE(std::isfinite(after.location.x) && std::isfinite(after.velocity.x));
+    EXPECT_NEAR(after.location.x, before.location.x, 1e-4f);
+    EXPECT_NEAR(after.location.y, before.location.y, 0.01f);
+    std::vector<std::string> lines(win32::logLines().begin() + static_cast<long>(logged), win32::logLines().end());
+    int mended = 0;
+    for (const std::string& line : lines) mended += line.find("the physics step refused") != std::string::npos;
+    EXPECT_EQ(mended, 1);
+    // It falls on from there like any body.
+    for (int i = 0; i < 10; ++i) iVortaneMain();
+    vtBodyStateGet(b, &after);
+    EXPECT_LT(after.velocity.y, -0.5f);
+    EXPECT_TRUE(std::isfinite(after.location.y));
+}

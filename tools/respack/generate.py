@@ -29,8 +29,8 @@ from respack.output import FileSet  # noqa: E402
 
 MODULES = ["fonts", "fontwhite", "skin", "menus", "setup", "hud", "banners", "plugin_sprites",
            "sfx", "voices", "crowd", "music", "tables", "arenas", "bodymesh", "fightertex",
-           "clips", "ragdoll", "scripts"]
-OWNED = ("default_res", "Tavek_res", "graphics.qmx")
+           "clips", "ragdoll", "scripts", "purchase"]
+OWNED = ("default_res", "Tavek_res", "graphics.qmx", "purchase.html")
 
 
 def tool_versions():
@@ -140,6 +140,19 @@ def generate(out, jobs_count, only, verbose):
     return len(collected.files), len(members)
 
 
+def rebuild_archive(out):
+    """A new graphics.qmx from the loose files of a game folder, as a modder edited them."""
+    loose = []
+    for top in OWNED:
+        folder = os.path.join(out, top)
+        for parent, dirs, names in os.walk(folder):
+            dirs.sort()
+            for name in sorted(names):
+                loose.append(os.path.relpath(os.path.join(parent, name), out).replace(os.sep, "/"))
+    members = archive.build(out, loose)
+    print("respack: packed %d loose files into %s" % (len(members), os.path.join(out, "graphics.qmx")))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", required=True, help="game folder to write")
@@ -147,7 +160,13 @@ def main():
     parser.add_argument("--stamp", help="stamp file: skip the run when nothing changed")
     parser.add_argument("--only", nargs="*", help="generate only these modules (for testing)")
     parser.add_argument("--verbose", action="store_true")
+    parser.add_argument("--archive-only", action="store_true",
+                        help="only pack the loose files of --out (edited ones included) into a new "
+                             "graphics.qmx")
     args = parser.parse_args()
+    if args.archive_only:
+        rebuild_archive(args.out)
+        return
     digest = input_digest()
     if args.stamp and not args.only and os.path.exists(args.stamp):
         with open(args.stamp, encoding="ascii", errors="replace") as handle:

@@ -228,7 +228,7 @@ def wood(colour, size=128, name="wood"):
     return Image.fromarray(np.clip(a, 0, 255).astype(np.uint8), "RGB").convert("RGBA")
 
 
-def text_banner(text, colour, ink, width=512, height=128):
+def text_banner(text, colour, ink, width=512, height=128, outline=True):
     img = Image.new("RGBA", (width, height), tuple(colour) + (255,))
     d = ImageDraw.Draw(img)
     size = int(height * 0.55)
@@ -238,7 +238,8 @@ def text_banner(text, colour, ink, width=512, height=128):
         face = textart.font(textart.SANS_BOLD, size)
     w = d.textlength(text, font=face)
     d.text(((width - w) / 2, (height - size) / 2 - size * 0.1), text, font=face, fill=ink)
-    d.rectangle([0, 0, width - 1, height - 1], outline=ink, width=4)
+    if outline:
+        d.rectangle([0, 0, width - 1, height - 1], outline=ink, width=4)
     return img
 
 
@@ -458,18 +459,21 @@ def build_object(a, name):
     if name in ("side", "side2"):
         d = s + 1.6
         h = 0.5
+        t = 0.03
+        # The side boards run the whole length, corners included; the end boards stop at their
+        # inner faces, so no two boards share a face or overlap.
         if name == "side":
             for sx in (-1, 1):
-                g.box((sx * d - 0.03, F, -d), (sx * d + 0.03, F + h, d))
+                _board(g, (sx * d - t, F, -d - t), (sx * d + t, F + h, d + t), "xXzZ")
         else:
-            g.box((-d, F, -d - 0.03), (d, F + h, -d + 0.03))
-            g.box((-d, F, d - 0.03), (d, F + h, d + 0.03))
+            for sz in (-1, 1):
+                _board(g, (-d + t, F, sz * d - t), (d - t, F + h, sz * d + t), "zZ")
         if a.index == 5:
             g = Geometry()
             p = s + 3.0 + 2.0
             for sx in (-1, 1):
-                g.box((sx * p - 0.03, F, -p), (sx * p + 0.03, F + 1.0, p))
-        return g, text_banner("BRENNOCK", (20, 30, 60), (240, 240, 250), 512, 64)
+                _board(g, (sx * p - t, F, -p), (sx * p + t, F + 1.0, p), "xXzZ")
+        return g, text_banner("BRENNOCK", (20, 30, 60), (240, 240, 250), 512, 64, outline=False)
     if name in ("table", "chair", "small_scoreboard", "laptop", "bottle", "box1", "box2"):
         return _officials(a, name, g)
     if name in ("blue", "red"):
@@ -538,6 +542,15 @@ def build_object(a, name):
     if name.startswith("characters\\"):
         return people.group(a, name[len("characters\\"):])
     raise KeyError("no builder for %s" % name)
+
+
+def _board(g, lo, hi, faces):
+    """A perimeter board: the banner on the given sides, and a plain top in the banner's ground
+    colour (a thin top showing the whole banner squeezed would sparkle)."""
+    g.box(lo, hi, faces=faces)
+    hx, hz = (hi[0] - lo[0]) / 2, (hi[2] - lo[2]) / 2
+    ground = ((0.02, 0.5),) * 4
+    g.rect(((lo[0] + hi[0]) / 2, hi[1], (lo[2] + hi[2]) / 2), (0.0, 0.0, hz), (hx, 0.0, 0.0), uv=ground)
 
 
 def _stands(a, name, g):
@@ -622,7 +635,9 @@ def _officials(a, name, g):
         z = -(s + 6.5)
     if name == "table":
         g.box((-2.0, F + 0.7, z - 0.4), (2.0, F + 0.76, z + 0.4))
-        g.box((-2.0, F, z - 0.42), (2.0, F + 0.7, z - 0.38))
+        # The front panel faces the mat and hides the seated judges' legs behind it.
+        front = 1.0 if z < 0 else -1.0
+        g.box((-2.0, F, z + front * 0.34 - 0.02), (2.0, F + 0.7, z + front * 0.34 + 0.02))
         return g, wood((90, 60, 40), name="table")
     if name == "chair":
         xs = (-1.2, 0.0, 1.2) if a.index != 2 else (-1.0, 1.0)
