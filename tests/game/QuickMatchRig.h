@@ -106,7 +106,7 @@ protected:
         resetProcessState();
         win32::setDebugSink(nullptr);
         win32::setSleepEnabled(true);
-        if (HasFailure()) folder->keep();
+        if (folder && HasFailure()) folder->keep();
         folder.reset();
         vtReset();
     }
