@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-namespace Tavek {
-
 namespace {
 
 struct HashPrimes {
@@ -46,5 +44,3 @@ float ShakeNoise::sample(float x) {
     }
     return sum;
 }
-
-}  // namespace Tavek

@@ -3,8 +3,6 @@
 // The hashes wrap in 32 bits, so the same input gives the same value on every machine.
 #pragma once
 
-namespace Tavek {
-
 class ShakeNoise {
 public:
     // About -1 .. 1 per octave, summed; meant for inputs of 0 and above.
@@ -15,5 +13,3 @@ private:
     int octaves_ = 4;
     int nextHash_ = 0;  // the hash function the next octave uses
 };
-
-}  // namespace Tavek

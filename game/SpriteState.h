@@ -4,8 +4,6 @@
 
 #include "math/Vector2.h"
 
-namespace Tavek {
-
 struct SpriteState {
     Vector2 position{0.0f, 0.0f};
     Vector2 scale{1.0f, 1.0f};  // width and height in screen units
@@ -14,5 +12,3 @@ struct SpriteState {
     bool visible = false;
     bool centred = true;  // drawn with x moved left by half the width; y never moves
 };
-
-}  // namespace Tavek

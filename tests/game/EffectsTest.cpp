@@ -161,7 +161,7 @@ TEST_F(Effects, AShakeFollowsTheNoiseAndEndsWhereTheSpriteStood) {
         float x, value;
     } samples[] = {{0.0f, -0.5284346f},    {0.5f, -0.1721569f},     {1.25f, 0.2760860f},
                    {3.7f, 0.3430212f},     {10000.0f, 0.5324696f},  {10019.5f, -0.4334997f}};
-    Tavek::ShakeNoise noise;
+    ShakeNoise noise;
     for (const auto& s : samples) EXPECT_NEAR(noise.sample(s.x), s.value, 1e-5) << "x " << s.x;
 
     Tavek::SpriteFX fx(Banner, &menu);

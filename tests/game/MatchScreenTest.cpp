@@ -27,7 +27,7 @@ class MatchHud : public guitest::ManagerFixture {
 protected:
     void SetUp() override {
         outputFolder = std::filesystem::current_path().string();
-        openEngine(true);
+        openEngine(drawn());
         fontWhite = font.get();  // the quick prints' font
         mouse = std::make_unique<GuiMouse>(&artist->mouseArtist);
         game.manager = &manager;
@@ -84,6 +84,9 @@ protected:
         return fill.visible ? fill.scale.x : 0.0f;
     }
 
+    // Only the tests that keep a picture open a drawing window.
+    virtual bool drawn() const { return false; }
+
     std::string outputFolder;
     std::unique_ptr<GuiMouse> mouse;
     gametest::TestGameMaster game;
@@ -91,7 +94,12 @@ protected:
     std::unique_ptr<MatchScreen> screen;
 };
 
-TEST_F(MatchHud, AFreshScreenShowsTheDefaultsAndIsDrawnOverTheArenaPlace) {
+class DrawnMatchHud : public MatchHud {
+protected:
+    bool drawn() const override { return true; }
+};
+
+TEST_F(DrawnMatchHud, AFreshScreenShowsTheDefaultsAndIsDrawnOverTheArenaPlace) {
     frame();
     EXPECT_EQ(textAt(-13.35f, 10.8f), "Fighter 1");
     EXPECT_EQ(textAt(7.75f, 10.8f), "Fighter 2");
@@ -285,7 +293,7 @@ TEST_F(MatchHud, TheClockAreaShowsTimeOverOrReplay) {
     EXPECT_EQ(tutorial, 2);
 }
 
-TEST_F(MatchHud, BannersComeAndGoFrameByFrame) {
+TEST_F(DrawnMatchHud, BannersComeAndGoFrameByFrame) {
     // An announcement: visible from its call, growing towards twice its scale, gone once its
     // fade-out (from 2.9 s, 0.1 s long) has ended.
     screen->showReady();
