@@ -171,7 +171,8 @@ TEST_F(Program, AKeyboardQuickMatchIsPlayedForfeitedAndReplayedByItsSeed) {
     installFromGameFolder();
     std::ofstream(dir / "keys.txt") << keyboardMatchScript();
     const std::vector<std::pair<int, std::string>> shots = {
-        {130, "setup.png"}, {230, "flyby.png"}, {500, "ready.png"}, {850, "kick.png"}, {1200, "point.png"}, {1205, "fight.png"},
+        {130, "setup.png"},  {230, "flyby.png"},   {500, "ready.png"},          {850, "kick.png"},
+        {1200, "point.png"}, {1205, "fight.png"},
         {1230, "paused.png"}, {1400, "advertisement.png"}};
     auto environment = [&](int frameLimit) {
         std::string list;
@@ -220,8 +221,10 @@ TEST_F(Program, AKeyboardQuickMatchIsPlayedForfeitedAndReplayedByItsSeed) {
         EXPECT_GT(onTheMat(fight, isFighterRed), 200) << "no red fighter on the mat in " << name;
         EXPECT_GT(onTheMat(fight, isFighterBlue), 200) << "no blue fighter on the mat in " << name;
         // The HUD's plates: blue at the top left, red at the top right.
-        EXPECT_GT(fight.share(-15.0f, 10.0f, -8.0f, 11.5f, [](const unsigned char* p) { return p[2] > p[0] + 60; }), 0.3);
-        EXPECT_GT(fight.share(8.0f, 10.0f, 15.0f, 11.5f, [](const unsigned char* p) { return p[0] > p[2] + 60; }), 0.3);
+        auto blue = [](const unsigned char* p) { return p[2] > p[0] + 60; };
+        auto red = [](const unsigned char* p) { return p[0] > p[2] + 60; };
+        EXPECT_GT(fight.share(-15.0f, 10.0f, -8.0f, 11.5f, blue), 0.3) << name;
+        EXPECT_GT(fight.share(8.0f, 10.0f, 15.0f, 11.5f, red), 0.3) << name;
     }
     {
         // The pause dialog's window in the middle of the dimmed match.
@@ -455,4 +458,46 @@ TEST_F(Program, ABrokenProfileIsReportedInTheGamesBoxAndTheGameGoesOn) {
     EXPECT_GT(shot.bright(-7.0f, 1.5f, 2.0f, 2.3f, 300), 0.02);      // the box's first line
     EXPECT_LT(shot.bright(-7.0f, -2.5f, -2.0f, 2.5f, 200), 0.2);     // its dark inside
     EXPECT_GT(shot.bright(0.5f, -1.2f, 1.5f, -0.8f, 300), 0.02);     // "OK"
+}
+
+// A broken AI script of the quick match's red fighter. Failing on import, it ends the game with
+// the script's error (on standard error under the autopilot) and a clean exit. Failing in its
+// decisions during the fight, it is shielded by the fighter module: the error is logged, the red
+// fighter stands idle, and the match goes on.
+TEST_F(Program, ABrokenFighterScriptIsReportedAndNeverCrashesTheGame) {
+    struct Breakage {
+        const char* name;
+        const char* code;
+    };
+    for (const Breakage& broken :
+         {Breakage{"import", "\nraise ImportError('dremoai cannot start')\n"},
+          Breakage{"decide", "\ndef broken_decide(self, opponent):\n    raise ValueError('dremoai lost its way')\n"
+                             "Brain.decide = broken_decide\n"}}) {
+        const fs::path install = dir / broken.name;
+        fs::create_directories(install / "Tavek_res");
+        fs::create_directory_symlink(fs::path(GAME_DIR) / "default_res", install / "default_res");
+        for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DIR) / "Tavek_res")) {
+            if (entry.path().filename() != "scripts")
+                fs::create_directory_symlink(entry.path(), install / "Tavek_res" / entry.path().filename());
+        }
+        copyPackScripts(install.string());
+        std::ofstream(install / "Tavek_res" / "scripts" / "dremoai.py", std::ios::app) << broken.code;
+        std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
+                                            << "\"Path\"=\"" << install.string() << "\"\n";
+        std::ofstream(dir / "fight.txt") << "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                         << "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n"
+                                         << "260 key 57 down\n262 key 57 up\n";
+        const bool onImport = broken.name == std::string("import");
+        GameRun run = start({SixtyFramesASecond, "VUZ_FRAME_LIMIT=900", "VUZ_INPUT=" + (dir / "fight.txt").string()});
+        EXPECT_EQ(run.exitCode, 0) << broken.name;
+        if (onImport) {
+            EXPECT_LT(indexOf(run, "engine: frame limit"), 0) << "the game went on";
+        } else {
+            EXPECT_GE(indexOf(run, "engine: frame limit"), 0) << "the match did not go on";
+        }
+        const std::string expected = onImport ? "dremoai cannot start" : "AI dremoai: dremoai lost its way";
+        bool shown = false;
+        for (const std::string& line : run.debug) shown = shown || line.find(expected) != std::string::npos;
+        EXPECT_TRUE(shown) << broken.name << ": the script's error was not shown";
+    }
 }

@@ -109,10 +109,8 @@ TEST_F(QuickMatch, AComputerMatchKeepsTheHudInStepWithTheBattleToItsResult) {
         for (auto result : {Tavek::MatchScreen::BlueWins, Tavek::MatchScreen::RedWins, Tavek::MatchScreen::SuddenDeath})
             resultShown[result] = resultShown[result] || matchScreen->getBanner(result)->isVisible();
         knockdownShown = knockdownShown || matchScreen->getBanner(Tavek::MatchScreen::Knockdown)->isVisible();
-        for (int n = 0; n < 10; ++n)
-            countShown = countShown ||
-                         matchScreen->getBanner(static_cast<Tavek::MatchScreen::Banner>(Tavek::MatchScreen::Counting1 + n))
-                             ->isVisible();
+        for (int n = Tavek::MatchScreen::Counting1; n <= Tavek::MatchScreen::Counting10; ++n)
+            countShown = countShown || matchScreen->getBanner(static_cast<Tavek::MatchScreen::Banner>(n))->isVisible();
     }
     ASSERT_NE(debug.find("Quick match over: result "), std::string::npos) << "no result in " << frameCount << " frames";
     EXPECT_EQ(debug.find("Quick match over"), debug.rfind("Quick match over")) << "reported twice";

@@ -194,7 +194,8 @@ protected:
         for (int i = 0; i < vtSoundLogCount(); ++i) {
             vtSoundEvent e{};
             vtSoundLogGet(i, &e);
-            n += e.kind == vtSoundStarted && e.path && std::string(e.path).find("invalid selection") != std::string::npos;
+            const bool invalid = e.path && std::string(e.path).find("invalid selection") != std::string::npos;
+            n += e.kind == vtSoundStarted && invalid;
         }
         return n;
     }
