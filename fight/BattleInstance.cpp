@@ -143,6 +143,11 @@ void BattleInstance::buildArena(int what) {
     createContacts(loadingScreen, 0.91f, 0.98f);
     attachBlankMirrors();
     soundScape->setFighters(&fighterA.location, &fighterB.location);
+    // Until a match is set up the fighters' bodies and contacts rest, so the menus' frames
+    // step no ragdolls.
+    fighterA.setPhysicsEnabled(false);
+    fighterB.setPhysicsEnabled(false);
+    setContactsEnabled(false);
     reportProgress(loadingScreen, 1.0f);
 }
 
@@ -276,6 +281,7 @@ void BattleInstance::setUp(int mode, int newRound, bool decide, int arena, float
         } else {
             fighterA.aiDriven = false;
             if (mode == 1) placeFighter(fighterA, Vector3(2.0f, 0.65f, 0.0f), -90.0f);
+            fighterA.setPhysicsEnabled(true);
             fighterA.resetPose();
             fighterA.startAction(0, -1);
             inputMachineA.reset();
@@ -286,6 +292,7 @@ void BattleInstance::setUp(int mode, int newRound, bool decide, int arena, float
         } else {
             fighterB.aiDriven = false;
             if (mode == 1) placeFighter(fighterB, Vector3(-2.0f, 0.65f, 0.0f), 90.0f);
+            fighterB.setPhysicsEnabled(true);
             fighterB.resetPose();
             fighterB.startAction(0, -1);
             inputMachineB.reset();

@@ -6,7 +6,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "game/ChampionshipMasterEH.h"
 #include "game/CurrentMasterEH.h"
+#include "game/MainGuiMasterEH.h"
 #include "game/MatchScreenEH.h"
 #include "game/SingleMatchMasterEH.h"
 
@@ -75,4 +77,27 @@ TEST(InterfaceSlots, SingleMatchMasterHasSevenOperationsInItsOrder) {
     EXPECT_EQ(slotOf(&Q::restart), first + 4);
     EXPECT_EQ(slotOf(&Q::startMatch), first + 5);
     EXPECT_EQ(slotOf(&Q::quit), first + 6);
+}
+
+TEST(InterfaceSlots, TheMenuAndChampionshipMastersKeepTheirOperationsInOrderAfterTheCurrentMastersOnes) {
+    using G = Tavek::MainGuiMasterEH;
+    using C = Tavek::ChampionshipMasterEH;
+    EXPECT_EQ(sizeof(G), sizeof(void*));
+    EXPECT_EQ(sizeof(C), sizeof(void*));
+    // Their own operations follow one another in the interfaces' order.
+    const long menu = slotOf(&G::getGameMaster);
+    EXPECT_EQ(slotOf(&G::goBack) - menu, 1);
+    EXPECT_EQ(slotOf(&G::showMainMenu) - menu, 4);
+    EXPECT_EQ(slotOf(&G::startChampionship) - menu, 9);
+    EXPECT_EQ(slotOf(&G::saveOptions) - menu, 11);
+    EXPECT_EQ(slotOf(&G::leaveModeAlt) - menu, 13);
+    EXPECT_EQ(slotOf(&G::getMatchScreen) - menu, 16);
+    EXPECT_EQ(slotOf(&G::getDaviScreen) - menu, 18);
+    EXPECT_EQ(slotOf(&G::getGuiBlocks) - menu, 20);
+    EXPECT_EQ(slotOf(&G::getCurrentMaster) - menu, 25);
+    const long championship = slotOf(&C::getGuiManager);
+    EXPECT_EQ(slotOf(&C::leave) - championship, 1);
+    EXPECT_EQ(slotOf(&C::reservedChampionship5) - championship, 5);
+    EXPECT_EQ(slotOf(&C::reservedChampionship14) - championship, 14);
+    EXPECT_EQ(slotOf(&C::reservedChampionship15) - championship, 15);
 }

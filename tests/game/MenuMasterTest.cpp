@@ -249,6 +249,13 @@ TEST_F(MenuRig, AnEmptyHistoryLeavesTheScreenAndTheRunningModeAlone) {
     EXPECT_EQ(sharedGuiBlocks, menu->getGuiBlocks());
     EXPECT_EQ(menu->getFont(), fontWhite);
     EXPECT_EQ(menu->getMouse()->getMode(), 3);
+    // Each master has one running-mode part, whichever road reaches it.
+    Tavek::MainGuiMasterEH* asMenu = menu.get();
+    EXPECT_EQ(static_cast<Tavek::CurrentMasterEH*>(asMenu), static_cast<Tavek::CurrentMasterEH*>(menu.get()));
+    Tavek::ChampionshipMaster* championship = menu->getChampionshipMaster();
+    Tavek::ChampionshipMasterEH* asChampionship = championship;
+    EXPECT_EQ(static_cast<Tavek::CurrentMasterEH*>(asChampionship), static_cast<Tavek::CurrentMasterEH*>(championship));
+    EXPECT_EQ(championship->getGuiManager(), &game->manager);
     menu.reset();
     EXPECT_EQ(sharedGuiBlocks, nullptr);
     EXPECT_EQ(game->manager.getScreen(), nullptr);

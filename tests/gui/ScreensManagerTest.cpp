@@ -392,5 +392,33 @@ TEST_F(ScreensManager, APollEnteredAgainFromAClickGoesOnWithTheNewScreen) {
     vtKeySet(30, 0);
     frame();
     EXPECT_EQ(second.count("keyreleased"), 1);
+
+// A screen or dialog set while the message box is open stays hidden until the box is answered,
+// and a screen the box hid goes with its shown flag back.
+TEST_F(ScreensManager, AScreenSetUnderTheOpenMessageBoxWaitsForTheAnswer) {
+    RecordingScreen first(&manager, skin.get()), second(&manager, skin.get());
+    RecordingDialog dialog(&manager, skin.get());
+    GuiMessageBox box(&manager, skin.get(), nullptr, 0);
+    manager.setMessageBox(&box);
+    manager.setScreen(&first);
+    manager.showMessageBox(0, "Line A", "Line B", nullptr);
+    EXPECT_FALSE(first.isShown());
+
+    manager.setScreen(&second);
+    EXPECT_FALSE(second.isShown());
+    EXPECT_TRUE(first.isShown());  // let go of: its flag back, drawn nowhere (inactive)
+    EXPECT_FALSE(first.isActive());
+    EXPECT_TRUE(second.isActive());
+    manager.setDialog(&dialog);
+    EXPECT_FALSE(dialog.isShown());
+    manager.setDialog(nullptr);
+    EXPECT_FALSE(second.isShown());  // the box still stands over it
+
+    HighLevelEvent ok;
+    ok.actionPerformed = true;
+    ok.source = box.getButtonA();
+    box.handleHighLevelEvent(ok);
+    EXPECT_EQ(manager.getMessageBoxResult(), 0);
+    EXPECT_TRUE(second.isShown());
     manager.forgetPanels();
 }
