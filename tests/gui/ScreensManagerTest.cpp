@@ -392,6 +392,8 @@ TEST_F(ScreensManager, APollEnteredAgainFromAClickGoesOnWithTheNewScreen) {
     vtKeySet(30, 0);
     frame();
     EXPECT_EQ(second.count("keyreleased"), 1);
+    manager.forgetPanels();
+}
 
 // A screen or dialog set while the message box is open stays hidden until the box is answered,
 // and a screen the box hid goes with its shown flag back.
