@@ -4,7 +4,7 @@
 //   and from graphics.qmx, each in a fresh child process so that nothing is cached yet, and its
 //   share of the one-second start-up;
 // - the simulated frames per second of AI-against-AI matches (hard_ai_1 against dremoai, seeds
-//   1 to 3, the exhibition's preparation) from the start to the report, and where a frame's
+//   1 to 3, the quick match's preparation) from the start to the report, and where a frame's
 //   time goes (fight/FrameProfile.h);
 // - the peak resident memory (VmHWM).
 #include <sched.h>

@@ -14,6 +14,11 @@
 
 namespace {
 
+// A scenery or light-map mesh of an arena that could not be made: the arena is built without it.
+void logMissingArenaMesh(const std::string& path) {
+    OutputDebugStringA(("Arena: mesh " + path + " could not be made; the arena goes on without it\n").c_str());
+}
+
 constexpr const char* SoundScapeFile = "soundscape.xml";
 constexpr const char* FlybyFile = "Tavek_res\\arenas\\arena1\\flybys.xml";
 
@@ -163,6 +168,7 @@ void BattleInstance::buildArenaMeshes(int index, float from, float to) {
     for (const std::string& file : scenes) {
         // Made hidden: nothing of an arena is drawn before a match is set up in it.
         const uint32_t scene = archive.createMesh(folder + file, "");
+        if (scene == 0) logMissingArenaMesh(folder + file);
         iMeshHide(scene);
         sceneMeshes[index][made++] = scene;
         progress += step;
@@ -185,6 +191,7 @@ void BattleInstance::buildArenaMeshes(int index, float from, float to) {
     int lit = 0;
     for (const std::string& file : lightMaps) {
         uint32_t mesh = archive.createMesh(folder + file, "");
+        if (mesh == 0) logMissingArenaMesh(folder + file);
         iMeshHide(mesh);
         litMeshes[index][lit++] = mesh;
         if (mesh != 0) {

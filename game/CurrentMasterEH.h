@@ -14,7 +14,8 @@ public:
 
     // The match screen became active: the quick-match master starts the battle here.
     virtual void onMatchScreenShown() = 0;
-    // A match was decided: 0 blue (A) won, 1 red (B) won, 2 no winner; 3 is a forfeit's.
+    // A match was decided: 0 blue (A) won, 1 red (B) won, 2 no winner. A forfeit reports the
+    // forfeiting side as the loser (2 when both or neither side is a player).
     virtual void onMatchOver(int result) = 0;
     virtual void onMatchClosed(int result) = 0;
     // The battle has paused at the player's request.

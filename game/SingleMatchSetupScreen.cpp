@@ -84,7 +84,8 @@ SingleMatchSetupScreen::SingleMatchSetupScreen(SingleMatchMasterEH* master, GuiB
         const std::string name = FolderPath + "Arena-" + ArenaNames[k];
         arenaButtons[k] = makeButton(name + "-2.x", name + "-1.x");
     }
-    backButton = makeButton("Tavek_res\\gui\\optionScreen\\button_back2.x", "Tavek_res\\gui\\optionScreen\\button_back1.x");
+    const std::string backPath = "Tavek_res\\gui\\optionScreen\\button_back";
+    backButton = makeButton(backPath + "2.x", backPath + "1.x");
     fightButton = makeButton(FolderPath + "02_fight-now2.x", FolderPath + "02_fight-now1.x");
     invalidSound = iSoundOggCreate(InvalidSoundPath, 0, 0);
 

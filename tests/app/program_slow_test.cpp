@@ -1,5 +1,6 @@
-// The whole program plays the exhibition to its end: a minute's round and its introduction, some
-// five thousand drawn frames, so it runs with the slow tests only.
+// The whole program plays a keyboard quick match to its end: a minute's round and its
+// introduction, some five thousand drawn frames, so it runs with the slow tests only. A player on
+// the keyboard can finish a match.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,20 +10,28 @@
 #define STB_IMAGE_IMPLEMENTATION  // once in this program, through ProgramRun.h
 #include "tests/app/ProgramRun.h"
 
-TEST_F(Program, TheExhibitionPlaysToItsResultAndReturnsToTheMainMenu) {
+TEST_F(Program, AKeyboardQuickMatchIsPlayedToItsResultAndTheGameEnds) {
     installFromGameFolder();
-    // "Quick Match" once the main menu has opened; a minute and a half after the longest match
-    // could have ended, Esc on the advertisement screen, then "Exit Game" and Esc again.
-    std::ofstream(dir / "click.txt") << "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
-                                     << "8000 key 1 down\n8001 key 1 up\n8002 mouse 0.703125 0.854167\n"
-                                     << "8100 button 0 down\n8102 button 0 up\n8200 key 1 down\n8201 key 1 up\n";
+    // "Quick Match", "Fight Now!", Space in the fly-by, then blue walks right and kicks with the
+    // A key until well after the longest match could have ended; Esc on the advertisement
+    // screen and on the setup screen, then "Exit Game" and Esc after five seconds.
+    std::string script = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n70 mouse 0.816 0.9375\n"
+                         "140 button 0 down\n142 button 0 up\n260 key 57 down\n262 key 57 up\n";
+    for (int f = 300; f < 7600; f += 24) {
+        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
+                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
+    }
+    script += "8000 key 1 down\n8001 key 1 up\n8100 key 1 down\n8101 key 1 up\n8102 mouse 0.703125 0.854167\n"
+              "8200 button 0 down\n8202 button 0 up\n8600 key 1 down\n8601 key 1 up\n";
+    std::ofstream(dir / "keys.txt") << script;
     const std::filesystem::path back = dir / "back.png";
     GameRun run = start({"VUZ_FRAME_TIME=0.0166667", "VUZ_FRAME_LIMIT=9000", "VUZ_SEED=11",
-                         "VUZ_INPUT=" + (dir / "click.txt").string(), "VUZ_SCREENSHOTS=8090:" + back.string()});
+                         "VUZ_INPUT=" + (dir / "keys.txt").string(), "VUZ_SCREENSHOTS=8190:" + back.string()});
     ASSERT_EQ(run.exitCode, 0);
-    const int over = indexOf(run.debug, "Exhibition match over: result ");
+    const int over = indexOf(run.debug, "Quick match over: result ");
     ASSERT_GE(over, 0) << "the match did not end within 9000 frames";
     std::printf("%s\n", run.debug[static_cast<size_t>(over)].c_str());
+    EXPECT_EQ(run.debug[static_cast<size_t>(over)].find("forfeit"), std::string::npos);
     EXPECT_EQ(over, static_cast<int>(run.debug.size()) - 1) << "something went wrong after the result";
     for (const std::string& line : run.debug) {
         EXPECT_EQ(line.find("rror"), std::string::npos) << line;

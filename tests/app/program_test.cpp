@@ -116,12 +116,46 @@ TEST_F(Program, TheMainMenuEndsTheGameThroughTheAdvertisementScreenByItsButtonOr
 
 namespace {
 
-// Where the main menu's "Quick Match" button is, as the pointer reads it (0..1 from the top-left),
-// and the autopilot's lines that click it once the menu has opened; the exhibition then starts
-// after the menu's closing.
-constexpr float ExhibitionX = 0.703125f, ExhibitionY = 0.520833f;
-const char* const ClickExhibition = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n";
+// Where the main menu's "Quick Match" and the setup screen's "Fight Now!" are, as the pointer
+// reads them (0..1 from the top-left).
+constexpr float QuickMatchX = 0.703125f, QuickMatchY = 0.520833f;
+constexpr float FightNowX = 0.816f, FightNowY = 0.9375f;
+
+// A keyboard quick match as a player plays it: "Quick Match" once the menu has opened, "Fight
+// Now!" once the setup screen has, Space in the fly-by, then blue (A) walks right towards red
+// and kicks with the A key, over and over. At frame 1210 (both have scored by then) Esc pauses
+// and "Forfeit" ends the match; Esc after the advertisement's five seconds, Esc on the setup
+// screen, "Exit Game" on the main menu and Esc after five seconds end the game.
+std::string keyboardMatchScript() {
+    std::string script = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n70 mouse 0.816 0.9375\n"
+                         "140 button 0 down\n142 button 0 up\n260 key 57 down\n262 key 57 up\n";
+    for (int f = 300; f < 1200; f += 24) {
+        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
+                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
+    }
+    script += "1210 key 1 down\n1212 key 1 up\n1214 mouse 0.623 0.646\n1240 button 0 down\n1242 button 0 up\n"
+              "1570 key 1 down\n1572 key 1 up\n1670 key 1 down\n1672 key 1 up\n1680 mouse 0.703125 0.854167\n"
+              "1750 button 0 down\n1752 button 0 up\n2100 key 1 down\n2102 key 1 up\n";
+    return script;
+}
 const char* const SixtyFramesASecond = "VUZ_FRAME_TIME=0.0166667";
+
+// The frames at which the keyboard quick match's pictures are taken.
+const std::vector<std::pair<int, std::string>> KeyboardMatchShots = {
+    {130, "setup.png"},  {230, "flyby.png"},  {500, "ready.png"}, {850, "kick.png"},
+    {1200, "point.png"}, {1205, "fight.png"}, {1230, "paused.png"}, {1400, "advertisement.png"}};
+
+// The autopilot's variables for the keyboard quick match in dir, run up to the frame limit, with
+// the pictures taken before it.
+std::vector<std::string> keyboardMatchVariables(const fs::path& dir, int frameLimit) {
+    std::string list;
+    for (const auto& [frame, name] : KeyboardMatchShots) {
+        if (frame >= frameLimit) continue;
+        list += (list.empty() ? "" : ";") + std::to_string(frame) + ":" + (dir / name).string();
+    }
+    return {SixtyFramesASecond, "VUZ_FRAME_LIMIT=" + std::to_string(frameLimit), "VUZ_SEED=1",
+            "VUZ_INPUT=" + (dir / "keys.txt").string(), "VUZ_SCREENSHOTS=" + list};
+}
 
 // The mat's lit blue (the pack paints it 30, 80, 200).
 bool isMat(const unsigned char* p) { return std::abs(p[0] - 30) + std::abs(p[1] - 79) + std::abs(p[2] - 199) < 45; }
@@ -148,21 +182,16 @@ int onTheMat(const Shot& shot, Test test) {
 
 }  // namespace
 
-// The main menu's "Quick Match" starts the exhibition: the camera flies over the lit arena, then the
-// two fighters, blue and red, fight on the mat. Nothing is reported missing on the way. Played
-// again with the same VUZ_SEED, VUZ_FRAME_TIME and VUZ_INPUT, the session repeats frame for frame,
-// logs and pictures alike, well into the fight, where the scripts' random choices show (another
-// seed changes the pictures from about frame 1200).
-TEST_F(Program, TheExhibitionShowsTheArenaAndTheFightAndItsSeedReplaysIt) {
+// The keyboard quick match through the whole program: the setup screen, the camera flying over
+// the lit arena, "Ready" over the two fighters, the fight with its point banners, blue and red
+// on the mat, the pause dialog, "Forfeit" (the player loses: result 1), the advertisement
+// screen, and the way out. Nothing is reported missing on the way.
+TEST_F(Program, AKeyboardQuickMatchIsPlayedAndForfeited) {
     installFromGameFolder();
-    std::ofstream(dir / "click.txt") << ClickExhibition;
-    const std::vector<std::string> shots = {"flyby.png", "fight.png", "last.png"};
-    const std::vector<std::string> env = {SixtyFramesASecond, "VUZ_FRAME_LIMIT=1500", "VUZ_SEED=2024",
-                                          "VUZ_INPUT=" + (dir / "click.txt").string(),
-                                          "VUZ_SCREENSHOTS=150:" + (dir / shots[0]).string() + ";1400:" +
-                                              (dir / shots[1]).string() + ";1499:" + (dir / shots[2]).string()};
-    GameRun first = start(env);
+    std::ofstream(dir / "keys.txt") << keyboardMatchScript();
+    GameRun first = start(keyboardMatchVariables(dir, 2400));
     ASSERT_EQ(first.exitCode, 0);
+    EXPECT_LT(indexOf(first, "engine: frame limit"), 0) << "the game did not end by its Esc";
     for (const auto* lines : {&first.log, &first.debug}) {
         for (const std::string& line : *lines) {
             EXPECT_EQ(line.find("not made"), std::string::npos) << line;
@@ -170,33 +199,68 @@ TEST_F(Program, TheExhibitionShowsTheArenaAndTheFightAndItsSeedReplaysIt) {
             EXPECT_EQ(line.find("could not"), std::string::npos) << line;
         }
     }
+    const int over = indexOf(first.debug, "Quick match over: result 1, end reason forfeit");
+    EXPECT_GE(over, 0) << "no forfeit reported";
+    auto shot = [&](const char* name) { return Shot(dir / name); };
     {
-        Shot shot(dir / shots[0]);
-        ASSERT_NE(shot.pixels, nullptr);
-        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.15) << "no mat in the fly-by";
+        Shot setup = shot("setup.png");
+        ASSERT_NE(setup.pixels, nullptr);
+        EXPECT_GT(setup.share(-12.0f, 5.0f, -2.0f, 7.0f, [](const unsigned char* p) { return p[2] > p[0] + 40; }), 0.3)
+            << "no blue panel";
+        EXPECT_GT(setup.share(3.0f, 5.0f, 12.0f, 7.0f, [](const unsigned char* p) { return p[0] > p[2] + 40; }), 0.3)
+            << "no red panel";
+    }
+    {
+        Shot flyby = shot("flyby.png");
+        ASSERT_NE(flyby.pixels, nullptr);
+        EXPECT_GT(flyby.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.15) << "no mat in the fly-by";
         // The hall around it is lit: scenery, not a black void.
-        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, [](const unsigned char* p) {
+        EXPECT_GT(flyby.share(-16.0f, -12.0f, 16.0f, 12.0f, [](const unsigned char* p) {
             return !isMat(p) && p[0] + p[1] + p[2] > 120;
         }), 0.1);
     }
-    {
-        Shot shot(dir / shots[1]);
-        ASSERT_NE(shot.pixels, nullptr);
-        EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.3) << "no mat in the fight";
-        EXPECT_GT(onTheMat(shot, isFighterRed), 200) << "no red fighter on the mat";
-        EXPECT_GT(onTheMat(shot, isFighterBlue), 200) << "no blue fighter on the mat";
+    for (const char* name : {"ready.png", "fight.png"}) {
+        Shot fight = shot(name);
+        ASSERT_NE(fight.pixels, nullptr) << name;
+        EXPECT_GT(fight.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.3) << "no mat in " << name;
+        EXPECT_GT(onTheMat(fight, isFighterRed), 200) << "no red fighter on the mat in " << name;
+        EXPECT_GT(onTheMat(fight, isFighterBlue), 200) << "no blue fighter on the mat in " << name;
+        // The HUD's plates: blue at the top left, red at the top right.
+        auto blue = [](const unsigned char* p) { return p[2] > p[0] + 60; };
+        auto red = [](const unsigned char* p) { return p[0] > p[2] + 60; };
+        EXPECT_GT(fight.share(-15.0f, 10.0f, -8.0f, 11.5f, blue), 0.3) << name;
+        EXPECT_GT(fight.share(8.0f, 10.0f, 15.0f, 11.5f, red), 0.3) << name;
     }
+    {
+        // The pause dialog's window in the middle of the match.
+        Shot paused = shot("paused.png");
+        ASSERT_NE(paused.pixels, nullptr);
+        EXPECT_GT(paused.bright(-6.0f, -3.0f, 6.0f, 3.0f, 30), 0.5);
+    }
+    EXPECT_NE(shot("advertisement.png").pixels, nullptr);
+}
 
+// Played twice with the same VUZ_SEED, VUZ_FRAME_TIME and VUZ_INPUT, the keyboard quick match
+// repeats frame for frame into the fight (the kicks traded), logs and pictures alike.
+TEST_F(Program, AKeyboardQuickMatchIsReplayedByItsSeed) {
 #ifdef BRENNOCK_SANITIZED_BUILD
-    return;  // one sanitized session is enough to find memory faults; the replay is the plain build's
+    GTEST_SKIP() << "the replay is the plain build's; the sanitized pass plays the match once";
 #endif
+    installFromGameFolder();
+    std::ofstream(dir / "keys.txt") << keyboardMatchScript();
+    constexpr int Frames = 860;
+    GameRun first = start(keyboardMatchVariables(dir, Frames));
+    ASSERT_EQ(first.exitCode, 0);
     fs::create_directories(dir / "first");
-    for (const std::string& name : shots) fs::rename(dir / name, dir / "first" / name);
-    GameRun second = start(env);
+    for (const auto& [frame, name] : KeyboardMatchShots) {
+        if (fs::exists(dir / name)) fs::rename(dir / name, dir / "first" / name);
+    }
+    GameRun second = start(keyboardMatchVariables(dir, Frames));
     ASSERT_EQ(second.exitCode, 0);
     EXPECT_EQ(first.log, second.log);
     EXPECT_EQ(first.debug, second.debug);
-    for (const std::string& name : shots) {
+    for (const auto& [frame, name] : KeyboardMatchShots) {
+        if (frame >= Frames) continue;
         std::ifstream a(dir / "first" / name, std::ios::binary), b(dir / name, std::ios::binary);
         const std::string bytesA((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
         const std::string bytesB((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
@@ -296,12 +360,12 @@ iVector2 chestOnScreen(FighterInstance* fighter, uint32_t camera) {
 
 }  // namespace
 
-// The exhibition as the program plays it, in this process, so that the test knows where the
-// fighters stand: the main menu's "Quick Match" clicked with the pointer, the arena flown, then
-// the fight drawn off screen. Where each fighter's chest bone projects, the picture shows A's blue
-// and B's red protector (the fighters themselves: hidden, the spot changes), and the floor halfway
-// between them is the mat.
-TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
+// The quick match as the program plays it, in this process, so that the test knows where the
+// fighters stand: the main menu's "Quick Match" and the setup screen's "Fight Now!" clicked with
+// the pointer, the arena flown, then the fight drawn off screen. Where each fighter's chest bone
+// projects, the picture shows A's blue and B's red protector (the fighters themselves: hidden,
+// the spot changes), and the floor halfway between them is the mat.
+TEST(ProgramQuickMatch, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
     InGameFolderWithWindow game;
     ASSERT_TRUE(game.opened) << "no drawing window";
     crt::srand(7);  // the program's start-up seed, which the scripts' random takes too
@@ -312,14 +376,17 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
         iVortaneMain();
         master.tick();
     };
-    vtMouseSet(ExhibitionX, ExhibitionY);
-    for (int i = 0; i < 60; ++i) frame();  // the main menu opens
-    vtMouseButtonSet(0, 1);
-    frame();
-    vtMouseButtonSet(0, 0);
-    frame();
-    for (int i = 0; i < 31; ++i) frame();  // the menu closes; the match loads behind the bar
-    ASSERT_EQ(battle->getBattle().battleMode, 1) << "the click did not start the exhibition";
+    auto click = [&](float u, float v) {
+        vtMouseSet(u, v);
+        for (int i = 0; i < 70; ++i) frame();  // the screen before opens
+        vtMouseButtonSet(0, 1);
+        frame();
+        vtMouseButtonSet(0, 0);
+        frame();
+    };
+    click(QuickMatchX, QuickMatchY);
+    click(FightNowX, FightNowY);
+    ASSERT_EQ(battle->getBattle().battleMode, 1) << "the clicks did not start the quick match";
     int frames = 0;
     for (; battle->getBattleState() != FightingState && frames < 3000; ++frames) frame();
     ASSERT_EQ(battle->getBattleState(), FightingState) << "no fight after " << frames << " frames";
@@ -343,7 +410,7 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
         for (int k = 0; k < 30; ++k) frame();
     }
     iVortaneRender();
-    EXPECT_EQ(vtScreenshot((game.previous / "exhibition_fight.png").c_str()), 1);
+    EXPECT_EQ(vtScreenshot((game.previous / "quick_match_fight.png").c_str()), 1);
 
     const uint32_t camera = master.getCamera();
     FighterInstance* fighterA = battle->getFighterFieldA();
@@ -367,7 +434,7 @@ TEST(ProgramExhibition, TheFightShowsTheBlueAndTheRedFighterOnTheMat) {
         << "fighter B at " << chestB.x << ", " << chestB.y;
     EXPECT_GE(shareOf(mat, [](const Rgb& p) { return p.bluish() && p.b > 150; }), 0.7) << "the mat";
     // The menu's pointer is not drawn over the match.
-    const iVector2 pointer{ExhibitionX * 32.0f - 16.0f, 12.0f - ExhibitionY * 24.0f};
+    const iVector2 pointer{FightNowX * 32.0f - 16.0f, 12.0f - FightNowY * 24.0f};
     EXPECT_EQ(shareOf(around(pointer), [](const Rgb& p) { return p.r > 220 && p.g > 220 && p.b > 220; }), 0.0)
         << "the pointer shows over the fight";
 
@@ -403,4 +470,46 @@ TEST_F(Program, ABrokenProfileIsReportedInTheGamesBoxAndTheGameGoesOn) {
     EXPECT_GT(shot.bright(-7.0f, 1.5f, 2.0f, 2.3f, 300), 0.02);      // the box's first line
     EXPECT_LT(shot.bright(-7.0f, -2.5f, -2.0f, 2.5f, 200), 0.2);     // its dark inside
     EXPECT_GT(shot.bright(0.5f, -1.2f, 1.5f, -0.8f, 300), 0.02);     // "OK"
+}
+
+// A broken AI script of the quick match's red fighter. Failing on import, it ends the game with
+// the script's error (on standard error under the autopilot) and a clean exit. Failing in its
+// decisions during the fight, it is shielded by the fighter module: the error is logged, the red
+// fighter stands idle, and the match goes on.
+TEST_F(Program, ABrokenFighterScriptIsReportedAndNeverCrashesTheGame) {
+    struct Breakage {
+        const char* name;
+        const char* code;
+    };
+    for (const Breakage& broken :
+         {Breakage{"import", "\nraise ImportError('dremoai cannot start')\n"},
+          Breakage{"decide", "\ndef broken_decide(self, opponent):\n    raise ValueError('dremoai lost its way')\n"
+                             "Brain.decide = broken_decide\n"}}) {
+        const fs::path install = dir / broken.name;
+        fs::create_directories(install / "Tavek_res");
+        fs::create_directory_symlink(fs::path(GAME_DIR) / "default_res", install / "default_res");
+        for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(GAME_DIR) / "Tavek_res")) {
+            if (entry.path().filename() != "scripts")
+                fs::create_directory_symlink(entry.path(), install / "Tavek_res" / entry.path().filename());
+        }
+        copyPackScripts(install.string());
+        std::ofstream(install / "Tavek_res" / "scripts" / "dremoai.py", std::ios::app) << broken.code;
+        std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
+                                            << "\"Path\"=\"" << install.string() << "\"\n";
+        std::ofstream(dir / "fight.txt") << "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                         << "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n"
+                                         << "260 key 57 down\n262 key 57 up\n";
+        const bool onImport = broken.name == std::string("import");
+        GameRun run = start({SixtyFramesASecond, "VUZ_FRAME_LIMIT=900", "VUZ_INPUT=" + (dir / "fight.txt").string()});
+        EXPECT_EQ(run.exitCode, 0) << broken.name;
+        if (onImport) {
+            EXPECT_LT(indexOf(run, "engine: frame limit"), 0) << "the game went on";
+        } else {
+            EXPECT_GE(indexOf(run, "engine: frame limit"), 0) << "the match did not go on";
+        }
+        const std::string expected = onImport ? "dremoai cannot start" : "AI dremoai: dremoai lost its way";
+        bool shown = false;
+        for (const std::string& line : run.debug) shown = shown || line.find(expected) != std::string::npos;
+        EXPECT_TRUE(shown) << broken.name << ": the script's error was not shown";
+    }
 }

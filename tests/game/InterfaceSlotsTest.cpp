@@ -1,14 +1,16 @@
-// The two interfaces the fight reports through keep their slot orders: the masters and the
-// match screen built later are called through these slots.
+// The two interfaces the fight reports through, and the one the quick-match setup screen calls,
+// keep their slot orders: the masters and the screens are called through these slots.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "game/ChampionshipMasterEH.h"
 #include "game/CurrentMasterEH.h"
 #include "game/MainGuiMasterEH.h"
 #include "game/MatchScreenEH.h"
+#include "game/SingleMatchMasterEH.h"
 
 namespace {
 
@@ -60,6 +62,21 @@ TEST(InterfaceSlots, MatchScreenHasFiftyFourOperationsAndNoDestructorSlot) {
     EXPECT_EQ(slotOf(&S::takePauseRequest), 48);
     EXPECT_EQ(slotOf(&S::setDebugTarget), 51);
     EXPECT_EQ(slotOf(&S::setDebugDistance), 53);
+}
+
+// The setup screen's road to the quick-match master: seven operations in their order, after the
+// one running-mode part it shares with every master.
+TEST(InterfaceSlots, SingleMatchMasterHasSevenOperationsInItsOrder) {
+    using Q = Tavek::SingleMatchMasterEH;
+    static_assert(std::is_abstract_v<Q> && std::is_base_of_v<Tavek::CurrentMasterEH, Q>);
+    const long first = slotOf(&Q::getGuiManager);
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(slotOf(&Q::getRoster), first + 1);
+    EXPECT_EQ(slotOf(&Q::begin), first + 2);
+    EXPECT_EQ(slotOf(&Q::leave), first + 3);
+    EXPECT_EQ(slotOf(&Q::restart), first + 4);
+    EXPECT_EQ(slotOf(&Q::startMatch), first + 5);
+    EXPECT_EQ(slotOf(&Q::quit), first + 6);
 }
 
 TEST(InterfaceSlots, TheMenuAndChampionshipMastersKeepTheirOperationsInOrderAfterTheCurrentMastersOnes) {

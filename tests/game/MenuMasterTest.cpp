@@ -9,6 +9,9 @@
 #include "game/DaviScreen.h"
 #include "game/GameSetupScreen.h"
 #include "game/MainMenuScreen.h"
+#include "game/MatchScreen.h"
+#include "game/SingleMatchMaster.h"
+#include "game/SingleMatchSetupScreen.h"
 #include "gui/GuiMessageBox.h"
 #include "gui/GuiMouse.h"
 #include "gui/GuiSuperLever.h"
@@ -229,11 +232,19 @@ TEST_F(MenuRig, AnEmptyHistoryLeavesTheScreenAndTheRunningModeAlone) {
     menu->onBack();
     EXPECT_EQ(game->manager.getScreen(), screen);
     EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu.get()));
-    // Without a stand-in, "Quick Match" does nothing.
+    // "Quick Match" makes the quick match current and shows its setup screen; the match screen's
+    // HUD is the menu master's answer from its construction on.
     menu->startQuickMatch();
-    EXPECT_EQ(game->manager.getScreen(), screen);
-    EXPECT_EQ(menu->getMatchScreen(), nullptr);
-    EXPECT_EQ(menu->getMatchScreenEH(), nullptr);
+    Tavek::SingleMatchMaster* quick = menu->getSingleMatchMaster();
+    ASSERT_NE(quick, nullptr);
+    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(quick->getSetupScreen()));
+    Tavek::CurrentMasterEH* quickAsCurrent = static_cast<Tavek::SingleMatchMasterEH*>(quick);
+    EXPECT_EQ(menu->getCurrentMaster(), quickAsCurrent);
+    ASSERT_NE(menu->getMatchScreen(), nullptr);
+    EXPECT_EQ(menu->getMatchScreenEH(), static_cast<Tavek::MatchScreenEH*>(menu->getMatchScreen()));
+    EXPECT_EQ(quick->getMatchScreenEH(), menu->getMatchScreenEH());
+    quick->quit();  // with no menu history, leaving changes nothing
+    EXPECT_EQ(menu->getCurrentMaster(), quickAsCurrent);
     // The skin bundle is the game's, on the white font, until the menu master goes.
     EXPECT_EQ(sharedGuiBlocks, menu->getGuiBlocks());
     EXPECT_EQ(menu->getFont(), fontWhite);
