@@ -69,6 +69,10 @@ int main(int argc, char** argv) {
         std::printf("no game folder at %s: build the respack target first\n", GAME_DIR);
         return 1;
     }
+    // Lit as the game master lights the game: a steep light, 35 % ambient, so the shadows show.
+    const iVector3 light{0.1f, -1.0f, 0.1f};
+    const iVector4 colour{1.0f, 1.0f, 1.0f, 0.35f};
+    iLightDirectionalSet(&light, &colour);
     crt::srand(1u);
     bench.prepare("hard_ai_1", "dremoai", 1, 0, true, 60.0f, arena);
     bench.scripts->importModule("random");

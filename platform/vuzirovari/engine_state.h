@@ -135,7 +135,8 @@ void requestClose();  // as if the player closed the main window
 bool windowMinimised();  // the real window, or the pretended state without one
 
 // frame.cpp
-void renderFrame();
+// waitForRefresh: false presents at once (a loading bar drawn inside a phase), true keeps vsync.
+void renderFrame(bool waitForRefresh = true);
 void saveScreenshotsDue();
 void applyAutopilot(int frame);
 bool saveScreenshot(const std::string& gamePath);

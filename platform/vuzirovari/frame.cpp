@@ -12,7 +12,7 @@ using namespace vuz;
 
 namespace vuz {
 
-void renderFrame() {
+void renderFrame(bool waitForRefresh) {
     Session& s = session();
     if (!s.open) return;
     ++s.renderCount;
@@ -28,7 +28,7 @@ void renderFrame() {
     window.clientSize(&width, &height);
     engine().scene.draw(window.contextSerial(), width, height);
     drawOverlay();
-    window.present();
+    window.present(waitForRefresh);
     saveScreenshotsDue();
 }
 

@@ -172,7 +172,8 @@ void iVortaneRender(void) {
 
 void iRender(void) {
     logCall("render-now");
-    renderFrame();
+    // Drawn from inside a phase, such as a loading bar: shown at once, not at the next refresh.
+    renderFrame(false);
 }
 
 void iExit(void) {

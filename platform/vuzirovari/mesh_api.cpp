@@ -3,6 +3,7 @@
 
 #include "../win32/win32_host.h"
 #include "engine_state.h"
+#include "skin_mesh_share.h"
 #include "skin_animation.h"
 
 using namespace vuz;
@@ -57,7 +58,8 @@ uint32_t iSkinMeshCreateFromMemory(const void* x, uint32_t xSize, const void* co
                                    const uint32_t* textureSizes) {
     auto mesh = std::make_unique<SkinMesh>();
     std::string error;
-    if (!readSkinMeshData(x, xSize, &mesh->data, &error)) {
+    SkinBytesKey bytesKey;
+    if (!readSkinMeshDataShared(x, xSize, &mesh->data, &bytesKey, &error)) {
         refuse("skinned mesh", "its .x file: " + error);
         return 0;
     }
@@ -77,7 +79,9 @@ uint32_t iSkinMeshCreateFromMemory(const void* x, uint32_t xSize, const void* co
     }
     prepareSkinMesh(*mesh);
     mesh->serial = engine().nextSerial++;
-    return engine().skinMeshes.add(std::move(mesh));
+    uint32_t handle = engine().skinMeshes.add(std::move(mesh));
+    rememberSkinMeshBytes(bytesKey, handle);
+    return handle;
 }
 
 void iSkinMeshDestroy(uint32_t skinMesh) { engine().skinMeshes.remove(skinMesh); }

@@ -208,7 +208,7 @@ void RenderWindow::beginFrame(float r, float g, float b) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
-void RenderWindow::present() {
+void RenderWindow::present(bool waitForRefresh) {
     if (!context_ || !frameBuffer_) return;
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(window_, &w, &h);
@@ -216,7 +216,10 @@ void RenderWindow::present() {
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glBlitFramebuffer(0, 0, bufferWidth_, bufferHeight_, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    bool once = desktop_ && !waitForRefresh;  // off the desktop nothing waits anyway
+    if (once) SDL_GL_SetSwapInterval(0);
     SDL_GL_SwapWindow(window_);
+    if (once) SDL_GL_SetSwapInterval(1);
     framePresented_ = true;
 }
 

@@ -39,7 +39,8 @@ public:
 
     // A frame: clear to the colour (0..1), the caller draws, present() shows it.
     void beginFrame(float r, float g, float b);
-    void present();
+    // waitForRefresh false: swapped at once, without waiting for the display's refresh.
+    void present(bool waitForRefresh = true);
 
     // Reads the last presented frame; u, v from the top-left.
     bool readPixel(float u, float v, uint8_t rgba[4]);

@@ -28,6 +28,9 @@ Texture::Texture(std::string name, Image image, int mipLevels)
         }
     liveIndex_ = liveTextures().size();
     liveTextures().push_back(this);
+    // With a GL context the picture goes to the GPU at once, so no two copies pile up while a
+    // level loads.
+    if (unsigned serial = engine().window.contextSerial()) glTexture(serial);
 }
 
 Texture::~Texture() {

@@ -17,8 +17,6 @@ std::unique_ptr<Voice> Voice::create(AudioOutput& output, const std::string& hos
     if (!voice->decoder_.open(hostPath, positional)) return nullptr;
     voice->format_ = formatFor(voice->decoder_.channels());
     voice->streamed_ = voice->decoder_.seconds() > StreamAbove;
-    std::vector<int16_t> whole;
-    if (!voice->streamed_) whole = voice->decoder_.readAll();
 
     bool made = false;
     {
@@ -28,13 +26,9 @@ std::unique_ptr<Voice> Voice::create(AudioOutput& output, const std::string& hos
                 voice->buffers_.resize(StreamBuffers);
                 alGenBuffers(StreamBuffers, voice->buffers_.data());
             } else {
+                // Decoded when first played: many sounds of a level are never heard.
                 voice->buffers_.resize(1);
                 alGenBuffers(1, voice->buffers_.data());
-                if (alGetError() == AL_NO_ERROR) {
-                    alBufferData(voice->buffers_[0], voice->format_, whole.data(),
-                                 static_cast<ALsizei>(whole.size() * sizeof(int16_t)), voice->decoder_.rate());
-                    alSourcei(voice->source_, AL_BUFFER, static_cast<ALint>(voice->buffers_[0]));
-                }
             }
             made = alGetError() == AL_NO_ERROR;
             if (made) {
@@ -89,7 +83,18 @@ void Voice::release() {
     alGetError();
 }
 
+void Voice::decodeWhole(const std::vector<int16_t>& whole) {
+    decoded_ = true;
+    alBufferData(buffers_[0], format_, whole.data(), static_cast<ALsizei>(whole.size() * sizeof(int16_t)), decoder_.rate());
+    alSourcei(source_, AL_BUFFER, static_cast<ALint>(buffers_[0]));
+    alGetError();
+}
+
 void Voice::play(bool loop) {
+    // Decoded outside the lock, so the stream thread never waits for it; only this thread
+    // reads the decoder of a sound that is not streamed.
+    std::vector<int16_t> whole;
+    if (!streamed_ && !decoded_) whole = decoder_.readAll();
     std::lock_guard<std::mutex> lock(output_.mutex());
     if (released_) return;
     looping_ = loop;
@@ -97,6 +102,7 @@ void Voice::play(bool loop) {
     if (streamed_) {
         restartStream();
     } else {
+        if (!decoded_) decodeWhole(whole);
         alSourceStop(source_);
         alSourceRewind(source_);
         alSourcei(source_, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);

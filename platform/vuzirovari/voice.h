@@ -19,7 +19,7 @@ class AudioOutput;
 
 class Voice {
 public:
-    // Files up to this length are decoded whole at creation.
+    // Files up to this length are decoded whole, when first played.
     static constexpr double StreamAbove = 10.0;
 
     // nullptr when the file cannot be decoded or OpenAL refuses a source or buffer.
@@ -52,6 +52,7 @@ private:
     bool loadWhole(const std::string& hostPath);
     bool prepareStream(const std::string& hostPath);
     bool fill(ALuint buffer);  // false at the end of a sound that does not loop
+    void decodeWhole(const std::vector<int16_t>& whole);  // its first play; lock held
     void restartStream();
 
     AudioOutput& output_;
@@ -60,6 +61,7 @@ private:
     bool released_ = false;
     bool looping_ = false;
     bool wantPlaying_ = false;
+    bool decoded_ = false;  // not streamed: its buffer holds the whole sound
     ALuint source_ = 0;
     std::vector<ALuint> buffers_;
     OggDecoder decoder_;
