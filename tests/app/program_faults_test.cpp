@@ -20,7 +20,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const ClickExhibition = "1 mouse 0.703125 0.770833\n60 button 0 down\n62 button 0 up\n";
+// The main menu's "Quick Match", then the setup screen's "Fight Now!": the computer fights on
+// side B, the player's side stands on the keyboard.
+const char* const ClickQuickMatch = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                    "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n";
 
 double wallSeconds() {
     return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
@@ -80,7 +83,7 @@ protected:
 
 // Clips a fighter needs, removed or damaged: the idle clip and getting up removed, the walk cut
 // in half, a kick whose key holds a non-number, a block with an absurd scale. The game starts,
-// plays the exhibition well into its fight without a crash, and the log names each clip that did
+// plays the quick match well into its fight without a crash, and the log names each clip that did
 // not load. (A fall is the ragdoll's: it has no clip.)
 TEST_F(ProgramFaults, DamagedOrMissingClipsNeverStopTheGame) {
     const fs::path game = linkedGame("game");
@@ -98,7 +101,7 @@ TEST_F(ProgramFaults, DamagedOrMissingClipsNeverStopTheGame) {
     const std::string block = builtText("Tavek_res/skinmeshes/09_HeadBlock_RT.X");
     replace(clips / "09_HeadBlock_RT.X",
             std::regex_replace(block, std::regex(";3;[-0-9.]+,[-0-9.]+,[-0-9.]+;;"), ";3;1e12,1e12,1e12;;"));
-    std::ofstream(dir / "click.txt") << ClickExhibition;
+    std::ofstream(dir / "click.txt") << ClickQuickMatch;
 
     const fs::path fight = dir / "fight.png";
     GameRun run = start({registryOf("game"), "VUZ_FRAME_TIME=0.0333333", "VUZ_FRAME_LIMIT=1000", "VUZ_SEED=5",
@@ -121,7 +124,7 @@ TEST_F(ProgramFaults, DamagedOrMissingClipsNeverStopTheGame) {
 TEST_F(ProgramFaults, AMissingSceneMeshIsNamedOnce) {
     const fs::path game = linkedGame("game");
     fs::remove(game / "Tavek_res" / "arenas" / "arena1" / "chair.x");
-    std::ofstream(dir / "click.txt") << ClickExhibition;
+    std::ofstream(dir / "click.txt") << ClickQuickMatch;
     GameRun run = start({registryOf("game"), "VUZ_FRAME_LIMIT=150", "VUZ_INPUT=" + (dir / "click.txt").string()});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\arenas\\arena1\\chair.x\" is neither in the archive "
@@ -142,7 +145,7 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
         "        while True:\n            pass\n";
     const std::string importLoops = "import time\nimport log\n\nlog.log('looping from %.3f' % time.time())\n"
                                     "while True:\n    pass\n";
-    std::ofstream(dir / "click.txt") << ClickExhibition;
+    std::ofstream(dir / "click.txt") << ClickQuickMatch;
     for (const std::string& name : {std::string("decide"), std::string("import")}) {
         const fs::path scripts = linkedGame(name) / "Tavek_res" / "scripts";
         for (const char* module : Modules)
@@ -165,11 +168,11 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
     }
 }
 
-// SIGTERM in a match and SIGINT in the start screen end the game as closing its window does:
+// SIGTERM in a match and SIGINT in the main menu end the game as closing its window does:
 // the end sequence runs (windows closed, the purchase page), exit code 0, within a second.
 TEST_F(ProgramFaults, SigtermAndSigintEndTheGameAsClosingItsWindowDoes) {
     installFromGameFolder();
-    std::ofstream(dir / "click.txt") << ClickExhibition;
+    std::ofstream(dir / "click.txt") << ClickQuickMatch;
     struct Case {
         const char* name;
         int signal;
@@ -196,7 +199,7 @@ TEST_F(ProgramFaults, SigtermAndSigintEndTheGameAsClosingItsWindowDoes) {
         EXPECT_EQ(run.exitCode, 0) << cases[i].name;
         const int asked = indexOf(run, "engine: signal " + std::to_string(cases[i].signal) + " asks the game to end");
         const int closed = indexOf(run, "DestroyWindow class=Brennock title=\"Brennock\"");
-        const int page = indexOf(run, std::string("ShellExecuteA open file://") + GAME_DIR + "/purchase.html");
+        const int page = indexOf(run, std::string("ShellExecuteA open file://") + (dir / "game").string() + "/purchase.html");
         ASSERT_GE(asked, 0) << cases[i].name << "\n" << joined(run.log);
         EXPECT_GT(closed, asked) << cases[i].name;
         EXPECT_GT(page, closed) << cases[i].name;
