@@ -27,5 +27,18 @@ float LoadingScreen::getProgress() const { return progressBar->getValue(); }
 
 void LoadingScreen::setProgress(float value) {
     progressBar->setValue(value);
+    const float now = iSystemTimer();
+    // A clock behind the last frame belongs to a reopened engine: present.
+    if (value >= 1.0f || !presented || now - lastPresent >= FrameInterval || now < lastPresent) present(now);
+}
+
+void LoadingScreen::setProgressAndPresent(float value) {
+    progressBar->setValue(value);
+    present(iSystemTimer());
+}
+
+void LoadingScreen::present(float now) {
+    presented = true;
+    lastPresent = now;
     iRender();
 }
