@@ -32,10 +32,24 @@ public:
 
 Tavek::GameMaster* makeScripted() { return new ScriptedGameMaster(); }
 
+int loadingBarFrames = 0;
+
+// The engine's call log, one call a line, without the frames the loading bar presents while the
+// game master builds in the init phase; callLog() counts those in loadingBarFrames.
 std::vector<std::string> callLog() {
     std::vector<std::string> lines;
     std::istringstream in(vtCallLog());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    loadingBarFrames = 0;
+    bool initPhase = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line == "init-begin") initPhase = true;
+        if (line == "init-end") initPhase = false;
+        if (initPhase && line == "render-now") {
+            ++loadingBarFrames;
+            continue;
+        }
+        lines.push_back(line);
+    }
     return lines;
 }
 
@@ -90,6 +104,9 @@ TEST_F(FrameLoop, PhasesRunInOrderQuitEndsTheGameAndTheStartupSongIsGone) {
                                          "main", "run-begin", "run-end", "render",
                                          "main", "run-begin", "exit", "run-end", "render"};
     EXPECT_EQ(callLog(), expected);
+    // On the fixed frame time the clock stands still while the game master builds: the bar
+    // presents the menu's eleven steps and two full bars (the battle's and the game master's).
+    EXPECT_EQ(loadingBarFrames, 13);
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(vtEscEnabled(), 0);
     expectEndSequence();
