@@ -19,8 +19,8 @@ public:
     void onLeave() override {}
     virtual float getProgress() const;
     // Sets the bar (0 empty .. 1 full), also when the value is unchanged, and presents a frame
-    // when the bar has presented none for FrameInterval on the engine's clock, and always for a
-    // full bar. A display shows no more frames than that, and a long set-up that reports
+    // when FrameInterval has passed on the engine's clock since the bar's last frame ended, and
+    // always for a full bar. A display shows no more frames than that, and a long set-up that reports
     // hundreds of steps does not wait for hundreds of frames. The engine's clock is real time,
     // or the fixed frame time of a replay, where it stands still inside a blocking load: a
     // replay presents the same frames every time.
@@ -31,9 +31,9 @@ public:
     GuiFillBar* getProgressBar() const { return progressBar; }
 
 private:
-    void present(float now);
+    void present();
 
     GuiFillBar* progressBar;  // a child of the screen
     bool presented = false;   // whether the bar has presented a frame yet
-    float lastPresent = 0.0f; // the engine's clock at the bar's last frame
+    float lastPresent = 0.0f; // the engine's clock when the bar's last frame ended
 };
