@@ -7,6 +7,7 @@
 #include "app/GameMaster.h"
 #include "app/ProcessState.h"
 #include "input/InputHooks.h"
+#include "platform/host/EngineRunner.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "platform/win32/crt.h"
 #include "platform/win32/win32_host.h"
@@ -20,28 +21,9 @@ namespace {
 
 const uint32_t engineSettings[6] = {0, 0, 0x004B0000, 0, 0, 0};
 
-enum class PassResult { Continue, Leave };
-
-// One pass of steps that may throw: the init phase once, the run phase and the render phase.
-PassResult runPhases() {
-    if (iVortaneIsInitializing()) {
-        iVortaneInitBegin();
-        onEngineInit();
-        iVortaneInitEnd();
-        if (iVortaneErrorFlag()) return PassResult::Leave;
-    }
-    if (!iVortaneIsRendering()) return PassResult::Leave;
-    if (!iVortaneIsSkippingRunPhase()) {
-        iVortaneRunBegin();
-        onEngineRun();
-        if (iVortaneErrorFlag()) return PassResult::Leave;
-        iVortaneRunEnd();
-    }
-    if (!iVortaneIsSkippingRenderPhase()) {
-        iVortaneRender();
-        if (yieldAfterRender) Sleep(0);
-    }
-    return PassResult::Continue;
+// After a frame drawn while window messages came in, give the rest of the time slice away.
+void yieldIfAsked() {
+    if (yieldAfterRender) Sleep(0);
 }
 
 void showFailure(const std::string& text) { MessageBoxA(nullptr, text.c_str(), productName, MB_ICONERROR); }
@@ -79,7 +61,7 @@ int frameLoop() {
         iVortaneMain();
         if (!iVortaneIsExecuting()) continue;
         try {
-            if (runPhases() == PassResult::Leave) return 0;
+            if (!EngineRunner::runPhases(onEngineInit, onEngineRun, yieldIfAsked)) return 0;
         } catch (const Tavek::ScriptInterrupted&) {
             return 0;  // asked to end while a script ran: no failure to show
         } catch (const Tavek::ScriptException& e) {

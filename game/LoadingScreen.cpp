@@ -27,5 +27,20 @@ float LoadingScreen::getProgress() const { return progressBar->getValue(); }
 
 void LoadingScreen::setProgress(float value) {
     progressBar->setValue(value);
+    const float now = iSystemTimer();
+    // A clock behind the last frame belongs to a reopened engine: present.
+    if (value >= 1.0f || !presented || now - lastPresent >= FrameInterval || now < lastPresent) present();
+}
+
+void LoadingScreen::setProgressAndPresent(float value) {
+    progressBar->setValue(value);
+    present();
+}
+
+void LoadingScreen::present() {
     iRender();
+    // Timed from the frame's end: a frame that takes a refresh or longer to draw (software
+    // drawing) still leaves the set-up a refresh of its own before the next one.
+    presented = true;
+    lastPresent = iSystemTimer();
 }

@@ -68,13 +68,13 @@ void MainGuiMaster::buildScreens() {
     GuiManager* manager = guiManager();
     loadingScreen = std::make_unique<LoadingScreen>(manager, guiBlocks.get());
     if (manager) manager->setScreen(loadingScreen.get());
-    for (int k = 0; k <= 6; ++k) loadingScreen->setProgress(buildProgress(k));
+    for (int k = 0; k <= 6; ++k) loadingScreen->setProgressAndPresent(buildProgress(k));
     mainMenuScreen = std::make_unique<MainMenuScreen>(this, guiBlocks.get());
-    loadingScreen->setProgress(buildProgress(7));
+    loadingScreen->setProgressAndPresent(buildProgress(7));
     gameSetupScreen = std::make_unique<GameSetupScreen>(this, guiBlocks.get());
-    loadingScreen->setProgress(buildProgress(8));
+    loadingScreen->setProgressAndPresent(buildProgress(8));
     matchScreen = std::make_unique<MatchScreen>(this, guiBlocks.get());
-    loadingScreen->setProgress(buildProgress(9));
+    loadingScreen->setProgressAndPresent(buildProgress(9));
     daviScreen = std::make_unique<DaviScreen>(this, guiBlocks.get());
     singleMatchMaster = std::make_unique<SingleMatchMaster>(this);  // reports the next value itself
     championshipMaster = std::make_unique<ChampionshipMaster>(this);

@@ -66,7 +66,8 @@ SingleMatchMaster::SingleMatchMaster(MainGuiMasterEH* parent)
         roster.push_back(record);
     }
     setupScreen = std::make_unique<SingleMatchSetupScreen>(this, parent ? parent->getGuiBlocks() : nullptr);
-    if (LoadingScreen* loading = parent ? parent->getLoadingScreen() : nullptr) loading->setProgress(BuiltProgress);
+    if (LoadingScreen* loading = parent ? parent->getLoadingScreen() : nullptr)
+        loading->setProgressAndPresent(BuiltProgress);
 }
 
 SingleMatchMaster::~SingleMatchMaster() {

@@ -63,7 +63,7 @@ int EngineRunner::run(const std::function<void()>& init, const std::function<voi
         iVortaneMain();
         if (!iVortaneIsExecuting()) continue;
         try {
-            if (!onePass(init, tick)) return 0;
+            if (!runPhases(init, tick)) return 0;
         } catch (const std::exception& e) {
             win32::log(title_ + ": stopped: " + e.what());
             return 1;
@@ -75,7 +75,8 @@ int EngineRunner::run(const std::function<void()>& init, const std::function<voi
     return 0;
 }
 
-bool EngineRunner::onePass(const std::function<void()>& init, const std::function<void()>& tick) {
+bool EngineRunner::runPhases(const std::function<void()>& init, const std::function<void()>& tick,
+                             const std::function<void()>& afterRender) {
     if (iVortaneIsInitializing()) {
         iVortaneInitBegin();
         if (init) init();
@@ -89,7 +90,10 @@ bool EngineRunner::onePass(const std::function<void()>& init, const std::functio
         if (iVortaneErrorFlag()) return false;
         iVortaneRunEnd();
     }
-    if (!iVortaneIsSkippingRenderPhase()) iVortaneRender();
+    if (!iVortaneIsSkippingRenderPhase()) {
+        iVortaneRender();
+        if (afterRender) afterRender();
+    }
     return true;
 }
 

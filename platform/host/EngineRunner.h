@@ -26,12 +26,16 @@ public:
     int run(const std::function<void()>& init, const std::function<void()>& tick);
     // Asks the loop to end after this frame (a tool's quit).
     static void requestQuit();
+    // One pass of the frame phases after iVortaneMain: the init phase once (init), the run
+    // phase (tick) and the render phase, then afterRender when the frame was rendered. False
+    // when the loop is to end: the error flag is raised or the engine stops rendering. The
+    // game's own frame loop runs its phases through it too.
+    static bool runPhases(const std::function<void()>& init, const std::function<void()>& tick,
+                          const std::function<void()>& afterRender = nullptr);
 
     const std::string& error() const { return error_; }
 
 private:
-    bool onePass(const std::function<void()>& init, const std::function<void()>& tick);
-
     std::string title_;
     std::string error_;
     HWND mainWindow_ = nullptr;

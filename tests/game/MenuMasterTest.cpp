@@ -1,9 +1,11 @@
 // The menus through the player's hand: the options screen filled from the profile, edited with
 // its arrows and saved into the profile file, Back and Esc, Championship and Practice, Exit
-// Game; and the menu master's history rules.
+// Game; the menu master's history rules; and how often the loading bar presents a frame.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "game/ChampionshipMaster.h"
 #include "game/DaviScreen.h"
@@ -259,4 +261,49 @@ TEST_F(MenuRig, AnEmptyHistoryLeavesTheScreenAndTheRunningModeAlone) {
     menu.reset();
     EXPECT_EQ(sharedGuiBlocks, nullptr);
     EXPECT_EQ(game->manager.getScreen(), nullptr);
+}
+
+// The loading bar presents a frame for each of the menu master's own steps and for a full bar,
+// and otherwise at most one per display refresh on the engine's clock. On a fixed frame time
+// that clock stands still inside a frame, so a replay presents the same frames every time; on
+// real time a burst of settings presents no faster than a display refreshes.
+TEST_F(MenuRig, TheLoadingBarPresentsItsOwnStepsAndAFullBarAndOtherwiseAtMostOneFramePerRefresh) {
+    int renders = vtRenderCount();
+    menu = std::make_unique<Tavek::MainGuiMaster>(game.get(), camera);
+    EXPECT_EQ(vtRenderCount() - renders, 11);  // its ten steps and the quick match's one
+    LoadingScreen* loading = menu->getLoadingScreen();
+
+    // The frame that built the menu master: the bar moves, but presents only when full.
+    renders = vtRenderCount();
+    for (int i = 0; i < 100; ++i) loading->setProgress(0.3f + 0.001f * static_cast<float>(i));
+    EXPECT_EQ(vtRenderCount(), renders);
+    EXPECT_NEAR(loading->getProgress(), 0.399f, 1e-6f);
+    loading->setProgress(1.0f);
+    loading->setProgress(1.0f);
+    EXPECT_EQ(vtRenderCount() - renders, 2);
+    // Each later frame presents its first setting and no other.
+    for (int f = 0; f < 3; ++f) {
+        iVortaneMain();
+        renders = vtRenderCount();
+        loading->setProgress(0.5f);
+        loading->setProgress(0.6f);
+        loading->setProgress(0.7f);
+        EXPECT_EQ(vtRenderCount() - renders, 1) << f;
+        EXPECT_FLOAT_EQ(loading->getProgress(), 0.7f);
+    }
+
+    // Real time: a burst presents at most one frame per refresh of the time it took.
+    const auto start = std::chrono::steady_clock::now();
+    vtSetFixedFrameTime(0.0f);
+    renders = vtRenderCount();
+    for (int i = 0; i < 3000; ++i) loading->setProgress(0.5f + 0.0001f * static_cast<float>(i));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LE(vtRenderCount() - renders, 1 + static_cast<int>(seconds / LoadingScreen::FrameInterval));
+    // After a refresh's pause the next setting presents; a step of the menu master's always does.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    renders = vtRenderCount();
+    loading->setProgress(0.9f);
+    EXPECT_EQ(vtRenderCount() - renders, 1);
+    loading->setProgressAndPresent(0.9f);
+    EXPECT_EQ(vtRenderCount() - renders, 2);
 }
