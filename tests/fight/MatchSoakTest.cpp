@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "MatchTestBench.h"
+#include "fight/ActionIds.h"
 #include "resources/FileArchive.h"
 
 namespace {
@@ -20,6 +21,7 @@ namespace {
 const char* const AIModules[6] = {"easy_ai_1", "easy_ai_2", "medium_ai_1", "medium_ai_2", "hard_ai_1", "dremoai"};
 constexpr int FrameLimit = 18000;  // five minutes of play from the start of a match
 constexpr int MatchesPerArena = 10;
+constexpr int QuietLimitFrames = 300;  // five seconds of fighting without a kick from either side
 
 long residentKb() {
     std::ifstream status("/proc/self/status");
@@ -58,6 +60,17 @@ struct Tally {
     int pointsWins = 0, healthKnockOuts = 0, countedOut = 0, penaltyLosses = 0, timeUps = 0, draws = 0;
     int clean = 0, guarded = 0, blocked = 0, headPoints = 0, trunkPoints = 0;
     int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, countedGetUps = 0, secondWinds = 0;
+    int knockDownMatches = 0, quietestFrames = 0, quietestMatch = 0, stalledMatches = 0;
+    int won[6] = {}, played[6] = {};  // by AI module, whichever side it fought on
+
+    void printStyles() const {
+        std::printf("longest stretch of fighting without a kick: %.1f s (match %d); %d matches over %.0f s; "
+                    "knock-downs in %d matches\n",
+                    quietestFrames / 60.0, quietestMatch, stalledMatches, QuietLimitFrames / 60.0, knockDownMatches);
+        for (int i = 0; i < 6; ++i) {
+            if (played[i] > 0) std::printf("%-12s won %d of %d\n", AIModules[i], won[i], played[i]);
+        }
+    }
 
     void print() const {
         std::printf("%d matches: %d won on points, %d knock-outs (%d health counts, %d counted out after a balance "
@@ -82,8 +95,9 @@ public:
 
     // Plays match `number` (1-based) to its report and half a second past it.
     void play(int number) {
-        const std::string aiA = AIModules[(number - 1) % 6];
-        const std::string aiB = AIModules[number % 6];
+        const int styleA = (number - 1) % 6, styleB = number % 6;
+        const std::string aiA = AIModules[styleA];
+        const std::string aiB = AIModules[styleB];
         const int arena = ((number - 1) / MatchesPerArena) % 5;
         SCOPED_TRACE("match " + std::to_string(number) + ": " + aiA + " against " + aiB + " in arena " +
                      std::to_string(arena));
@@ -96,12 +110,25 @@ public:
         BattleManager& m = *bench.manager;
         bool nan = false, visited[27] = {}, countedOutNow = false;
         int frames = 0, foughtFrames = 0, state = m.getBattleState();
+        int quiet = 0, quietest = 0, knockDownsBefore = tally.knockDowns;
+        int lastAction[2] = {bench.a().currentAction, bench.b().currentAction};
         for (; frames < FrameLimit && bench.master.results.empty(); ++frames) {
             const float clock = bench.battle().matchClock;
             const size_t logFrom = bench.log.entries.size();
             bench.frame();
             // Fighting time is what the match clock counted in the fight (it also runs in a count).
-            if (state == 0 && bench.battle().matchClock < clock) ++foughtFrames;
+            const bool fought = state == 0 && bench.battle().matchClock < clock;
+            if (fought) ++foughtFrames;
+            // A quiet stretch: fighting time in which neither fighter starts a kick or a punch.
+            bool struck = false;
+            int side = 0;
+            for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
+                const int action = f->currentAction;
+                struck = struck || (action != lastAction[side] && (isKick(action) || isActionGroup35to37(action)));
+                lastAction[side++] = action;
+            }
+            quiet = fought && !struck ? quiet + 1 : 0;
+            quietest = std::max(quietest, quiet);
             const int next = m.getBattleState();
             if (next != state) enter(state, next, logFrom, countedOutNow);
             if (next >= 0 && next <= 26) visited[next] = true;
@@ -121,7 +148,20 @@ public:
         EXPECT_LE(foughtFrames, 3601) << "60 s are 3600 frames, and the clock may need one more to reach 0";
         if (bench.master.results.size() == 1) ++tally.reportedOnce;
         countMatch(visited, countedOutNow);
+        quietestFrames = quietest;
+        if (quietest > tally.quietestFrames) {
+            tally.quietestFrames = quietest;
+            tally.quietestMatch = number;
+        }
+        tally.stalledMatches += quietest > QuietLimitFrames ? 1 : 0;
+        tally.knockDownMatches += tally.knockDowns > knockDownsBefore ? 1 : 0;
+        ++tally.played[styleA];
+        ++tally.played[styleB];
+        if (visited[22]) ++tally.won[styleA];
+        if (visited[23]) ++tally.won[styleB];
     }
+
+    int quietestFrames = 0;  // of the last match played
 
     Footprint footprint() {
         Footprint f;
@@ -183,8 +223,12 @@ private:
 TEST(MatchSoak, FiveMatchesEachEndWithOneReport) {
     Soak soak;
     ASSERT_NE(soak.bench.manager, nullptr);
-    for (int number = 1; number <= 5; ++number) soak.play(number);
+    for (int number = 1; number <= 5; ++number) {
+        soak.play(number);
+        EXPECT_LE(soak.quietestFrames, QuietLimitFrames) << "match " << number << " stalled";
+    }
     soak.tally.print();
+    soak.tally.printStyles();
     EXPECT_EQ(soak.tally.reportedOnce, 5);
     EXPECT_GE(soak.tally.kickMatches, 4);
 }
@@ -200,6 +244,7 @@ TEST(MatchSoak, AHundredMatchesInOneProcess) {
         if (number % MatchesPerArena == 0) printed.push_back(soak.footprint());
     }
     soak.tally.print();
+    soak.tally.printStyles();
     for (size_t i = 0; i < CounterCount; ++i) {
         std::printf("%-20s", Footprint::name(i));
         for (const Footprint& f : printed) std::printf(" %6ld", f.counts[i]);

@@ -14,11 +14,14 @@ KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
 
 
 def style(reaction=0.0, error=0.0, kicks=(), block=0.3, close=0.0, circle=0.0, tired=True,
-          counter=0.0, switch=0.0, favour=(), edge=3.2, flinch=0.0):
-    """flinch: the chance of stepping straight back from a kick coming in, blind to the mat's edge."""
+          counter=0.0, switch=0.0, favour=(), edge=3.2, flinch=0.0, patience=2.0, eager=1.0):
+    """flinch: the chance of stepping straight back from a kick coming in, blind to the mat's edge.
+    patience: the seconds the fighter waits without kicking before it steps in and kicks anyway.
+    eager: the chance of taking a kick that reaches (the rest of the time it keeps its distance)."""
     return {"reaction": reaction, "error": error, "kicks": tuple(kicks), "block": block,
             "close": close, "circle": circle, "tired": tired, "counter": counter,
-            "switch": switch, "favour": tuple(favour), "edge": edge, "flinch": flinch}
+            "switch": switch, "favour": tuple(favour), "edge": edge, "flinch": flinch,
+            "patience": patience, "eager": eager}
 
 
 def _xz(location):
@@ -48,6 +51,8 @@ class Brain:
         self.last_action = 0
         self.opponent_last_action = 0
         self.hold = 0.0            # how long the walk chosen now is held
+        self.quiet = 0.0           # seconds since the last kick asked for
+        self.balance_asked = 0.0   # the balance when the last kick was asked for
 
     # -- perception --------------------------------------------------------------------------
     def _velocity(self, there, dt):
@@ -174,9 +179,13 @@ class Brain:
         for move in list(self.refused):
             self.refused[move] -= 1
         # A kick asked for last time that never started was refused (not learnt or too costly).
-        if self.asked is not None and action not in KICKING_ACTIONS and action in (0, 1, 47, 51):
-            self.refused[self.asked] = 9
+        # The game asks again only once the fighter is free, so a kick that played comes back
+        # later than one decision, and cost balance.
+        if self.asked is not None and action not in KICKING_ACTIONS and action in (0, 1, 47, 51) \
+                and dt < C.DECISION_TIME * 1.4 and balance >= self.balance_asked - 1e-6:
+            self.refused[self.asked] = 6
         self.asked = None
+        self.quiet += dt
         if self.last_action == 14 or (self.last_action not in (0, 1, 51) and action == 0 and
                                       balance_share < 0.2):
             self.back_off = 3
@@ -225,9 +234,23 @@ class Brain:
             if kicks:
                 return self._ask(self._pick(kicks))
         kicks = self._kicks_in_range(seen, balance_share)
-        if kicks:
+        restless = self.quiet >= self.style["patience"]
+        if kicks and (restless or random.random() < self.style["eager"]):
             return self._ask(self._pick(kicks))
         lo, hi, mid = self._kick_range()
+        if restless and balance_share >= 0.35:
+            # Waited long enough: a kick at the edge of its reach (as far as the fighter's eye
+            # is out), or a walk straight in.
+            slack = self.style["error"]
+            near = [C.KICK_BY_MOVE[m] for m in self.style["kicks"] if self.refused.get(m, 0) <= 0 and
+                    not (C.KICK_BY_MOVE[m][7] and balance_share < 0.5) and
+                    C.KICK_BY_MOVE[m][5] - slack <= distance <= C.KICK_BY_MOVE[m][6] + slack]
+            if near:
+                return self._ask(min(near, key=lambda k: abs((k[5] + k[6]) / 2 - distance)))
+        if restless and balance_share >= 0.35 and distance > hi:
+            # Far off, a walk that ends in reach; just out of reach, straight in.
+            move = self._walk_to(here, there, velocity, lo, hi) if distance > hi + 0.5 else C.IDLE
+            return self._walk(move if move != C.IDLE else self._toward(here, there))
         if distance < lo + 0.1:
             # Too close for the kicks: a close-range move, or step back out.
             close = [C.KICK_BY_MOVE[m] for m in self.style["kicks"]
@@ -244,8 +267,19 @@ class Brain:
             return (C.SWITCH_FEET,)
         if self.style["circle"] and random.random() < self.style["circle"] and distance > 1.8:
             return self._walk(self._circle(here, there))
-        return self._walk(self._walk_to(here, there, velocity, mid - 0.07, mid + 0.07))
+        move = self._walk_to(here, there, velocity, mid - 0.07, mid + 0.07)
+        if move == C.IDLE and distance > hi + 0.05 and radius <= C.SOFT_EDGE:
+            # A full step would overshoot, but standing still out of reach is no fight.
+            move = self._toward(here, there)
+        return self._walk(move)
+
+    def _toward(self, here, there):
+        """The walk that points most nearly at the opponent."""
+        fx, fz = there[0] - here[0], there[1] - here[1]
+        return max(sorted(C.WALKS), key=lambda m: C.WALKS[m][0] * fx + C.WALKS[m][1] * fz)
 
     def _ask(self, kick):
         self.asked = kick[0]
+        self.quiet = 0.0
+        self.balance_asked = float(self.me.balance)
         return (kick[0],)

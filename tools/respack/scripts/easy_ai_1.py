@@ -4,4 +4,5 @@ import ailib
 
 
 class Brain(ailib.Brain):
-    STYLE = ailib.style(reaction=0.7, error=0.3, kicks=(9, 10, 16, 28), block=0.10, close=0.6, flinch=0.5)
+    STYLE = ailib.style(reaction=0.7, error=0.3, kicks=(9, 10, 16, 28), block=0.10, close=0.6, flinch=0.5,
+                        patience=2.5, eager=0.6)

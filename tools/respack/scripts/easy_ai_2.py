@@ -3,4 +3,5 @@ import ailib
 
 
 class Brain(ailib.Brain):
-    STYLE = ailib.style(reaction=0.6, error=0.25, kicks=(9, 10, 17, 13, 29), block=0.15, close=0.3, flinch=0.3)
+    STYLE = ailib.style(reaction=0.6, error=0.25, kicks=(9, 10, 17, 13, 29), block=0.15, close=0.3, flinch=0.3,
+                        patience=2.2, eager=0.65)
