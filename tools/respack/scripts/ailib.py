@@ -248,8 +248,11 @@ class Brain:
             if near:
                 return self._ask(min(near, key=lambda k: abs((k[5] + k[6]) / 2 - distance)))
         if restless and balance_share >= 0.35 and distance > hi:
-            # Far off, a walk that ends in reach; just out of reach, straight in.
-            move = self._walk_to(here, there, velocity, lo, hi) if distance > hi + 0.5 else C.IDLE
+            # Far off, a walk that ends in reach; just out of reach, or still waiting, straight
+            # in (aiming at where the opponent stands: two fighters who aim at where the other
+            # will be can chase each other round in step for ever).
+            far = distance > hi + 0.5 and self.quiet < 2 * self.style["patience"]
+            move = self._walk_to(here, there, (0.0, 0.0), lo, hi) if far else C.IDLE
             return self._walk(move if move != C.IDLE else self._toward(here, there))
         if distance < lo + 0.1:
             # Too close for the kicks: a close-range move, or step back out.
