@@ -1,4 +1,5 @@
 // The drawn match, run by hand: build/bin/match_render_bench [arena] [fight frame] [measured frames]
+// (build/bin/match_render_bench quick [seed]: a whole quick match instead, quick_match_render.cpp)
 // An AI-against-AI exhibition on the real pack, seed 1, fixed 1/60 s frames, drawn at 639 x 479
 // on llvmpipe through SDL's off-screen driver (set LP_NUM_THREADS for the rasteriser's threads).
 // It plays up to the fight frame (900 by default, 15 s in), then reports:
@@ -57,7 +58,10 @@ void report(const char* what, std::vector<double> times) {
 
 }  // namespace
 
+int quickMatchRender(int argc, char** argv);
+
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "quick") return quickMatchRender(argc - 1, argv + 1);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
     const int arena = argc > 1 ? std::atoi(argv[1]) : 0;

@@ -42,6 +42,10 @@ struct TestSettings {
     bool skipRun = false;
     bool skipRender = false;
     std::string raiseErrorIn;  // "init" or "run", once
+    // Benchmarks: each drawn frame waits for the GPU after its parts and keeps their times (ms).
+    bool renderTiming = false;
+    bool renderTimed = false;
+    double sceneMs = 0.0, overlayMs = 0.0, presentMs = 0.0;
 };
 
 // One line of the sound log: a sound started or stopped in a frame (kinds of vuzirovari_test.h).

@@ -6,7 +6,10 @@
 #include "skin_animation.h"
 #include "sound_system.h"
 
+#include <epoxy/gl.h>
+
 #include <algorithm>
+#include <chrono>
 
 using namespace vuz;
 
@@ -26,9 +29,28 @@ void renderFrame(bool waitForRefresh) {
     // this frame (kept until the next frame starts, so a second render shows it too).
     int width = 0, height = 0;
     window.clientSize(&width, &height);
+    TestSettings& test = s.test;
+    using Clock = std::chrono::steady_clock;
+    auto lap = [&test](Clock::time_point& since) {
+        if (test.renderTiming) glFinish();
+        const Clock::time_point now = Clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(now - since).count();
+        since = now;
+        return ms;
+    };
+    Clock::time_point since = Clock::now();
     engine().scene.draw(window.contextSerial(), width, height);
+    const double scene = lap(since);
     drawOverlay();
+    const double overlay = lap(since);
     window.present(waitForRefresh);
+    const double present = lap(since);
+    if (test.renderTiming) {
+        test.renderTimed = true;
+        test.sceneMs = scene;
+        test.overlayMs = overlay;
+        test.presentMs = present;
+    }
     saveScreenshotsDue();
 }
 

@@ -45,6 +45,19 @@ void vtSetSkipRunPhase(int skip) { session().test.skipRun = skip != 0; }
 
 void vtSetSkipRenderPhase(int skip) { session().test.skipRender = skip != 0; }
 
+void vtSetRenderTiming(int on) {
+    session().test.renderTiming = on != 0;
+    session().test.renderTimed = false;
+}
+
+int vtRenderTimes(double* sceneMs, double* overlayMs, double* presentMs) {
+    const TestSettings& test = session().test;
+    if (sceneMs) *sceneMs = test.sceneMs;
+    if (overlayMs) *overlayMs = test.overlayMs;
+    if (presentMs) *presentMs = test.presentMs;
+    return test.renderTimed ? 1 : 0;
+}
+
 void vtRaiseErrorIn(const char* phase) { session().test.raiseErrorIn = phase ? phase : ""; }
 
 void vtKeySet(int scanCode, int down) { session().input.setKey(scanCode, down != 0); }

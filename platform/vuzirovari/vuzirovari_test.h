@@ -42,6 +42,12 @@ void vtTypeChar(int character);
  * Returns 0 for an unknown name. */
 int vtInjectWindowEvent(const char* event);
 
+/* Render timing for benchmarks: while on, each drawn frame waits for the GPU after the 3D scene,
+ * after the 2D layer (sprites and text) and after the present, and keeps how long each took. */
+void vtSetRenderTiming(int on);
+/* The last drawn frame's times in ms since timing went on; 0 when no frame was drawn timed. */
+int vtRenderTimes(double* sceneMs, double* overlayMs, double* presentMs);
+
 /* Readback. */
 int vtFrameCount(void);      /* iVortaneMain calls since open */
 int vtRenderCount(void);     /* frames presented (iVortaneRender and iRender) */
