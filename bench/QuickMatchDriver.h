@@ -93,10 +93,10 @@ public:
             pressKey(EscKey);
         }
         if (gui->getScreen() != static_cast<GuiScreen*>(setup)) {
-            if (!frameUntil([&] { return menu->getMainMenuScreen()->acceptsInput(); }, 600)) return false;
+            if (!frameUntil([&] { return menu->getMainMenuScreen()->acceptsInput(); }, 600)) return fail("no main menu");
             click(0.703125f, 0.520833f);  // "Quick Match"
         }
-        if (!frameUntil([&] { return setup->acceptsInput(); }, 600)) return false;
+        if (!frameUntil([&] { return setup->acceptsInput(); }, 600)) return fail("no setup screen");
         GuiSuperLever* controllerA = setup->getControllerASelector();
         controllerA->setMaximum(ComputerController);
         controllerA->setIntValue(ComputerController);
@@ -108,9 +108,16 @@ public:
         }
         log.clear();
         click(0.816f, 0.9375f);  // "Fight Now!"
-        return battle->getBattle().battleMode == 1 && !battle->isHumanA();
+        if (battle->getBattle().battleMode != 1) return fail("no match after Fight Now!");
+        return battle->isHumanA() ? fail("side A is not the computer") : true;
     }
+    // Why the last match did not start.
+    std::string failure;
 
+    bool fail(const char* why) {
+        failure = why;
+        return false;
+    }
     bool matchOver() const { return log.find("Quick match over") != std::string::npos; }
     bool fighting() const { return battle->getBattle().battleMode == 1 && battle->getBattleState() == 0; }
 

@@ -99,7 +99,7 @@ std::vector<FrameCost> playMatch(QuickMatchDriver& game, uint32_t seed, int busy
     std::vector<FrameCost> costs;
     HudMeter feedMeter;
     if (!game.startMatch(seed)) {
-        std::printf("seed %u: the match did not start\n", seed);
+        std::printf("seed %u: the match did not start: %s\n", seed, game.failure.c_str());
         return costs;
     }
     TimedCurrentMaster timed(game.battle->getCurrentMaster(), &feedMeter);

@@ -67,7 +67,7 @@ Pass playMatch(QuickMatchDriver& game, uint32_t seed, bool timed, const char* sh
     Pass pass;
     HudMeter feed;
     if (!game.startMatch(seed)) {
-        std::printf("the match did not start\n");
+        std::printf("the match did not start: %s\n", game.failure.c_str());
         return pass;
     }
     TimedCurrentMaster master(game.battle->getCurrentMaster(), &feed);
@@ -116,7 +116,7 @@ Pass playMatch(QuickMatchDriver& game, uint32_t seed, bool timed, const char* sh
     return pass;
 }
 
-// The pause dialog over a point banner, for the eye.
+// The pause dialog opened just after two points were shown, for the eye.
 void shootPause(QuickMatchDriver& game, const char* shots) {
     if (!game.startMatch(1u)) return;
     if (!game.frameUntil([&] { return game.fighting(); }, 3000)) return;
@@ -124,10 +124,8 @@ void shootPause(QuickMatchDriver& game, const char* shots) {
     Tavek::MatchScreenEH* screen = static_cast<Tavek::MatchScreenEH*>(game.screen);
     screen->showFighter1Point(2);
     screen->showFighter2Point(1);
-    screen->setFighter1MarkerPosition(Vector2(0.0f, 0.0f));
-    screen->setFighter2MarkerPosition(Vector2(-2.0f, -3.0f));
-    game.pressKey(QuickMatchDriver::EscKey);
-    game.frames(4);
+    game.pressKey(QuickMatchDriver::EscKey);  // the battle opens the dialog in the second frame
+    game.frames(2);
     iVortaneRender();
     shoot(shots, "quick-pause");
     game.pressKey(QuickMatchDriver::EscKey);

@@ -166,6 +166,13 @@ void MatchScreen::hidePauseDialog() {
     if (GuiManager* manager = guiManagerOf(owner_)) manager->setDialog(nullptr);
 }
 
+bool MatchScreen::pauseDialogShown() const {
+    GuiManager* manager = guiManagerOf(owner_);
+    // Also while it closes.
+    return manager && pauseDialog_ &&
+           (manager->getDialog() == pauseDialog_.get() || manager->getPreviousDialog() == pauseDialog_.get());
+}
+
 void MatchScreen::setOverlayLevel(float alpha) {
     if (hudPanel_) hudPanel_->setPartColour(OverlayPart, 0.0f, 0.0f, 0.0f, alpha);
 }

@@ -105,7 +105,7 @@ public:
     void deactivate() override;
     // Esc: a pause request for the battle to take.
     void onLeave() override { pauseRequested_ = true; }
-    // The texts of this frame, then every banner.
+    // The texts of this frame, then every banner (hidden and held while the pause dialog shows).
     void tick() override;
 
     // Sets each bar whose fraction changed (health or balance over its maximum, 0 for a
@@ -131,6 +131,7 @@ private:
     bool isBlue(int fighter) const { return fighter1OnLeft_ == (fighter == 1); }
     void showPoint(int fighter, int points);
     void printTexts();
+    bool pauseDialogShown() const;
 
     MainGuiMasterEH* owner_;
     std::unique_ptr<PauseDLG> pauseDialog_;

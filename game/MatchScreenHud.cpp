@@ -7,6 +7,7 @@
 #include "game/SpriteFX.h"
 #include "gui/GuiFillBar.h"
 #include "gui/GuiManager.h"
+#include "platform/vuzirovari/vuzirovari.h"
 
 namespace Tavek {
 
@@ -72,6 +73,12 @@ void MatchScreen::drawPenaltyMarks(int total, int fullFirst, int halfFirst) {
 void MatchScreen::tick() {
     GuiScreen::tick();
     printTexts();
+    // Paused, the banners wait hidden with their effects held, so nothing of the fight stands
+    // over the pause dialog; they come back as they were when the match resumes.
+    if (pauseDialogShown()) {
+        for (const auto& fx : banners_) iSpriteHide(fx->getSprite());
+        return;
+    }
     for (const auto& fx : banners_) fx->render();
 }
 
