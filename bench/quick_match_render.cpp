@@ -9,8 +9,8 @@
 //   frames split into the engine's step, the battle, the HUD's CPU (the battle's calls into the
 //   match screen and the GUI poll that ticks it), the 3D scene, the 2D layer (HUD sprites and
 //   text) and the present.
-// BENCH_SHOTS=folder saves the setup screen, a fighting frame, and a point banner under the
-// pause dialog.
+// BENCH_SHOTS=folder saves the setup screen, a fighting frame, and the pause dialog opened just
+// after two points; "quick [seed] shots" takes the pictures only.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -150,6 +150,10 @@ int quickMatchRender(int argc, char** argv) {
         game.frameUntil([&] { return game.setup->acceptsInput(); }, 600);
         iVortaneRender();
         shoot(shots, "quick-setup");
+    }
+    if (shots && argc > 2 && std::string(argv[2]) == "shots") {
+        shootPause(game, shots);
+        return 0;
     }
     const Pass plain = playMatch(game, seed, false, shots);
     const Pass timed = playMatch(game, seed, true, nullptr);

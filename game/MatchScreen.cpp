@@ -71,7 +71,10 @@ MatchScreen::MatchScreen(MainGuiMasterEH* owner, GuiBlocks* skin)
     hudPanel_ = new GuiPanel(skin, -1, matchScreenSprites.data(), static_cast<int>(matchScreenSprites.size()), false);
     addChild(hudPanel_);
     hudPanel_->hideBackground();
-    hudPanel_->setSize(Vector2(32.0f, 24.0f));
+    // The HUD takes no pointer, so neither the panel nor the screen has a size: a component's
+    // pick area is a transparent sprite of its size, and a full-screen one costs the drawing as
+    // much as the rest of the HUD together. Every part has its own size.
+    hudPanel_->setSize(Vector2(0.0f, 0.0f));
     hudPanel_->setLocation(Vector2(0.0f, 0.0f));
     hudPanel_->setPartSize(OverlayPart, Vector2(32.0f, 24.0f));
     hudPanel_->setPartColour(OverlayPart, 0.0f, 0.0f, 0.0f, 0.5f);
@@ -107,6 +110,7 @@ MatchScreen::MatchScreen(MainGuiMasterEH* owner, GuiBlocks* skin)
         hudPanel_->setPartVisible(part, false);
     }
     hideBackground();
+    setSize(Vector2(0.0f, 0.0f));
     makeBanners();
     layoutBars();
 }
@@ -174,7 +178,10 @@ bool MatchScreen::pauseDialogShown() const {
 }
 
 void MatchScreen::setOverlayLevel(float alpha) {
-    if (hudPanel_) hudPanel_->setPartColour(OverlayPart, 0.0f, 0.0f, 0.0f, alpha);
+    if (!hudPanel_) return;
+    hudPanel_->setPartColour(OverlayPart, 0.0f, 0.0f, 0.0f, alpha);
+    // Clear, it is not drawn at all.
+    hudPanel_->setPartVisible(OverlayPart, alpha > 0.0f);
 }
 
 bool MatchScreen::takePauseRequest() {
