@@ -1,12 +1,12 @@
 // The drawn quick match: build/bin/match_render_bench quick [seed]
 // A whole quick match between two computer fighters through the real menus and game master,
 // drawn at 639 x 479 on llvmpipe through SDL's off-screen driver (set LIBGL_ALWAYS_SOFTWARE=1
-// and LP_NUM_THREADS), 1/60 s frames with no pacing. The match is played twice, frame for frame
-// the same (the seed fixes it):
+// and LP_NUM_THREADS), 1/60 s frames with no pacing. Two matches are played with the same seed
+// (the second need not follow the first frame for frame: the physics world carries on):
 // - plain, as the game's loop runs it: wall-clock frames per second from the first fighting
 //   frame to the result, the mean frame and the slowest 1 %, against 60 frames per second;
-// - timed: the engine waits for the rasteriser after each part of the drawing, so the same
-//   frames split into the engine's step, the battle, the HUD's CPU (the battle's calls into the
+// - timed: the engine waits for the rasteriser after each part of the drawing, so its frames
+//   split into the engine's step, the battle, the HUD's CPU (the battle's calls into the
 //   match screen and the GUI poll that ticks it), the 3D scene, the 2D layer (HUD sprites and
 //   text) and the present.
 // BENCH_SHOTS=folder saves the setup screen, a fighting frame, and the pause dialog opened just
