@@ -2,7 +2,7 @@
 // A whole quick match between two computer fighters through the real menus and game master,
 // drawn at 639 x 479 on llvmpipe through SDL's off-screen driver (set LIBGL_ALWAYS_SOFTWARE=1
 // and LP_NUM_THREADS), 1/60 s frames with no pacing. Two matches are played with the same seed
-// (the second need not follow the first frame for frame: the physics world carries on):
+// (the second need not repeat the first frame for frame):
 // - plain, as the game's loop runs it: wall-clock frames per second from the first fighting
 //   frame to the result, the mean frame and the slowest 1 %, against 60 frames per second;
 // - timed: the engine waits for the rasteriser after each part of the drawing, so its frames
@@ -182,7 +182,7 @@ int quickMatchRender(int argc, char** argv) {
         std::printf("split of a drawn frame, waiting for the rasteriser after each part (%zu frames, mean %.2f ms):\n",
                     timed.frames.size(), s.whole * k);
         std::printf("  engine step (input, physics, animation) %6.2f ms\n", s.engineStep * k);
-        std::printf("  battle (fighters, AI, referee, cameras) %6.2f ms\n", s.battle * k);
+        std::printf("  battle and the rest of the tick         %6.2f ms\n", s.battle * k);
         std::printf("  HUD feed (battle's calls into screen)   %6.3f ms\n", s.hudFeed * k);
         std::printf("  GUI poll (match screen's tick)          %6.3f ms\n", s.guiPoll * k);
         std::printf("  3D scene                                %6.2f ms\n", s.scene * k);
