@@ -56,6 +56,13 @@ def label(width_units, height_units, text, colour=(215, 225, 245, 255)):
     return textart.caption(w, h, text, colour=colour, fill=0.92, stroke_ratio=0.08)
 
 
+def small_label(width_units, height_units, text, colour=(235, 240, 250, 255)):
+    """A caption only a few pixels tall on screen: an outline would swallow its letters."""
+    w, h = draw.pixels(width_units, height_units, ppu=64, min_height=40)
+    return textart.caption(w, h, text, face=textart.SANS_BOLD, colour=colour, fill=1.0,
+                           stroke_ratio=0, shadow=False)
+
+
 def side_panel(colour, strong):
     w, h = draw.pixels(11.0, 7.75, ppu=32)
     c = colour
@@ -162,8 +169,8 @@ def job_titles():
         *draw.pixels(2.0, 1.0, ppu=64), "VS", face=textart.SANS_BOLD_OBLIQUE,
         colour=draw.GOLD_LIGHT, fill=0.9))
     add_sprite(files, QUICK + "00_select-arena-text.x", label(6.0, 0.5, "SELECT ARENA"))
-    add_sprite(files, QUICK + "00_number_rounds.x", label(4.7, 0.25, "NUMBER OF ROUNDS"))
-    add_sprite(files, QUICK + "00_length_round.x", label(4.7, 0.25, "ROUND LENGTH"))
+    add_sprite(files, QUICK + "00_number_rounds.x", small_label(4.7, 0.25, "NUMBER OF ROUNDS"))
+    add_sprite(files, QUICK + "00_length_round.x", small_label(4.7, 0.25, "ROUND LENGTH"))
     return files
 
 
