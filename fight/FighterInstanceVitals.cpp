@@ -3,6 +3,7 @@
 
 #include "fight/ActionIds.h"
 #include "script/ScriptException.h"
+#include "script/ScriptOverBudget.h"
 
 void FighterInstance::clampLimits() {
     if (health() > maxHealth()) health() = maxHealth();
@@ -55,6 +56,8 @@ void FighterInstance::pushToMirror(Call call) {
     if (!aiFighter) return;
     try {
         call(*aiFighter);
+    } catch (const Tavek::ScriptOverBudget&) {
+        throw;  // a script caught in a loop fails, or every frame would wait out its budget
     } catch (const Tavek::ScriptException&) {
         // The script did not take the value; the fight goes on without it.
     }

@@ -13,6 +13,7 @@
 #include "script/ScriptErrorReader.h"
 #include "script/ScriptException.h"
 #include "script/ScriptInterrupted.h"
+#include "script/ScriptOverBudget.h"
 
 namespace Tavek {
 
@@ -124,7 +125,7 @@ void ScriptTimeBudget::check(PyObject* result) {
         trace = raised.getTrace();
     }
     if (why == GameEnding) throw ScriptInterrupted(what + " was stopped: the game is ending.");
-    throw ScriptException(type, what + " took longer than " + BudgetText + " and was stopped.", trace);
+    throw ScriptOverBudget(type, what + " took longer than " + BudgetText + " and was stopped.", trace);
 }
 
 void ScriptTimeBudget::setGameThread() { watch().gameThread.store(PyThread_get_thread_ident()); }

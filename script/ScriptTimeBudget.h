@@ -39,7 +39,7 @@ public:
     ScriptTimeBudget& operator=(const ScriptTimeBudget&) = delete;
 
     // After the call: when it was interrupted, releases result, clears the interpreter's error and
-    // throws ScriptException (over the budget) or ScriptInterrupted (the game is ending).
+    // throws ScriptOverBudget (over the budget) or ScriptInterrupted (the game is ending).
     // Otherwise does nothing.
     void check(PyObject* result = nullptr);
 

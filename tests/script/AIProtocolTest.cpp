@@ -361,7 +361,8 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 // A script that never returns is stopped after its time budget and fails like a script that
 // raised: at the attach (a module whose import loops), in decide() (also one that catches the
-// interruption and loops on), in an expression. The failure names the module and the call.
+// interruption and loops on), in an expression, in a mirror's setter. The failure names the
+// module and the call.
 // Calls that return in time are untouched, also right after a stopped one; a script running
 // when the game is asked to end (SIGTERM) is stopped at once, as an interruption, not a failure.
 TEST_F(AIProtocol, AScriptThatNeverReturnsIsStoppedAfterItsBudget) {
@@ -400,6 +401,11 @@ TEST_F(AIProtocol, AScriptThatNeverReturnsIsStoppedAfterItsBudget) {
     folder.module("frozen", "while True:\n    pass\n");
     expectStopped([&] { ai->attachFighterAI(fighterA.get(), "frozen", 0.5); }, "frozen: import");
     expectStopped([&] { script->evalInt("sum(1 for _ in iter(int, 1))"); }, "sum(1 for _ in iter(int, 1))");
+    // A mirror value the script refuses is let go; one whose setter loops is not.
+    ai->attachFighterAI(fighterA.get(), "puppet", 0.5);
+    script->execute("fighter.AIFighter.balance = property(None, lambda self, v: sum(1 for _ in iter(int, 1)))");
+    expectStopped([&] { fighterA->updateAIBalance(); }, "puppet: balance");
+    script->execute("del fighter.AIFighter.balance");
 
     // In time: nothing changes, and no interruption is left over for the next call.
     ai->attachFighterAI(fighterA.get(), "puppet", 0.5);
