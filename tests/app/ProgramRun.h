@@ -19,6 +19,8 @@
 
 #include <stb/stb_image.h>
 
+#include "tests/support/ScratchGameFolder.h"
+
 extern char** environ;
 
 struct GameRun {
@@ -127,17 +129,11 @@ protected:
     }
     static int indexOf(const GameRun& run, const std::string& prefix) { return indexOf(run.log, prefix); }
 
-    // The game folder as the install folder, as a player's registry names it: a copy of its
-    // loose files (links), so the game's saveData lands in the test's own folder.
+    // The game folder as the install folder, as a player's registry names it: links to its loose
+    // files, so the game's saveData lands in the test's own folder.
     void installFromGameFolder() {
-        const std::filesystem::path install = dir / "game";
-        std::filesystem::create_directories(install);
-        for (const char* linked : {"default_res", "Tavek_res"})
-            std::filesystem::create_directory_symlink(std::filesystem::path(GAME_DIR) / linked, install / linked);
-        const std::filesystem::path page = std::filesystem::path(GAME_DIR) / "purchase.html";
-        if (std::filesystem::exists(page)) std::filesystem::create_symlink(page, install / "purchase.html");
-        std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
-                                            << "\"Path\"=\"" << install.string() << "\"\n";
+        gamefolder::linkFolders(GAME_DIR, dir / "game");
+        gamefolder::writeRegistry(dir / "registry.txt", dir / "game");
     }
 
     std::filesystem::path dir;

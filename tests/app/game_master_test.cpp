@@ -1,5 +1,5 @@
 // The game master as the player meets it: start-up behind the loading bar, the main menu with
-// its music and cursor (the quick match behind it is tested with the game's screens). A whole
+// its music, fonts and cursor (the quick match behind it is tested with the game's screens). A whole
 // game master in a scratch copy of the game folder (loose files), drawing off.
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include "game/MainMenuScreen.h"
 #include "gui/GuiBlocks.h"
 #include "gui/GuiFillBar.h"
+#include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
 #include "gui/GuiManager.h"
 #include "gui/GuiMouse.h"
@@ -58,19 +59,6 @@ protected:
     void frames(int count) {
         for (int i = 0; i < count; ++i) frame();
     }
-    void click(float u, float v) {
-        vtMouseSet(u, v);
-        vtMouseButtonSet(0, 1);
-        frame();
-        vtMouseButtonSet(0, 0);
-        frame();
-    }
-    void pressEsc() {
-        vtKeySet(1, 1);
-        frame();
-        vtKeySet(1, 0);
-        frame();
-    }
     // Static meshes shown, of every one alive.
     static int visibleMeshes() {
         int seen = 0, shown = 0;
@@ -110,42 +98,12 @@ protected:
 
 }  // namespace
 
-TEST_F(GameMasterRun, StartUpShowsTheMainMenuWithItsMusicAndNothingOfTheBattleAndTearsDownClean) {
+// Start-up behind the loading bar: the menu master's eleven steps, each presented in a frame of
+// its own, then the battle's values rising to a full bar; then the main menu with its music and
+// cursor, nothing of the battle drawn, and nothing of the engine left behind when it goes.
+TEST_F(GameMasterRun, StartUpFillsTheBarShowsTheMainMenuWithItsMusicAndTearsDownClean) {
     vtSoundLogEnable(1);
     const int engineObjects = vtLiveObjectCount();
-    master = std::make_unique<Tavek::GameMaster>();
-    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
-    ASSERT_NE(menu, nullptr);
-    GuiManager* gui = master->getGuiManager();
-
-    EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
-    ASSERT_EQ(menu->getHistory().size(), 1u);
-    EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
-    EXPECT_EQ(menu->getMouse()->getMode(), 0);
-    EXPECT_TRUE(vtMouseHidden());
-    EXPECT_EQ(sharedGuiBlocks, menu->getGuiBlocks());
-    EXPECT_EQ(sharedGuiBlocks->font, fontWhite);
-    EXPECT_TRUE(menuSongStarted());
-    EXPECT_TRUE(master->getSongPlayer()->isPlaying());
-    EXPECT_EQ(master->getBattleManager()->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
-    EXPECT_FLOAT_EQ(menu->getLoadingScreen()->getProgress(), 1.0f);
-    EXPECT_GT(vtMeshCount(), 60);
-    EXPECT_EQ(visibleMeshes(), 0);
-    EXPECT_EQ(visibleSkinMeshes(), 0);
-    EXPECT_TRUE(win32::messageBoxes().empty());
-
-    // The menu opens and takes input after 31 frames; still nothing of the battle is drawn.
-    frames(31);
-    EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
-    EXPECT_EQ(visibleMeshes(), 0);
-
-    // Nothing of the engine stays behind but the toolkit's two key sounds.
-    master.reset();
-    EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
-    EXPECT_EQ(sharedGuiBlocks, nullptr);
-}
-
-TEST_F(GameMasterRun, TheBarShowsTheMenuMastersValuesThenTheBattlesRisingToOne) {
     static std::vector<float> values;
     static std::vector<int> renderCounts;
     values.clear();
@@ -187,4 +145,69 @@ TEST_F(GameMasterRun, TheBarShowsTheMenuMastersValuesThenTheBattlesRisingToOne) 
     for (size_t i = 12; i < renderCounts.size(); ++i) EXPECT_LE(renderCounts[i] - renderCounts[i - 1], 1) << i;
     EXPECT_EQ(renderCounts.back(), renderCounts[11]);
     EXPECT_EQ(vtRenderCount() - renderCounts.back(), 2);
+
+    // The main menu, its music and cursor; the battle built but nothing of it shown.
+    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
+    ASSERT_NE(menu, nullptr);
+    GuiManager* gui = master->getGuiManager();
+    EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+    ASSERT_EQ(menu->getHistory().size(), 1u);
+    EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
+    EXPECT_EQ(menu->getMouse()->getMode(), 0);
+    EXPECT_TRUE(vtMouseHidden());
+    EXPECT_EQ(sharedGuiBlocks, menu->getGuiBlocks());
+    EXPECT_EQ(sharedGuiBlocks->font, fontWhite);
+    EXPECT_TRUE(menuSongStarted());
+    EXPECT_TRUE(master->getSongPlayer()->isPlaying());
+    EXPECT_EQ(master->getBattleManager()->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
+    EXPECT_FLOAT_EQ(menu->getLoadingScreen()->getProgress(), 1.0f);
+    EXPECT_GT(vtMeshCount(), 60);
+    EXPECT_EQ(visibleMeshes(), 0);
+    EXPECT_EQ(visibleSkinMeshes(), 0);
+    EXPECT_TRUE(win32::messageBoxes().empty());
+
+    // The menu opens and takes input after 31 frames; still nothing of the battle is drawn.
+    for (int i = 0; i < 31; ++i) {
+        EXPECT_FALSE(menu->getMainMenuScreen()->acceptsInput()) << i;
+        frame();
+    }
+    EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
+    EXPECT_EQ(visibleMeshes(), 0);
+
+    // The five GUI fonts, made in this order on the game master's camera, their width files left
+    // to the engine; each frame's captions are printed after the manager's poll in the same tick.
+    uint32_t previous = 0;
+    for (GuiFont* font : {fontBlack, fontBlack30, fontWhite30, fontBlue30, fontWhite}) {
+        ASSERT_NE(font, nullptr);
+        EXPECT_GT(font->getEngineFont(), previous);
+        EXPECT_FALSE(font->isLoaded());
+        previous = font->getEngineFont();
+        int glyphs = 0, textureId = 0, owner = 0;
+        ASSERT_TRUE(vtFontGet(font->getEngineFont(), &glyphs, &textureId, &owner));
+        EXPECT_EQ(owner, static_cast<int>(master->getCamera()));
+        EXPECT_EQ(glyphs, 256);
+    }
+    EXPECT_EQ(vtMipLevels(), 0);
+    EXPECT_GT(fontWhite->textWidth("Quick Match", Vector2(0.35f, 0.35f), 0.0f), 2.0f);
+    frame();
+    bool captionShown = false;
+    for (int i = 0; i < vtTextCount(); ++i) {
+        vtText text{};
+        captionShown |= vtTextGet(i, &text) && std::string(text.text) == "Exit Game";
+    }
+    EXPECT_TRUE(captionShown);
+
+    // Nothing of the engine stays behind but the toolkit's two key sounds.
+    const uint32_t firstEngineFont = fontWhite->getEngineFont();
+    master.reset();
+    EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
+    EXPECT_EQ(sharedGuiBlocks, nullptr);
+
+    // A second game master makes fonts of its own. The allocator may hand the first set's
+    // address back: the engine's font handles, never reused, tell the two sets apart.
+    master = std::make_unique<Tavek::GameMaster>();
+    frame();
+    ASSERT_NE(fontWhite, nullptr);
+    EXPECT_NE(fontWhite->getEngineFont(), firstEngineFont);
+    EXPECT_NE(fontWhite->getEngineFont(), 0u);
 }

@@ -10,6 +10,8 @@
 #include "game/MainGuiMaster.h"
 #include "game/MainMenuScreen.h"
 #include "gui/GuiButton.h"
+#include "gui/GuiFont.h"
+#include "gui/GuiFonts.h"
 #include "gui/GuiSuperLever.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "gui/GuiManager.h"
@@ -22,8 +24,8 @@
 #include "state/FighterState.h"
 #include "state/PersistentProfile.h"
 #include "state/ProfileState.h"
-#include "tests/app/PackScripts.h"
 #include "tests/state/GameFolder.h"
+#include "tests/support/ScratchGameFolder.h"
 
 using Tavek::GameMaster;
 using Tavek::ProfileState;
@@ -38,7 +40,7 @@ protected:
         vtReset();
         vtSetDrawing(0);
         folder.writeTournaments();
-        copyPackScripts(folder.folder());
+        gamefolder::copyScripts(GAME_DIR, folder.folder());
         win32::setDebugSink([this](const char* text) { log += text; });
     }
     // The game master, which loads the profile as it shows the main menu.
@@ -79,6 +81,7 @@ protected:
 
 }  // namespace
 
+// The first start in a folder with nothing but the game's data tables and fighter scripts.
 TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenTheGameEnds) {
     ASSERT_FALSE(std::filesystem::exists(folder.file("saveData")));
     build();
@@ -93,6 +96,14 @@ TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenT
     EXPECT_EQ(document.getName(), "Profile");
     EXPECT_TRUE(win32::messageBoxes().empty());
     EXPECT_EQ(boxLines(), "");
+    // The folder holds no fonts: each is named in the log, and the game runs on without text.
+    for (const char* font : {"fontblairblack\\", "fontblairblack30\\", "fontblairwhite30\\", "fontblairblue30\\",
+                             "fontblairwhite\\"}) {
+        EXPECT_NE(log.find(std::string("default_res\\") + font + "BlairMdITC TT.wid could not be made"),
+                  std::string::npos)
+            << font;
+    }
+    EXPECT_FLOAT_EQ(fontWhite->textWidth("Quick Match", Vector2(1.0f, 1.0f), 0.0f), 0.0f);
 
     // The game master saves its profile when it ends.
     p->setName("Kept");
