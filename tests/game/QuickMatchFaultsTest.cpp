@@ -1,68 +1,20 @@
-// A quick match over a damaged pack: the National arena's scenery gone, or the display mesh of
+// A quick match over a damaged pack: the National arena's scenery gone, and the display mesh of
 // the body type a roster fighter is changed to. Each is logged, the menus come, the match plays
 // to its report under a HUD without a NaN, and nothing crashes. A whole game master in a
 // scratch folder of links to the pack's loose files, with the damaged files left out.
-#include <unistd.h>
-
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <set>
 
 #include "QuickMatchRig.h"
 #include "fight/ArenaFiles.h"
 #include "fight/FighterTables.h"
-#include "platform/win32/hostpath.h"
 
 using namespace quicktest;
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int ComputerController = 2;
 constexpr int ChangedBodyType = 3;
-
-// The pack's loose files as links, but for the files whose names are left out, entered as the
-// working folder until the object goes.
-class DamagedPack {
-public:
-    DamagedPack(const std::set<std::string>& leftOut, const std::string& leftOutFolder)
-        : previous(fs::current_path()) {
-        std::string pattern = (fs::temp_directory_path() / "brennock-damaged-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) return;
-        root = pattern;
-        fs::create_directory_symlink(fs::path(GAME_DIR) / "default_res", root / "default_res");
-        const fs::path from = fs::path(GAME_DIR) / "Tavek_res";
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from)) {
-            const fs::path relative = fs::relative(entry.path(), from);
-            const fs::path to = root / "Tavek_res" / relative;
-            if (entry.is_directory()) {
-                fs::create_directories(to);
-                continue;
-            }
-            const bool inFolder = relative.parent_path().string() == leftOutFolder;
-            if ((leftOutFolder.empty() || inFolder) && leftOut.count(relative.filename().string())) {
-                ++missing;
-                continue;
-            }
-            fs::create_directories(to.parent_path());
-            fs::create_symlink(entry.path(), to);
-        }
-        fs::current_path(root);
-        hostPathClearCache();
-    }
-    ~DamagedPack() {
-        std::error_code ignored;
-        fs::current_path(previous, ignored);
-        hostPathClearCache();
-        if (!root.empty()) fs::remove_all(root, ignored);
-    }
-    int missing = 0;
-
-private:
-    fs::path previous;
-    fs::path root;
-};
 
 class QuickMatchFaults : public QuickMatch {
 protected:
@@ -96,23 +48,17 @@ protected:
 
 }  // namespace
 
-TEST_F(QuickMatchFaults, AnArenaWithoutItsSceneryStillPlaysOnTheMat) {
-    folder.reset();
-    const std::vector<std::string>& scenes = ArenaFiles::sceneFiles(0);
-    DamagedPack pack(std::set<std::string>(scenes.begin(), scenes.end()), "arenas/arena1");
-    ASSERT_GT(pack.missing, 10);
+TEST_F(QuickMatchFaults, AnArenaWithoutItsSceneryAndAFighterWithoutItsBodyAreLoggedAndTheMatchPlays) {
+    int sceneryLeftOut = 0;
+    for (const std::string& scene : ArenaFiles::sceneFiles(0))
+        sceneryLeftOut += gamefolder::removeFile(folder->path(), "Tavek_res/arenas/arena1/" + scene);
+    ASSERT_GT(sceneryLeftOut, 10);
+    std::string mesh = std::string(FighterTables::TextureFolder) + FighterTables::bodyTypes[ChangedBodyType].mesh;
+    std::replace(mesh.begin(), mesh.end(), '\\', '/');
+    ASSERT_TRUE(gamefolder::removeFile(folder->path(), mesh)) << mesh;
+    mesh = mesh.substr(mesh.find_last_of('/') + 1);
     build();
     EXPECT_TRUE(logged("audience.x")) << "the missing scenery was not logged";
-    playToTheReport();
-}
-
-TEST_F(QuickMatchFaults, AFighterWhoseBodyCannotBeLoadedIsLoggedAndTheMatchPlays) {
-    folder.reset();
-    const std::string path = FighterTables::bodyTypes[ChangedBodyType].mesh;
-    const std::string mesh = path.substr(path.find_last_of('\\') + 1);
-    DamagedPack pack({mesh}, "");
-    ASSERT_EQ(pack.missing, 1) << mesh;
-    build();
     (*single->getRoster())[0]->BodyType = ChangedBodyType;
     debug.clear();
     playToTheReport();

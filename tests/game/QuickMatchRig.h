@@ -50,6 +50,7 @@ constexpr Point Back{0.113f, 0.9375f};
 constexpr Point ControllerARight{0.406f, 0.521f};
 constexpr Point ControllerALeft{0.125f, 0.521f};
 constexpr Point FighterARight{0.406f, 0.214f};
+constexpr Point FighterALeft{0.125f, 0.214f};
 constexpr Point Forfeit{0.623f, 0.646f};
 constexpr Point Resume{0.779f, 0.646f};
 // The arena buttons, Dojang to World: 4 units wide at x 5, 9.5, 14, 18.5, 23 on the screen.
