@@ -1,7 +1,7 @@
 // The whole program against what a modder or the system may do to it: damaged or missing clips,
-// a missing scene mesh, model files the model library cannot take, AI scripts that never return, SIGTERM and SIGINT. Each run plays in a
-// copy of the game folder made of links to the built files, loose (no graphics.qmx), where the
-// test damages only what it names.
+// a missing scene mesh, a failing AI script, model files the model library cannot take, AI
+// scripts that never return, SIGTERM and SIGINT. Each run plays in a game folder of links to the
+// built files, loose (no graphics.qmx), where the test damages only what it names.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -110,12 +110,19 @@ protected:
 }  // namespace
 
 // Clips a fighter needs, removed or damaged: the idle clip and getting up removed, the walk cut
-// in half, a kick whose key holds a non-number, a block with an absurd scale; and a scene mesh of
-// the arena missing (there is no archive either). The game starts, plays the quick match well into
-// its fight without a crash, and the log names each clip that did not load, and the scene mesh
-// once, however often the game asks for it. (A fall is the ragdoll's: it has no clip.)
-TEST_F(ProgramFaults, DamagedOrMissingClipsAndMeshesNeverStopTheGame) {
+// in half, a kick whose key holds a non-number, a block with an absurd scale; a scene mesh of the
+// arena missing (there is no archive either); the red fighter's AI script failing in its
+// decisions. The game starts, plays the quick match well into its fight without a crash, and the
+// log names each clip that did not load, and the scene mesh once, however often the game asks
+// for it. (A fall is the ragdoll's: it has no clip.) The fighter module shields the failing
+// script: its error is logged, the red fighter stands idle, and the match goes on.
+TEST_F(ProgramFaults, DamagedClipsMeshesAndAFailingScriptNeverStopTheGame) {
     const fs::path game = linkedGame("game");
+    const std::string script = "Tavek_res/scripts/dremoai.py";
+    gamefolder::replaceFile(game, script, gamefolder::packText(GAME_DIR, script) +
+                                              "\ndef broken_decide(self, opponent):\n"
+                                              "    raise ValueError('dremoai lost its way')\n"
+                                              "Brain.decide = broken_decide\n");
     gamefolder::removeFile(game, "Tavek_res/arenas/arena1/chair.x");
     for (const char* side : {"", "Mirrored/"}) {
         gamefolder::removeFile(game, std::string("Tavek_res/skinmeshes/") + side + "29_IdleBouncing_Loop.X");
@@ -141,6 +148,7 @@ TEST_F(ProgramFaults, DamagedOrMissingClipsAndMeshesNeverStopTheGame) {
         EXPECT_GE(countContaining(run.debug, std::string("skinmeshes\\") + clip + " could not be made"), 1) << clip;
     }
     EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\skinmeshes\\29_IdleBouncing_Loop.X\""), 1);
+    EXPECT_GE(countContaining(run.debug, "AI dremoai: dremoai lost its way"), 1) << "the script's error was not shown";
     EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\arenas\\arena1\\chair.x\" is neither in the archive "
                                        "nor a loose file"),
               1)
