@@ -1,100 +1,56 @@
 // The game master as the player meets it: start-up behind the loading bar, the main menu with
 // its music, fonts and cursor (the quick match behind it is tested with the game's screens). A whole
 // game master in a scratch copy of the game folder (loose files), drawing off.
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
-#include "app/GameMaster.h"
-#include "app/ProcessState.h"
 #include "audio/SongPlayer.h"
 #include "fight/BattleManager.h"
-#include "game/DaviScreen.h"
-#include "game/LoadingScreen.h"
-#include "game/MainGuiMaster.h"
 #include "game/MainMenuScreen.h"
 #include "gui/GuiBlocks.h"
-#include "gui/GuiFillBar.h"
 #include "gui/GuiFont.h"
 #include "gui/GuiFonts.h"
-#include "gui/GuiManager.h"
 #include "gui/GuiMouse.h"
-#include "gui/ObserveAbleNumber.h"
-#include "gui/Observer.h"
-#include "platform/vuzirovari/vuzirovari_test.h"
-#include "platform/win32/win32_host.h"
-#include "state/ProfileState.h"
-#include "tests/support/ScratchGameFolder.h"
+#include "tests/support/GameMasterRig.h"
 
 namespace {
 
-class GameMasterRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        resetProcessState();
-        win32::resetForTests();
-        vtReset();
-        vtSetDrawing(0);
-        vtSetFixedFrameTime(1.0f / 60.0f);
-        ASSERT_EQ(iVortaneOpen(nullptr, nullptr), 1);
-        folder = std::make_unique<ScratchGameFolder>(GAME_DIR);
-    }
-    void TearDown() override {
-        master.reset();
-        resetProcessState();
-        if (HasFailure()) folder->keep();
-        folder.reset();
-        vtReset();
-    }
-    // One game frame, as the frame loop runs it.
-    void frame() {
-        iVortaneMain();
-        master->tick();
-        if (extraRenderRequested) {
-            iRender();
-            extraRenderRequested = false;
-        }
-    }
-    void frames(int count) {
-        for (int i = 0; i < count; ++i) frame();
-    }
-    // Static meshes shown, of every one alive.
-    static int visibleMeshes() {
-        int seen = 0, shown = 0;
-        for (uint32_t h = 1; h < 200000 && seen < vtMeshCount(); ++h) {
-            vtMeshState state{};
-            if (!vtMeshStateGet(h, &state)) continue;
-            ++seen;
-            shown += state.visible ? 1 : 0;
-        }
-        return shown;
-    }
-    static int visibleSkinMeshes() {
-        int seen = 0, shown = 0;
-        for (uint32_t h = 1; h < 200000 && seen < vtSkinMeshCount(); ++h) {
-            vtSkinMeshState state{};
-            if (!vtSkinMeshStateGet(h, &state)) continue;
-            ++seen;
-            shown += state.visible ? 1 : 0;
-        }
-        return shown;
-    }
-    static bool menuSongStarted() {
-        for (int i = 0; i < vtSoundLogCount(); ++i) {
-            vtSoundEvent e{};
-            vtSoundLogGet(i, &e);
-            const std::string path = e.path ? e.path : "";
-            if (e.kind == vtSoundStarted &&
-                (path.find("menu1-intro.ogg") != std::string::npos || path.find("menu2.ogg") != std::string::npos))
-                return true;
-        }
-        return false;
-    }
+using GameMasterRun = gamemastertest::GameMasterRig;
 
-    std::unique_ptr<ScratchGameFolder> folder;
-    std::unique_ptr<Tavek::GameMaster> master;
-};
+// Static meshes shown, of every one alive.
+int visibleMeshes() {
+    int seen = 0, shown = 0;
+    for (uint32_t h = 1; h < 200000 && seen < vtMeshCount(); ++h) {
+        vtMeshState state{};
+        if (!vtMeshStateGet(h, &state)) continue;
+        ++seen;
+        shown += state.visible ? 1 : 0;
+    }
+    return shown;
+}
+
+int visibleSkinMeshes() {
+    int seen = 0, shown = 0;
+    for (uint32_t h = 1; h < 200000 && seen < vtSkinMeshCount(); ++h) {
+        vtSkinMeshState state{};
+        if (!vtSkinMeshStateGet(h, &state)) continue;
+        ++seen;
+        shown += state.visible ? 1 : 0;
+    }
+    return shown;
+}
+
+bool menuSongStarted() {
+    for (int i = 0; i < vtSoundLogCount(); ++i) {
+        vtSoundEvent e{};
+        vtSoundLogGet(i, &e);
+        const std::string path = e.path ? e.path : "";
+        if (e.kind == vtSoundStarted &&
+            (path.find("menu1-intro.ogg") != std::string::npos || path.find("menu2.ogg") != std::string::npos))
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -104,32 +60,9 @@ protected:
 TEST_F(GameMasterRun, StartUpFillsTheBarShowsTheMainMenuWithItsMusicAndTearsDownClean) {
     vtSoundLogEnable(1);
     const int engineObjects = vtLiveObjectCount();
-    static std::vector<float> values;
-    static std::vector<int> renderCounts;
-    values.clear();
-    renderCounts.clear();
-    struct Hear : Observer {
-        void notify(ObserveAble* changed, void*) override {
-            values.push_back(static_cast<ObserveAbleNumber*>(changed)->value);
-            renderCounts.push_back(vtRenderCount());
-        }
-    };
-    static Hear hear;
-    struct Manager : GuiManager {
-        void setScreen(GuiScreen* screen) override {
-            if (auto* loading = dynamic_cast<LoadingScreen*>(screen); loading && !attached) {
-                attached = true;
-                loading->getProgressBar()->getNumber()->addObserver(&hear);
-            }
-            GuiManager::setScreen(screen);
-        }
-        bool attached = false;
-    };
-    makeGuiManager = []() -> GuiManager* { return new Manager(); };
-    master = std::make_unique<Tavek::GameMaster>();
-    LoadingScreen* loading = master->getMainGuiMaster()->getLoadingScreen();
-    loading->getProgressBar()->getNumber()->removeObserver(&hear);
-
+    build();
+    const std::vector<float>& values = record.values;
+    const std::vector<int>& renderCounts = record.renders;
     const float menuValues[] = {0.05f,      0.07105263f, 0.09210526f, 0.1131579f, 0.1342105f, 0.1552632f,
                                 0.1763158f, 0.1973684f,  0.2184211f,  0.2394737f, 0.2605263f};
     ASSERT_GT(values.size(), 11u + 400u);
@@ -147,9 +80,7 @@ TEST_F(GameMasterRun, StartUpFillsTheBarShowsTheMainMenuWithItsMusicAndTearsDown
     EXPECT_EQ(vtRenderCount() - renderCounts.back(), 2);
 
     // The main menu, its music and cursor; the battle built but nothing of it shown.
-    Tavek::MainGuiMaster* menu = master->getMainGuiMaster();
     ASSERT_NE(menu, nullptr);
-    GuiManager* gui = master->getGuiManager();
     EXPECT_EQ(gui->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
     ASSERT_EQ(menu->getHistory().size(), 1u);
     EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu));
@@ -199,13 +130,14 @@ TEST_F(GameMasterRun, StartUpFillsTheBarShowsTheMainMenuWithItsMusicAndTearsDown
 
     // Nothing of the engine stays behind but the toolkit's two key sounds.
     const uint32_t firstEngineFont = fontWhite->getEngineFont();
+    master->getMainGuiMaster()->getLoadingScreen()->getProgressBar()->getNumber()->removeObserver(&record);
     master.reset();
     EXPECT_EQ(vtLiveObjectCount(), engineObjects + 2);
     EXPECT_EQ(sharedGuiBlocks, nullptr);
 
     // A second game master makes fonts of its own. The allocator may hand the first set's
     // address back: the engine's font handles, never reused, tell the two sets apart.
-    master = std::make_unique<Tavek::GameMaster>();
+    build();
     frame();
     ASSERT_NE(fontWhite, nullptr);
     EXPECT_NE(fontWhite->getEngineFont(), firstEngineFont);
