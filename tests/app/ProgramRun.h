@@ -23,6 +23,23 @@
 
 extern char** environ;
 
+// Autopilot input: the main menu's "Quick Match", then the setup screen's "Fight Now!" (the
+// computer fights on side B, the player's side stands on the keyboard); Space in the fly-by.
+inline const std::string ClickQuickMatch = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                           "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n";
+inline const std::string SkipFlyBy = "260 key 57 down\n262 key 57 up\n";
+
+// Blue (A) walks right towards red and kicks with the A key, over and over, from frame 300 up to
+// the frame given.
+inline std::string walkAndKickUntil(int last) {
+    std::string script;
+    for (int f = 300; f < last; f += 24) {
+        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
+                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
+    }
+    return script;
+}
+
 struct GameRun {
     int exitCode = -1;
     std::vector<std::string> log;    // the platform's log (VUZ_LOG)

@@ -19,11 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The main menu's "Quick Match", then the setup screen's "Fight Now!": the computer fights on
-// side B, the player's side stands on the keyboard.
-const char* const ClickQuickMatch = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
-                                    "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n";
-
 // Under the sanitizers a program's last steps (its leak check above all) take longer than a
 // player could tell: the time limits below allow for them there.
 #ifdef BRENNOCK_SANITIZED_BUILD
@@ -197,7 +192,7 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
     const std::string importLoops = "import time\nimport log\n\nlog.log('looping from %.3f' % time.time())\n"
                                     "while True:\n    pass\n";
     // Space skips the fly-by: the fight, and the first decision, come sooner.
-    std::ofstream(dir / "click.txt") << ClickQuickMatch << "260 key 57 down\n262 key 57 up\n";
+    std::ofstream(dir / "click.txt") << ClickQuickMatch << SkipFlyBy;
     for (const std::string& name : {std::string("decide"), std::string("import")}) {
         const fs::path game = linkedGame(name);
         for (const char* module : Modules)
@@ -226,7 +221,7 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
 TEST_F(ProgramFaults, SigtermAndSigintEndTheGameAsClosingItsWindowDoes) {
     installFromGameFolder();
     // Space skips the fly-by: the fight is on by frame 500.
-    std::ofstream(dir / "click.txt") << ClickQuickMatch << "260 key 57 down\n262 key 57 up\n";
+    std::ofstream(dir / "click.txt") << ClickQuickMatch << SkipFlyBy;
     struct Case {
         const char* name;
         int signal;

@@ -124,12 +124,7 @@ constexpr float FightNowX = 0.816f, FightNowY = 0.9375f;
 // and "Forfeit" ends the match; Esc after the advertisement's five seconds, Esc on the setup
 // screen, "Exit Game" on the main menu and Esc after five seconds end the game.
 std::string keyboardMatchScript() {
-    std::string script = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n70 mouse 0.816 0.9375\n"
-                         "140 button 0 down\n142 button 0 up\n260 key 57 down\n262 key 57 up\n";
-    for (int f = 300; f < 1200; f += 24) {
-        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
-                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
-    }
+    std::string script = ClickQuickMatch + SkipFlyBy + walkAndKickUntil(1200);
     script += "1210 key 1 down\n1212 key 1 up\n1214 mouse 0.623 0.646\n1240 button 0 down\n1242 button 0 up\n"
               "1570 key 1 down\n1572 key 1 up\n1670 key 1 down\n1672 key 1 up\n1680 mouse 0.703125 0.854167\n"
               "1750 button 0 down\n1752 button 0 up\n2100 key 1 down\n2102 key 1 up\n";
@@ -452,9 +447,7 @@ TEST_F(Program, AFighterScriptFailingOnImportEndsTheGameWithItsError) {
     gamefolder::replaceFile(install, script,
                             gamefolder::packText(GAME_DIR, script) + "\nraise ImportError('dremoai cannot start')\n");
     gamefolder::writeRegistry(dir / "registry.txt", install);
-    std::ofstream(dir / "fight.txt") << "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
-                                     << "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n"
-                                     << "260 key 57 down\n262 key 57 up\n";
+    std::ofstream(dir / "fight.txt") << ClickQuickMatch << SkipFlyBy;
     GameRun run = start({SixtyFramesASecond, "VUZ_FRAME_LIMIT=900", "VUZ_INPUT=" + (dir / "fight.txt").string()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_LT(indexOf(run, "engine: frame limit"), 0) << "the game went on";
