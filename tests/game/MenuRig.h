@@ -25,6 +25,7 @@
 #include "platform/win32/win32_host.h"
 #include "state/ProfileState.h"
 #include "tests/game/TestMasters.h"
+#include "tests/support/EngineReads.h"
 #include "tests/support/ScratchGameFolder.h"
 
 namespace menutest {
@@ -32,32 +33,9 @@ namespace menutest {
 // Puts the pointer on a point of the 32 x 24 plane.
 inline void pointAt(float x, float y) { vtMouseSet((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f); }
 
-// The visible sprite whose texture name holds the fragment; 0 when there is none.
-inline uint32_t visibleSprite(const std::string& fragment) {
-    for (int i = 0; i < vtSpriteCount(); ++i) {
-        vtSprite s{};
-        const uint32_t handle = vtSpriteAt(i);
-        if (vtSpriteGet(handle, &s) && s.visible && s.textureName &&
-            std::string(s.textureName).find(fragment) != std::string::npos)
-            return handle;
-    }
-    return 0;
-}
-
-inline vtSprite spriteOf(uint32_t handle) {
-    vtSprite s{};
-    vtSpriteGet(handle, &s);
-    return s;
-}
-
-// Whether a text is printed this frame.
-inline bool printed(const std::string& text) {
-    for (int i = 0; i < vtTextCount(); ++i) {
-        vtText t{};
-        if (vtTextGet(i, &t) && t.text && text == t.text) return true;
-    }
-    return false;
-}
+using enginereads::printed;
+using enginereads::spriteOf;
+using enginereads::visibleSprite;
 
 class MenuRig : public ::testing::Test {
 protected:

@@ -21,6 +21,8 @@
 namespace quicktest {
 
 using Tavek::SingleMatchSetupScreen;
+using enginereads::printed;
+using enginereads::visibleSprites;
 
 // Click points, 0..1 from the top-left of the window.
 struct Point {

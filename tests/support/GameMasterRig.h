@@ -21,6 +21,7 @@
 #include "gui/Observer.h"
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
+#include "tests/support/EngineReads.h"
 #include "tests/support/ScratchGameFolder.h"
 
 namespace gamemastertest {
@@ -102,24 +103,6 @@ protected:
         frame();
         vtKeySet(1, 0);
         frame();
-    }
-    static bool printed(const std::string& text) {
-        for (int i = 0; i < vtTextCount(); ++i) {
-            vtText t{};
-            if (vtTextGet(i, &t) && t.text && text == t.text) return true;
-        }
-        return false;
-    }
-    // Visible sprites whose picture name holds the fragment.
-    static int visibleSprites(const std::string& fragment) {
-        int n = 0;
-        for (int i = 0; i < vtSpriteCount(); ++i) {
-            vtSprite s{};
-            if (vtSpriteGet(vtSpriteAt(i), &s) && s.visible && s.textureName &&
-                std::string(s.textureName).find(fragment) != std::string::npos)
-                ++n;
-        }
-        return n;
     }
 
     BarRecord record;
