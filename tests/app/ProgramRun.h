@@ -19,7 +19,26 @@
 
 #include <stb/stb_image.h>
 
+#include "tests/support/ScratchGameFolder.h"
+
 extern char** environ;
+
+// Autopilot input: the main menu's "Quick Match", then the setup screen's "Fight Now!" (the
+// computer fights on side B, the player's side stands on the keyboard); Space in the fly-by.
+inline const std::string ClickQuickMatch = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
+                                           "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n";
+inline const std::string SkipFlyBy = "260 key 57 down\n262 key 57 up\n";
+
+// Blue (A) walks right towards red and kicks with the A key, over and over, from frame 300 up to
+// the frame given.
+inline std::string walkAndKickUntil(int last) {
+    std::string script;
+    for (int f = 300; f < last; f += 24) {
+        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
+                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
+    }
+    return script;
+}
 
 struct GameRun {
     int exitCode = -1;
@@ -127,17 +146,11 @@ protected:
     }
     static int indexOf(const GameRun& run, const std::string& prefix) { return indexOf(run.log, prefix); }
 
-    // The game folder as the install folder, as a player's registry names it: a copy of its
-    // loose files (links), so the game's saveData lands in the test's own folder.
+    // The game folder as the install folder, as a player's registry names it: links to its loose
+    // files, so the game's saveData lands in the test's own folder.
     void installFromGameFolder() {
-        const std::filesystem::path install = dir / "game";
-        std::filesystem::create_directories(install);
-        for (const char* linked : {"default_res", "Tavek_res"})
-            std::filesystem::create_directory_symlink(std::filesystem::path(GAME_DIR) / linked, install / linked);
-        const std::filesystem::path page = std::filesystem::path(GAME_DIR) / "purchase.html";
-        if (std::filesystem::exists(page)) std::filesystem::create_symlink(page, install / "purchase.html");
-        std::ofstream(dir / "registry.txt") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
-                                            << "\"Path\"=\"" << install.string() << "\"\n";
+        gamefolder::linkFolders(GAME_DIR, dir / "game");
+        gamefolder::writeRegistry(dir / "registry.txt", dir / "game");
     }
 
     std::filesystem::path dir;

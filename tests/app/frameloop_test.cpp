@@ -94,16 +94,20 @@ protected:
 
 }  // namespace
 
-TEST_F(FrameLoop, PhasesRunInOrderQuitEndsTheGameAndTheStartupSongIsGone) {
+// The phases run in order, an extra render asked for in a tick happens inside its run phase, a
+// quit request ends the game after its tick, and the startup song is gone.
+TEST_F(FrameLoop, PhasesRunInOrderWithTheExtraRenderInsideAndQuitEndsTheGame) {
     onTick = [](int t) {
+        if (t == 2) extraRenderRequested = true;
         if (t == 3) theGameMaster->requestQuit();
     };
     EXPECT_EQ(run(), 0);
     std::vector<std::string> expected = {"open", "settings",
                                          "main", "init-begin", "init-end", "run-begin", "run-end", "render",
-                                         "main", "run-begin", "run-end", "render",
+                                         "main", "run-begin", "render-now", "run-end", "render",
                                          "main", "run-begin", "exit", "run-end", "render"};
     EXPECT_EQ(callLog(), expected);
+    EXPECT_FALSE(extraRenderRequested);
     // On the fixed frame time the clock stands still while the game master builds: the bar
     // presents the menu's eleven steps and two full bars (the battle's and the game master's).
     EXPECT_EQ(loadingBarFrames, 13);
@@ -116,14 +120,20 @@ TEST_F(FrameLoop, PhasesRunInOrderQuitEndsTheGameAndTheStartupSongIsGone) {
     EXPECT_EQ(vtSoundGet(startupSong, &playing, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
-// A quit message does not end the game; closing the window ends the loop at the next pass.
-TEST_F(FrameLoop, AQuitMessageDoesNotEndTheGameButClosingTheWindowDoes) {
+// A quit message does not end the game; closing the window ends the loop at the next pass. A
+// paint message wipes the screen once the engine is ready.
+TEST_F(FrameLoop, AQuitMessageDoesNotEndTheGameButClosingTheWindowDoesAndPaintWipes) {
     onTick = [](int t) {
-        if (t == 1) PostQuitMessage(0);
+        if (t == 1) {
+            PostQuitMessage(0);
+            PostMessageA(mainWindow, WM_PAINT, 0, 0);
+        }
         if (t == 5) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
     };
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(ticks, 5);
+    EXPECT_EQ(countOf(callLog(), "wipe"), 1);
+    EXPECT_TRUE(yieldAfterRender);
     expectEndSequence();
 }
 
@@ -212,29 +222,4 @@ TEST_F(FrameLoop, AnInactiveEngineWaitsForMessagesAndRunsNoPhase) {
     EXPECT_EQ(countOf(log, "wipe"), 2);
     EXPECT_EQ(ticks, 0);
     expectEndSequence();
-}
-
-TEST_F(FrameLoop, ExtraRenderHappensInsideTheRunPhase) {
-    onTick = [](int t) {
-        if (t == 2) extraRenderRequested = true;
-        if (t == 3) theGameMaster->requestQuit();
-    };
-    run();
-    auto log = callLog();
-    ASSERT_GE(log.size(), 13u);
-    std::vector<std::string> second(log.begin() + 8, log.begin() + 13);
-    std::vector<std::string> expected = {"main", "run-begin", "render-now", "run-end", "render"};
-    EXPECT_EQ(second, expected);
-    EXPECT_EQ(countOf(log, "render-now"), 1);
-    EXPECT_FALSE(extraRenderRequested);
-}
-
-TEST_F(FrameLoop, PaintWipesTheScreenOnceTheEngineIsReady) {
-    onTick = [](int t) {
-        if (t == 1) PostMessageA(mainWindow, WM_PAINT, 0, 0);
-        if (t == 2) theGameMaster->requestQuit();
-    };
-    run();
-    EXPECT_EQ(countOf(callLog(), "wipe"), 1);
-    EXPECT_TRUE(yieldAfterRender);
 }

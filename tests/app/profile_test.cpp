@@ -10,6 +10,8 @@
 #include "game/MainGuiMaster.h"
 #include "game/MainMenuScreen.h"
 #include "gui/GuiButton.h"
+#include "gui/GuiFont.h"
+#include "gui/GuiFonts.h"
 #include "gui/GuiSuperLever.h"
 #include "platform/vuzirovari/vuzirovari.h"
 #include "gui/GuiManager.h"
@@ -22,8 +24,8 @@
 #include "state/FighterState.h"
 #include "state/PersistentProfile.h"
 #include "state/ProfileState.h"
-#include "tests/app/PackScripts.h"
 #include "tests/state/GameFolder.h"
+#include "tests/support/ScratchGameFolder.h"
 
 using Tavek::GameMaster;
 using Tavek::ProfileState;
@@ -38,7 +40,7 @@ protected:
         vtReset();
         vtSetDrawing(0);
         folder.writeTournaments();
-        copyPackScripts(folder.folder());
+        gamefolder::copyScripts(GAME_DIR, folder.folder());
         win32::setDebugSink([this](const char* text) { log += text; });
     }
     // The game master, which loads the profile as it shows the main menu.
@@ -79,7 +81,9 @@ protected:
 
 }  // namespace
 
-TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenTheGameEnds) {
+// The first start in a folder with nothing but the game's data tables and fighter scripts, and
+// the profile's life with its fighters until the game ends.
+TEST_F(GameMasterProfile, TheFirstStartCreatesAProfileWhoseFightersAreSavedReloadedAndKeptSafe) {
     ASSERT_FALSE(std::filesystem::exists(folder.file("saveData")));
     build();
     ProfileState* p = master->getProfile();
@@ -93,18 +97,24 @@ TEST_F(GameMasterProfile, TheFirstStartCreatesTheSaveFolderAndAProfileSavedWhenT
     EXPECT_EQ(document.getName(), "Profile");
     EXPECT_TRUE(win32::messageBoxes().empty());
     EXPECT_EQ(boxLines(), "");
+    // The folder holds no fonts: each is named in the log, and the game runs on without text.
+    for (const char* font : {"fontblairblack\\", "fontblairblack30\\", "fontblairwhite30\\", "fontblairblue30\\",
+                             "fontblairwhite\\"}) {
+        EXPECT_NE(log.find(std::string("default_res\\") + font + "BlairMdITC TT.wid could not be made"),
+                  std::string::npos)
+            << font;
+    }
+    EXPECT_FLOAT_EQ(fontWhite->textWidth("Quick Match", Vector2(1.0f, 1.0f), 0.0f), 0.0f);
 
-    // The game master saves its profile when it ends.
-    p->setName("Kept");
-    master.reset();
-    document.load(folder.file("saveData/profile.xml"));
-    EXPECT_EQ(document.getName(), "Kept");
-}
+    // The script bridge is ready, with the script folder first on its path.
+    Tavek::ScriptMaster* script = master->getScriptMaster();
+    ASSERT_NE(script, nullptr);
+    EXPECT_EQ(script->evalInt("6 * 7"), 42);
+    EXPECT_EQ(script->evalString("__import__('sys').path[0]"), "Tavek_res/scripts");
 
-TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReloadEvenFromTheProfilesOwnFolder) {
-    build();
+    // Fighters survive save, release and reload, even a load from the profile's own folder.
     prepareTwoFighters();
-    ProfileState* p = master->getProfile();
+    p = master->getProfile();
     ASSERT_EQ(p->getFighterCount(), 2);
     EXPECT_EQ(p->getFighter(1)->name, "Bo");
     p->getFighter(0)->name = "Ada Changed";
@@ -128,13 +138,11 @@ TEST_F(GameMasterProfile, FightersSurviveSaveReleaseAndReloadEvenFromTheProfiles
     EXPECT_EQ(p->getFighter(0)->name, "Ada Saved");
     EXPECT_EQ(p->getFighter(1)->name, "Bo");
     EXPECT_TRUE(win32::messageBoxes().empty());
-}
 
-TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFightersIntact) {
-    build();
-    prepareTwoFighters();
+    // A corrupt fighter file leaves the profile and the other fighter intact.
+    master->releaseProfile();
     folder.write("saveData/fighter0.xml", "<Fighter name=\"Ada\"><Age");
-    ProfileState* p = master->getProfile();
+    p = master->getProfile();
     ASSERT_EQ(p->getFighterCount(), 1);
     EXPECT_EQ(p->getFighter(0)->name, "Bo");
     // The player reads it in the game's own box; the file and the reason go to the log.
@@ -143,14 +151,30 @@ TEST_F(GameMasterProfile, ACorruptFighterFileLeavesTheProfileAndTheOtherFighters
     EXPECT_NE(log.find("fighter0.xml could not be read"), std::string::npos);
 
     master->saveProfile();
-    PersistentProfile document;
     document.load(folder.file("saveData/profile.xml"));
     EXPECT_EQ(document.getFighterPathCount(), 2);
     EXPECT_EQ(saved("fighter0.xml"), "<Fighter name=\"Ada\"><Age");
     EXPECT_FALSE(exists("profile.xml.broken"));
+
+    // When even a fresh profile cannot be written, none is loaded; the next use loads the working
+    // directory's profile again.
+    const std::string unreachable = folder.folder() + "\\missing\\deeper\\";
+    EXPECT_THROW(master->loadProfile(unreachable, "profile.xml"), XMLFileException);
+    EXPECT_NO_THROW(master->saveProfile());
+    EXPECT_NO_THROW(master->reloadProfile());
+    ASSERT_NE(master->getProfile(), nullptr);
+    EXPECT_EQ(master->getProfile()->getDirectory(), folder.folder() + "\\saveData\\");
+
+    // The game master saves its profile when it ends.
+    master->getProfile()->setName("Kept");
+    master.reset();
+    document.load(folder.file("saveData/profile.xml"));
+    EXPECT_EQ(document.getName(), "Kept");
 }
 
-TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) {
+// Broken profiles: unreadable, nested too deeply, or a save folder that is a file. Each is
+// reported in the game's own box, kept aside and never overwritten, and the game goes on.
+TEST_F(GameMasterProfile, ABrokenProfileIsKeptAsideAndAProfileThatCannotBeSavedIsHeldInMemory) {
     std::filesystem::create_directories(folder.file("saveData"));
     folder.write("saveData/profile.xml", "<Profile><Name>Old");
     build();
@@ -186,52 +210,29 @@ TEST_F(GameMasterProfile, AnUnreadableProfileIsKeptAsideBeforeANewOneIsStarted) 
     master->getProfile();
     EXPECT_EQ(saved("profile.xml.broken"), "<Profile><Name>Old");
     EXPECT_EQ(saved("profile.xml.broken2"), "<Profile><Name>Older");
-}
 
-TEST_F(GameMasterProfile, WhenEvenAFreshProfileCannotBeWrittenNoProfileIsLoaded) {
-    build();
-    master->getProfile();
-    const std::string unreachable = folder.folder() + "\\missing\\deeper\\";
-    EXPECT_THROW(master->loadProfile(unreachable, "profile.xml"), XMLFileException);
-    EXPECT_NO_THROW(master->saveProfile());
-    EXPECT_NO_THROW(master->reloadProfile());
-    // The next use loads the working directory's profile again.
-    ASSERT_NE(master->getProfile(), nullptr);
-    EXPECT_EQ(master->getProfile()->getDirectory(), folder.folder() + "\\saveData\\");
-}
-
-TEST_F(GameMasterProfile, TheScriptBridgeIsReadyWithTheScriptFolderFirst) {
-    build();
-    Tavek::ScriptMaster* script = master->getScriptMaster();
-    ASSERT_NE(script, nullptr);
-    EXPECT_EQ(script->evalInt("6 * 7"), 42);
-    EXPECT_EQ(script->evalString("__import__('sys').path[0]"), "Tavek_res/scripts");
-}
-
-TEST_F(GameMasterProfile, AProfileNestedTooDeeplyIsRefusedAndKeptAside) {
-    // Deep enough to overflow the stack of any walk that recurses element by element.
+    // A profile nested too deeply to walk is refused and kept aside in the same way: deep enough
+    // to overflow the stack of any walk that recurses element by element.
     const int levels = 175000;
     std::string deep = "<Profile>";
     for (int i = 0; i < levels; ++i) deep += "<a>";
     for (int i = 0; i < levels; ++i) deep += "</a>";
     deep += "</Profile>";
-    std::filesystem::create_directories(folder.file("saveData"));
+    master->releaseProfile();
     folder.write("saveData/profile.xml", deep);
-
-    build();
-    ProfileState* p = master->getProfile();
+    p = master->getProfile();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->getName(), "Profile");
-    EXPECT_EQ(saved("profile.xml.broken"), deep);
+    EXPECT_EQ(saved("profile.xml.broken3"), deep);
     EXPECT_TRUE(win32::messageBoxes().empty());
-    EXPECT_EQ(boxLines(), "Your profile could not be read. / A copy was kept as profile.xml.broken.");
+    EXPECT_EQ(boxLines(), "Your profile could not be read. / A copy was kept as profile.xml.broken3.");
     EXPECT_NE(log.find("nested too deeply"), std::string::npos);
-}
 
-TEST_F(GameMasterProfile, ASaveFolderThatIsAFileGivesAProfileInMemoryAndEverySaveIsReported) {
+    // A save folder that is a file gives a profile held in memory, reported once.
+    master->releaseProfile();
+    std::filesystem::remove_all(folder.file("saveData"));
     folder.write("saveData", "not a folder");
-    build();
-    ProfileState* p = master->getProfile();
+    p = master->getProfile();
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->getName(), "Profile");
     EXPECT_EQ(p->getOptions().getDifficulty(), 1);

@@ -1,7 +1,7 @@
 // The whole program against what a modder or the system may do to it: damaged or missing clips,
-// a missing scene mesh, AI scripts that never return, SIGTERM and SIGINT. Each run plays in a
-// copy of the game folder made of links to the built files, loose (no graphics.qmx), where the
-// test damages only what it names.
+// a missing scene mesh, a failing AI script, model files the model library cannot take, AI
+// scripts that never return, SIGTERM and SIGINT. Each run plays in a game folder of links to the
+// built files, loose (no graphics.qmx), where the test damages only what it names.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -18,11 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The main menu's "Quick Match", then the setup screen's "Fight Now!": the computer fights on
-// side B, the player's side stands on the keyboard.
-const char* const ClickQuickMatch = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n"
-                                    "70 mouse 0.816 0.9375\n140 button 0 down\n142 button 0 up\n";
 
 // Under the sanitizers a program's last steps (its leak check above all) take longer than a
 // player could tell: the time limits below allow for them there.
@@ -73,63 +68,69 @@ std::string joined(const std::vector<std::string>& lines) {
     return out;
 }
 
+// A mesh with nonsense numbers, then an animation set whose one animation has no keys.
+const char MeshThenEmptyAnimation[] =
+    "xof 0303txt 0032\nMesh{4;4;4;7;0;.8,4;0;0;0;0;0;0;1,1,1;}AnimationSet{Animation{}}";
+
+// Binary .ply: a vertex element of two z and no x or y, and faces of 4, 0 and 2 corners.
+std::string shortFacesPly() {
+    const std::string header =
+        "ply\nformat binary_little_endian 1.0\nelement vertex 4\nproperty int8 z\ncomment\n"
+        "property char z\nelement face 3\nproperty list int8 char vertex_indices\nend_header\n";
+    return header + std::string("\x00ly\x04\x00\x02\x02\x02\x01\x00\x02\x02\x02\x02\x66\x6c", 16);
+}
+
+// Replaces every file below the folder of a game folder of links whose name passes the test (the
+// pack keeps its own); returns how many.
+template <typename Test>
+int replaceFiles(const fs::path& game, const std::string& folder, Test test, const std::string& bytes) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(game / folder, fs::directory_options::follow_directory_symlink))
+        if (entry.is_regular_file() && test(entry.path())) found.push_back(entry.path().lexically_relative(game).string());
+    for (const std::string& file : found) gamefolder::replaceFile(game, file, bytes);
+    return static_cast<int>(found.size());
+}
+
 class ProgramFaults : public Program {
 protected:
     // A game folder of links to the built one, loose, with its own registry naming it.
     fs::path linkedGame(const std::string& name) {
-        const fs::path game = dir / name;
-        for (const char* top : {"Tavek_res", "default_res", "purchase.html"}) {
-            const fs::path from = fs::path(GAME_DIR) / top;
-            if (!fs::is_directory(from)) {
-                fs::create_symlink(from, game / top);
-                continue;
-            }
-            for (const auto& entry : fs::recursive_directory_iterator(from)) {
-                const fs::path to = game / top / fs::relative(entry.path(), from);
-                if (entry.is_directory()) fs::create_directories(to);
-                else fs::create_symlink(entry.path(), to);
-            }
-        }
-        std::ofstream(dir / (name + ".reg")) << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Harlowick\\Brennock Davi]\n"
-                                            << "\"Path\"=\"" << game.string() << "\"\n";
-        return game;
+        gamefolder::linkFolders(GAME_DIR, dir / name);
+        gamefolder::writeRegistry(dir / (name + ".reg"), dir / name);
+        return dir / name;
     }
     std::string registryOf(const std::string& name) { return "BRENNOCK_REGISTRY=" + (dir / (name + ".reg")).string(); }
-
-    // The built file's text, for writing a damaged copy of it.
-    static std::string builtText(const fs::path& relative) {
-        std::ifstream in(fs::path(GAME_DIR) / relative, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void replace(const fs::path& file, const std::string& text) {
-        fs::remove(file);
-        std::ofstream(file, std::ios::binary) << text;
-    }
 };
 
 }  // namespace
 
 // Clips a fighter needs, removed or damaged: the idle clip and getting up removed, the walk cut
-// in half, a kick whose key holds a non-number, a block with an absurd scale. The game starts,
-// plays the quick match well into its fight without a crash, and the log names each clip that did
-// not load. (A fall is the ragdoll's: it has no clip.)
-TEST_F(ProgramFaults, DamagedOrMissingClipsNeverStopTheGame) {
+// in half, a kick whose key holds a non-number, a block with an absurd scale; a scene mesh of the
+// arena missing (there is no archive either); the red fighter's AI script failing in its
+// decisions. The game starts, plays the quick match well into its fight without a crash, and the
+// log names each clip that did not load, and the scene mesh once, however often the game asks
+// for it. (A fall is the ragdoll's: it has no clip.) The fighter module shields the failing
+// script: its error is logged, the red fighter stands idle, and the match goes on.
+TEST_F(ProgramFaults, DamagedClipsMeshesAndAFailingScriptNeverStopTheGame) {
     const fs::path game = linkedGame("game");
-    const fs::path clips = game / "Tavek_res" / "skinmeshes";
-    for (const char* side : {"", "Mirrored"}) {
-        fs::remove(clips / side / "29_IdleBouncing_Loop.X");
-        fs::remove(clips / side / "34_Kipup.X");
+    const std::string script = "Tavek_res/scripts/dremoai.py";
+    gamefolder::replaceFile(game, script, gamefolder::packText(GAME_DIR, script) +
+                                              "\ndef broken_decide(self, opponent):\n"
+                                              "    raise ValueError('dremoai lost its way')\n"
+                                              "Brain.decide = broken_decide\n");
+    gamefolder::removeFile(game, "Tavek_res/arenas/arena1/chair.x");
+    for (const char* side : {"", "Mirrored/"}) {
+        gamefolder::removeFile(game, std::string("Tavek_res/skinmeshes/") + side + "29_IdleBouncing_Loop.X");
+        gamefolder::removeFile(game, std::string("Tavek_res/skinmeshes/") + side + "34_Kipup.X");
     }
-    const std::string walk = builtText("Tavek_res/skinmeshes/000_walkcycle_left-ft-fwd.X");
-    replace(clips / "000_walkcycle_left-ft-fwd.X", walk.substr(0, walk.size() / 2));
-    const std::string kick = builtText("Tavek_res/skinmeshes/01_RearLegRoundHouseBodyTarget.X");
-    replace(clips / "01_RearLegRoundHouseBodyTarget.X", withKeys(kick, ";4;", 1, ",", "nan", true));
+    const std::string walk = "Tavek_res/skinmeshes/000_walkcycle_left-ft-fwd.X";
+    const std::string walkText = gamefolder::packText(GAME_DIR, walk);
+    gamefolder::replaceFile(game, walk, walkText.substr(0, walkText.size() / 2));
+    const std::string kick = "Tavek_res/skinmeshes/01_RearLegRoundHouseBodyTarget.X";
+    gamefolder::replaceFile(game, kick, withKeys(gamefolder::packText(GAME_DIR, kick), ";4;", 1, ",", "nan", true));
     // Every three-number key (scale and offset) of the block a million million times too large.
-    const std::string block = builtText("Tavek_res/skinmeshes/09_HeadBlock_RT.X");
-    replace(clips / "09_HeadBlock_RT.X",
-            withKeys(block, ";3;", 3, ";;", "1e12", false));
+    const std::string block = "Tavek_res/skinmeshes/09_HeadBlock_RT.X";
+    gamefolder::replaceFile(game, block, withKeys(gamefolder::packText(GAME_DIR, block), ";3;", 3, ";;", "1e12", false));
     std::ofstream(dir / "click.txt") << ClickQuickMatch;
 
     const fs::path fight = dir / "fight.png";
@@ -142,24 +143,40 @@ TEST_F(ProgramFaults, DamagedOrMissingClipsNeverStopTheGame) {
         EXPECT_GE(countContaining(run.debug, std::string("skinmeshes\\") + clip + " could not be made"), 1) << clip;
     }
     EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\skinmeshes\\29_IdleBouncing_Loop.X\""), 1);
+    EXPECT_GE(countContaining(run.debug, "AI dremoai: dremoai lost its way"), 1) << "the script's error was not shown";
+    EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\arenas\\arena1\\chair.x\" is neither in the archive "
+                                       "nor a loose file"),
+              1)
+        << joined(run.log);
     // The fight is on: the match camera looks at the mat.
     Shot shot(fight);
     ASSERT_NE(shot.pixels, nullptr);
     EXPECT_GT(shot.share(-16.0f, -12.0f, 16.0f, 12.0f, isMat), 0.2) << "no fight on the mat";
 }
 
-// A scene mesh of the arena missing from the folder (and there is no archive) is named once in
-// the log, however often the game asks for it.
-TEST_F(ProgramFaults, AMissingSceneMeshIsNamedOnce) {
+// A modder's files replaced the GUI's pictures and the arenas' collision meshes with files the
+// model library cannot take: each is refused in the log and the game runs on.
+TEST_F(ProgramFaults, ModelFilesTheLibraryCannotTakeAreLeftOutAndTheGameRuns) {
     const fs::path game = linkedGame("game");
-    fs::remove(game / "Tavek_res" / "arenas" / "arena1" / "chair.x");
-    std::ofstream(dir / "click.txt") << ClickQuickMatch;
-    GameRun run = start({registryOf("game"), "VUZ_FRAME_LIMIT=150", "VUZ_INPUT=" + (dir / "click.txt").string()});
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(countContaining(run.log, "resources: \"Tavek_res\\arenas\\arena1\\chair.x\" is neither in the archive "
-                                       "nor a loose file"),
-              1)
-        << joined(run.log);
+    const int pictures =
+        replaceFiles(game, "Tavek_res/gui", [](const fs::path& p) { return p.extension() == ".x"; }, MeshThenEmptyAnimation);
+    const int meshes =
+        replaceFiles(game, "Tavek_res", [](const fs::path& p) { return p.filename() == "mat_0.93.ply"; }, shortFacesPly());
+    ASSERT_GT(pictures, 10);
+    ASSERT_EQ(meshes, 2);
+
+    const fs::path shot = dir / "late.png";
+    GameRun run = start({registryOf("game"), "VUZ_FRAME_LIMIT=60", "VUZ_SCREENSHOTS=50:" + shot.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(fs::exists(shot)) << "the game did not come to its 50th frame";
+    int refusedPictures = 0, refusedMeshes = 0;
+    for (const std::string& line : run.log) {
+        if (line.find("was refused") == std::string::npos) continue;
+        refusedPictures += line.find("gui\\") != std::string::npos && line.find(".x ") != std::string::npos;
+        refusedMeshes += line.find("mat_0.93.ply") != std::string::npos;
+    }
+    EXPECT_GT(refusedPictures, 0);
+    EXPECT_GT(refusedMeshes, 0);
 }
 
 // AI modules that never return: one whose decide() loops for ever, one whose import does. Each
@@ -174,11 +191,13 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
         "        while True:\n            pass\n";
     const std::string importLoops = "import time\nimport log\n\nlog.log('looping from %.3f' % time.time())\n"
                                     "while True:\n    pass\n";
-    std::ofstream(dir / "click.txt") << ClickQuickMatch;
+    // Space skips the fly-by: the fight, and the first decision, come sooner.
+    std::ofstream(dir / "click.txt") << ClickQuickMatch << SkipFlyBy;
     for (const std::string& name : {std::string("decide"), std::string("import")}) {
-        const fs::path scripts = linkedGame(name) / "Tavek_res" / "scripts";
+        const fs::path game = linkedGame(name);
         for (const char* module : Modules)
-            replace(scripts / (std::string(module) + ".py"), name == "decide" ? decideLoops : importLoops);
+            gamefolder::replaceFile(game, std::string("Tavek_res/scripts/") + module + ".py",
+                                    name == "decide" ? decideLoops : importLoops);
         const std::string call = ": " + name + (name == "decide" ? "()" : "") + " took longer than 2 s and was stopped.";
         GameRun run = finish(launch({registryOf(name), "VUZ_FRAME_LIMIT=100000",
                                      "VUZ_INPUT=" + (dir / "click.txt").string()},
@@ -201,13 +220,14 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
 // the end sequence runs (windows closed, the purchase page), exit code 0, within a second.
 TEST_F(ProgramFaults, SigtermAndSigintEndTheGameAsClosingItsWindowDoes) {
     installFromGameFolder();
-    std::ofstream(dir / "click.txt") << ClickQuickMatch;
+    // Space skips the fly-by: the fight is on by frame 500.
+    std::ofstream(dir / "click.txt") << ClickQuickMatch << SkipFlyBy;
     struct Case {
         const char* name;
         int signal;
         int frame;  // the signal is sent once this frame is drawn
     };
-    const Case cases[] = {{"match", SIGTERM, 900}, {"menu", SIGINT, 30}};
+    const Case cases[] = {{"match", SIGTERM, 500}, {"menu", SIGINT, 30}};
     std::vector<pid_t> runs;
     for (const Case& c : cases) {
         runs.push_back(launch({"VUZ_FRAME_TIME=0.0333333", "VUZ_FRAME_LIMIT=100000",

@@ -15,12 +15,7 @@ TEST_F(Program, AKeyboardQuickMatchIsPlayedToItsResultAndTheGameEnds) {
     // "Quick Match", "Fight Now!", Space in the fly-by, then blue walks right and kicks with the
     // A key until well after the longest match could have ended; Esc on the advertisement
     // screen and on the setup screen, then "Exit Game" and Esc after five seconds.
-    std::string script = "1 mouse 0.703125 0.520833\n60 button 0 down\n62 button 0 up\n70 mouse 0.816 0.9375\n"
-                         "140 button 0 down\n142 button 0 up\n260 key 57 down\n262 key 57 up\n";
-    for (int f = 300; f < 7600; f += 24) {
-        script += std::to_string(f) + " key 205 down\n" + std::to_string(f + 8) + " key 30 down\n" +
-                  std::to_string(f + 10) + " key 30 up\n" + std::to_string(f + 20) + " key 205 up\n";
-    }
+    std::string script = ClickQuickMatch + SkipFlyBy + walkAndKickUntil(7600);
     script += "8000 key 1 down\n8001 key 1 up\n8100 key 1 down\n8101 key 1 up\n8102 mouse 0.703125 0.854167\n"
               "8200 button 0 down\n8202 button 0 up\n8600 key 1 down\n8601 key 1 up\n";
     std::ofstream(dir / "keys.txt") << script;

@@ -47,9 +47,10 @@ protected:
         prepared.setDirectory(directory);
         static_cast<Tavek::OptionsBase&>(prepared.getOptions()) = options;
         prepared.saveAll("profile.xml");
-        game->profile = std::make_unique<Tavek::ProfileState>(1);
-        game->profile->setDirectory(directory);
-        game->profile->load("profile.xml");
+        profile = std::make_unique<Tavek::ProfileState>(1);
+        profile->setDirectory(directory);
+        profile->load("profile.xml");
+        game->profile = profile.get();
     }
     Tavek::Options savedOptions() const {
         Tavek::ProfileState reread(1);
@@ -82,7 +83,7 @@ TEST_F(MenuFlow, TheOptionsAreEditedWithTheArrowsSavedIntoTheProfileAndLeftUnsav
     click(MenuButtonX, OptionsY);
     frames(ScreenChange);
     GameSetupScreen* options = menu->getGameSetupScreen();
-    ASSERT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(options));
+    ASSERT_EQ(manager->getScreen(), static_cast<GuiScreen*>(options));
     ASSERT_EQ(menu->getHistory().size(), 2u);
     for (const char* caption : {"Medium", "Standard", "6", "3", "Gamepad", "Off", "Normal"})
         EXPECT_TRUE(printed(caption)) << caption;
@@ -124,7 +125,7 @@ TEST_F(MenuFlow, TheOptionsAreEditedWithTheArrowsSavedIntoTheProfileAndLeftUnsav
     EXPECT_EQ(saved.DefaultCameraAngle, 1);
     EXPECT_EQ(saved.KnockdownsMode, 2);
     ASSERT_EQ(menu->getHistory().size(), 1u);
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
 
     // Opened again: the saved values. A change left with Back, and one left with Esc, keeps
     // the file as it is, and the next showing shows the saved values again.
@@ -132,7 +133,7 @@ TEST_F(MenuFlow, TheOptionsAreEditedWithTheArrowsSavedIntoTheProfileAndLeftUnsav
     for (bool withEsc : {false, true}) {
         click(MenuButtonX, OptionsY);
         frames(ScreenChange);
-        ASSERT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(options));
+        ASSERT_EQ(manager->getScreen(), static_cast<GuiScreen*>(options));
         for (const char* caption : {"Hard", "Brawl", "4", "On", "Close up"}) EXPECT_TRUE(printed(caption)) << caption;
         click(ArrowLeftX, DifficultyY);
         frame();
@@ -140,7 +141,7 @@ TEST_F(MenuFlow, TheOptionsAreEditedWithTheArrowsSavedIntoTheProfileAndLeftUnsav
         if (withEsc) pressEsc();
         else click(BackX, ButtonsY);
         frames(ScreenChange);
-        EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+        EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
         EXPECT_EQ(savedBytes(), bytes);
         EXPECT_EQ(game->profile->getOptions().getDifficulty(), 2);
     }
@@ -158,25 +159,25 @@ TEST_F(MenuFlow, TheOptionsAreEditedWithTheArrowsSavedIntoTheProfileAndLeftUnsav
 TEST_F(MenuFlow, ChampionshipAndPracticeShowTheAdvertisementScreenAndEscBringsTheMenuBack) {
     buildMenu();
     frames(31);
-    game->player.tick();
-    ASSERT_TRUE(game->player.isPlaying());
+    player->tick();
+    ASSERT_TRUE(player->isPlaying());
     for (float y : {ChampionshipY, PracticeY}) {
         click(MenuButtonX, y);
         EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu->getChampionshipMaster()));
         frames(31);  // the menu's closing
         Tavek::DaviScreen* advertisement = menu->getDaviScreen();
-        ASSERT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(advertisement));
+        ASSERT_EQ(manager->getScreen(), static_cast<GuiScreen*>(advertisement));
         frame();  // its first tick: the prompt shows at once
         EXPECT_NE(menutest::visibleSprite("press_esc"), 0u);
         pressEsc();  // during its opening: nothing
-        EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(advertisement));
+        EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(advertisement));
         frames(31);
         pressEsc();
         frames(31 + 31);
-        EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+        EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
         EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu.get()));
         EXPECT_TRUE(menu->getMainMenuScreen()->acceptsInput());
-        EXPECT_TRUE(game->player.isPlaying());
+        EXPECT_TRUE(player->isPlaying());
         EXPECT_EQ(menu->getHistory().size(), 1u);
     }
     EXPECT_EQ(menu->getChampionshipMaster()->getMatchScreenEH(), nullptr);
@@ -186,7 +187,7 @@ TEST_F(MenuFlow, ChampionshipAndPracticeShowTheAdvertisementScreenAndEscBringsTh
     // there asks the game to end.
     click(MenuButtonX, ExitY);
     frames(ScreenChange);
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getDaviScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getDaviScreen()));
     ASSERT_EQ(menu->getHistory().size(), 1u);
     EXPECT_EQ(menu->getHistory()[0], static_cast<GuiScreen*>(menu->getMainMenuScreen()));
     pressEsc();
@@ -204,18 +205,18 @@ TEST_F(MenuFlow, ASaveThatFailsIsReportedAndTheOptionsStayInUse) {
     click(ArrowRightX, DifficultyY);
     click(SaveX, ButtonsY);
     GuiMessageBox* box = menu->getMessageBox();
-    ASSERT_EQ(game->manager.getMessageBoxResult(), -1);
+    ASSERT_EQ(manager->getMessageBoxResult(), -1);
     EXPECT_EQ(box->getTextA()->getText(), "Your options could not be saved.");
     EXPECT_EQ(box->getTextB()->getText(), "They stay in use until you quit.");
     EXPECT_EQ(game->profile->getOptions().getDifficulty(), 2);
     frames(ScreenChange);
     // Back on the main menu under the box: its captions stay hidden until the box is answered.
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
     EXPECT_FALSE(printed("Quick Match"));
     EXPECT_TRUE(printed("Your options could not be saved."));
     click(0.53125f * 32.0f - 16.0f, 12.0f - 0.541667f * 24.0f);  // "OK"
     frame();
-    EXPECT_EQ(game->manager.getMessageBoxResult(), 0);
+    EXPECT_EQ(manager->getMessageBoxResult(), 0);
     EXPECT_TRUE(printed("Quick Match"));
     // The options screen shows the values kept in use.
     click(MenuButtonX, OptionsY);
@@ -225,21 +226,21 @@ TEST_F(MenuFlow, ASaveThatFailsIsReportedAndTheOptionsStayInUse) {
 
 TEST_F(MenuRig, AnEmptyHistoryLeavesTheScreenAndTheRunningModeAlone) {
     menu = std::make_unique<Tavek::MainGuiMaster>(game.get(), camera);
-    GuiScreen* screen = game->manager.getScreen();
+    GuiScreen* screen = manager->getScreen();
     ASSERT_EQ(screen, static_cast<GuiScreen*>(menu->getLoadingScreen()));
     ASSERT_TRUE(menu->getHistory().empty());
     menu->leaveMode();
     menu->leaveModeAlt();
     menu->goBack();
     menu->onBack();
-    EXPECT_EQ(game->manager.getScreen(), screen);
+    EXPECT_EQ(manager->getScreen(), screen);
     EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu.get()));
     // "Quick Match" makes the quick match current and shows its setup screen; the match screen's
     // HUD is the menu master's answer from its construction on.
     menu->startQuickMatch();
     Tavek::SingleMatchMaster* quick = menu->getSingleMatchMaster();
     ASSERT_NE(quick, nullptr);
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(quick->getSetupScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(quick->getSetupScreen()));
     Tavek::CurrentMasterEH* quickAsCurrent = static_cast<Tavek::SingleMatchMasterEH*>(quick);
     EXPECT_EQ(menu->getCurrentMaster(), quickAsCurrent);
     ASSERT_NE(menu->getMatchScreen(), nullptr);
@@ -257,10 +258,10 @@ TEST_F(MenuRig, AnEmptyHistoryLeavesTheScreenAndTheRunningModeAlone) {
     Tavek::ChampionshipMaster* championship = menu->getChampionshipMaster();
     Tavek::ChampionshipMasterEH* asChampionship = championship;
     EXPECT_EQ(static_cast<Tavek::CurrentMasterEH*>(asChampionship), static_cast<Tavek::CurrentMasterEH*>(championship));
-    EXPECT_EQ(championship->getGuiManager(), &game->manager);
+    EXPECT_EQ(championship->getGuiManager(), manager.get());
     menu.reset();
     EXPECT_EQ(sharedGuiBlocks, nullptr);
-    EXPECT_EQ(game->manager.getScreen(), nullptr);
+    EXPECT_EQ(manager->getScreen(), nullptr);
 }
 
 // The loading bar presents a frame for each of the menu master's own steps and for a full bar,

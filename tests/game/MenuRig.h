@@ -1,6 +1,7 @@
-// The menu master over the real engine without the rest of the game: a small game master of
-// the test's own (GUI manager, song player, a profile held in memory, the two white fonts), in a
-// scratch copy of the generated game folder, played one game frame at a time. Drawing is off.
+// The menu master over the real engine without the rest of the game: the stand-in game master
+// with a GUI manager, a song player and a profile held in memory of the test's own, the two white
+// fonts, in a scratch copy of the generated game folder, played one game frame at a time. Drawing
+// is off.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,68 +24,18 @@
 #include "platform/vuzirovari/vuzirovari_test.h"
 #include "platform/win32/win32_host.h"
 #include "state/ProfileState.h"
+#include "tests/game/TestMasters.h"
+#include "tests/support/EngineReads.h"
 #include "tests/support/ScratchGameFolder.h"
 
 namespace menutest {
 
-class TestGameMaster : public Tavek::GameMasterEH {
-public:
-    explicit TestGameMaster(uint32_t camera) : camera(camera), profile(std::make_unique<Tavek::ProfileState>(0)) {
-        profile->setName("Profile");
-    }
-    void saveProfile() override {}
-    void reloadProfile() override {}
-    void tick() override {}
-    void requestQuit() override { ++quitRequests; }
-    void idle() override {}
-    uint32_t getCamera() override { return camera; }
-    GuiManager* getGuiManager() override { return &manager; }
-    Tavek::ProfileState* getProfile() override {
-        ++profileRequests;
-        return profile.get();
-    }
-    void releaseProfile() override {}
-    void loadProfile(const std::string&, const std::string&) override {}
-    BattleManager* getBattleManager() override { return nullptr; }
-    SongPlayer* getSongPlayer() override { return &player; }
-
-    uint32_t camera;
-    GuiManager manager;
-    SongPlayer player;
-    std::unique_ptr<Tavek::ProfileState> profile;
-    int quitRequests = 0;
-    int profileRequests = 0;
-};
-
 // Puts the pointer on a point of the 32 x 24 plane.
 inline void pointAt(float x, float y) { vtMouseSet((x + 16.0f) / 32.0f, (12.0f - y) / 24.0f); }
 
-// The visible sprite whose texture name holds the fragment; 0 when there is none.
-inline uint32_t visibleSprite(const std::string& fragment) {
-    for (int i = 0; i < vtSpriteCount(); ++i) {
-        vtSprite s{};
-        const uint32_t handle = vtSpriteAt(i);
-        if (vtSpriteGet(handle, &s) && s.visible && s.textureName &&
-            std::string(s.textureName).find(fragment) != std::string::npos)
-            return handle;
-    }
-    return 0;
-}
-
-inline vtSprite spriteOf(uint32_t handle) {
-    vtSprite s{};
-    vtSpriteGet(handle, &s);
-    return s;
-}
-
-// Whether a text is printed this frame.
-inline bool printed(const std::string& text) {
-    for (int i = 0; i < vtTextCount(); ++i) {
-        vtText t{};
-        if (vtTextGet(i, &t) && t.text && text == t.text) return true;
-    }
-    return false;
-}
+using enginereads::printed;
+using enginereads::spriteOf;
+using enginereads::visibleSprite;
 
 class MenuRig : public ::testing::Test {
 protected:
@@ -99,11 +50,22 @@ protected:
         camera = iCameraCreate(0.0f, 0.0f, 1.0f, 1.0f);
         fontWhite = new GuiFont("default_res\\fontblairwhite\\BlairMdITC TT.wid", static_cast<int>(camera), true);
         fontWhite30 = new GuiFont("default_res\\fontblairwhite30\\BlairMdITC TT.wid", static_cast<int>(camera), true);
-        game = std::make_unique<TestGameMaster>(camera);
+        manager = std::make_unique<GuiManager>();
+        player = std::make_unique<SongPlayer>();
+        profile = std::make_unique<Tavek::ProfileState>(0);
+        profile->setName("Profile");
+        game = std::make_unique<gametest::TestGameMaster>();
+        game->camera = camera;
+        game->manager = manager.get();
+        game->player = player.get();
+        game->profile = profile.get();
     }
     void TearDown() override {
         menu.reset();
         game.reset();
+        profile.reset();
+        player.reset();
+        manager.reset();
         delete fontWhite;
         delete fontWhite30;
         fontWhite = fontWhite30 = nullptr;
@@ -124,9 +86,9 @@ protected:
     // One game frame: the engine, the GUI manager, the menu master, the music, the extra render.
     void frame() {
         iVortaneMain();
-        game->manager.pollInput();
+        manager->pollInput();
         menu->tick();
-        game->player.tick();
+        player->tick();
         if (extraRenderRequested) {
             iRender();
             extraRenderRequested = false;
@@ -152,7 +114,10 @@ protected:
 
     std::unique_ptr<ScratchGameFolder> folder;
     uint32_t camera = 0;
-    std::unique_ptr<TestGameMaster> game;
+    std::unique_ptr<GuiManager> manager;
+    std::unique_ptr<SongPlayer> player;
+    std::unique_ptr<Tavek::ProfileState> profile;
+    std::unique_ptr<gametest::TestGameMaster> game;
     std::unique_ptr<Tavek::MainGuiMaster> menu;
 };
 

@@ -1,11 +1,16 @@
 // Whole quick matches in this process, the computer on both sides (side A widened to "CPU" by
 // the test, as no player can), through the real menus, seed 1, drawing off: on every frame the
 // HUD agrees with the battle, a knock-down shows its banners, the end shows its result, and a
-// second match starts clean without the engine or the resource cache growing.
+// second match starts clean without the engine or the resource cache growing. The pack is
+// damaged: the National arena's scenery is gone, and so is the display mesh of the body type
+// side A's fighter is changed to. Each is logged, and the match plays to its report.
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 #include "QuickMatchRig.h"
+#include "fight/ArenaFiles.h"
+#include "fight/FighterTables.h"
 #include "game/SpriteFX.h"
 #include "platform/win32/crt.h"
 
@@ -14,6 +19,7 @@ using namespace quicktest;
 namespace {
 
 constexpr int ComputerController = 2;
+constexpr int ChangedBodyType = 3;
 
 // The HUD's printed text at a plane point (x, y), or "" when none is printed there.
 std::string textAt(float x, float y) {
@@ -25,6 +31,14 @@ std::string textAt(float x, float y) {
     return "";
 }
 
+// Whether the game's lines or the platform's log name the text.
+bool logged(const std::string& debug, const std::string& text) {
+    if (debug.find(text) != std::string::npos) return true;
+    for (const std::string& line : win32::logLines())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
 float clampedShare(float value, float maximum) {
     const float share = maximum > 0.0f ? value / maximum : 0.0f;
     return std::isfinite(share) ? std::fmin(std::fmax(share, 0.0f), 1.0f) : 0.0f;
@@ -32,8 +46,18 @@ float clampedShare(float value, float maximum) {
 
 }  // namespace
 
-TEST_F(QuickMatch, AComputerMatchKeepsTheHudInStepWithTheBattleToItsResult) {
+TEST_F(QuickMatch, AComputerMatchOverADamagedPackKeepsTheHudInStepWithTheBattleToItsResult) {
+    int sceneryLeftOut = 0;
+    for (const std::string& scene : ArenaFiles::sceneFiles(0))
+        sceneryLeftOut += gamefolder::removeFile(folder->path(), "Tavek_res/arenas/arena1/" + scene);
+    ASSERT_GT(sceneryLeftOut, 10);
+    std::string mesh = std::string(FighterTables::TextureFolder) + FighterTables::bodyTypes[ChangedBodyType].mesh;
+    std::replace(mesh.begin(), mesh.end(), '\\', '/');
+    ASSERT_TRUE(gamefolder::removeFile(folder->path(), mesh)) << mesh;
+    mesh = mesh.substr(mesh.find_last_of('/') + 1);
     build();
+    EXPECT_TRUE(logged(debug, "audience.x")) << "the missing scenery was not logged";
+    (*single->getRoster())[0]->BodyType = ChangedBodyType;
     openSetup();
     // The test's own widening of side A to the computer.
     GuiSuperLever* controllerA = setup->getControllerASelector();
@@ -45,6 +69,8 @@ TEST_F(QuickMatch, AComputerMatchKeepsTheHudInStepWithTheBattleToItsResult) {
     ASSERT_EQ(battle->getBattle().battleMode, 1);
     EXPECT_FALSE(battle->isHumanA());
     EXPECT_FALSE(battle->isHumanB());
+    EXPECT_EQ(battle->getBodyTypeA(), ChangedBodyType);
+    EXPECT_TRUE(logged(debug, mesh)) << "the missing body was not logged";
     FighterInstance* a = battle->getFighterFieldA();
     FighterInstance* b = battle->getFighterFieldB();
 
@@ -72,6 +98,10 @@ TEST_F(QuickMatch, AComputerMatchKeepsTheHudInStepWithTheBattleToItsResult) {
             }
             EXPECT_NEAR(matchScreen->getBar(0)->getValue(), shareA, 1e-5f) << frameCount;
             EXPECT_NEAR(matchScreen->getBar(1)->getValue(), shareB, 1e-5f) << frameCount;
+            for (int bar = 0; bar < 4; ++bar) {
+                const float value = matchScreen->getBar(bar)->getValue();
+                ASSERT_TRUE(std::isfinite(value) && value >= 0.0f && value <= 1.0f) << bar << ": " << value;
+            }
             // A point scored in the last frame shows its banner in this one.
             if (pointByA) {
                 EXPECT_TRUE(matchScreen->isFighter1MarkerShown()) << frameCount;

@@ -10,8 +10,8 @@ using namespace quicktest;
 // A broken profile gives its one message at start-up; then the setup screen offers both roster
 // fighters with their records, side A on the keyboard, side B on the computer, one round of
 // 1:00 and National; every other arena and a gamepad without a joystick only buzz; Back and Esc
-// lead to the main menu, and the choices stay for the next visit.
-TEST_F(QuickMatch, TheSetupScreenShowsTheRosterAndOnlyBuzzesAtChoicesItCannotPlay) {
+// lead to the main menu, and the choices stay for the next visit. Then the match itself.
+TEST_F(QuickMatch, TheSetupScreenOnlyBuzzesAtChoicesItCannotPlayAndFightNowStartsTheMatchInItsClick) {
     std::filesystem::create_directories(folder->file("saveData"));
     folder->write("saveData/profile.xml", "<Profile><Name>Old");
     vtSoundLogEnable(1);
@@ -111,16 +111,17 @@ TEST_F(QuickMatch, TheSetupScreenShowsTheRosterAndOnlyBuzzesAtChoicesItCannotPla
     EXPECT_EQ(menu->getCurrentMaster(), menuAsCurrent());
     // The match would play under the default rules: difficulty 1's taps.
     EXPECT_EQ(master->getProfile()->getOptions().getDifficulty(), 1);
-}
 
-// "Fight Now!" loads behind the bar inside its click and starts the match in that frame; Esc
-// pauses and resumes, "Resume" resumes, "Forfeit" ends the match for the player's side, the
-// advertisement screen waits five seconds and leads back to the setup screen. The bar's budget
-// follows the fighters that must be rebuilt.
-TEST_F(QuickMatch, FightNowStartsTheMatchInItsClickAndThePauseDialogResumesOrForfeits) {
-    build();
+    // "Fight Now!" loads behind the bar inside its click and starts the match in that frame;
+    // Esc pauses and resumes, "Resume" resumes, "Forfeit" ends the match for the player's side,
+    // the advertisement screen waits five seconds and leads back to the setup screen. The bar's
+    // budget follows the fighters that must be rebuilt. Difficulty 2, Kai Maren again, National.
     master->getProfile()->getOptions().setDifficulty(2);
     openSetup();
+    click(FighterALeft);
+    click(arenaButton(SingleMatchSetupScreen::NationalButton));
+    ASSERT_EQ(setup->getFighterAIndex(), 0);
+    ASSERT_EQ(setup->getArena(), 0);
 
     // The click's frame, with a key going down in it and held: the match is running at its end.
     press(FightNow);

@@ -29,7 +29,7 @@ float promptAlpha() {
 TEST_F(MenuRig, TheMainMenuOpensInThirtyOneTicksAndTakesClicksOnlyAfterwards) {
     buildMenu();
     MainMenuScreen* mainMenu = menu->getMainMenuScreen();
-    ASSERT_EQ(game->manager.getScreen(), mainMenu);
+    ASSERT_EQ(manager->getScreen(), mainMenu);
 
     // Tick 1: the background transparent, the fighter 30 units down, the logo of no size.
     frame();
@@ -64,7 +64,7 @@ TEST_F(MenuRig, TheMainMenuOpensInThirtyOneTicksAndTakesClicksOnlyAfterwards) {
     vtMouseButtonSet(0, 0);
     frame();  // tick 20
     int startsBefore = game->profileRequests;
-    EXPECT_EQ(game->manager.getScreen(), mainMenu);
+    EXPECT_EQ(manager->getScreen(), mainMenu);
     EXPECT_FALSE(mainMenu->acceptsInput());
 
     // Tick 31: at rest, and input on.
@@ -87,16 +87,16 @@ TEST_F(MenuRig, TheMainMenuOpensInThirtyOneTicksAndTakesClicksOnlyAfterwards) {
 
     // Closing mirrors the opening: "Game Options" closes the menu in 31 ticks.
     click(6.5f, -4.5f);
-    ASSERT_EQ(game->manager.getPreviousScreen(), mainMenu);
+    ASSERT_EQ(manager->getPreviousScreen(), mainMenu);
     EXPECT_FLOAT_EQ(spriteOf(background).colour.w, 1.0f);  // the closing starts with the next frame
     frames(16);                                              // tick 16
     EXPECT_NEAR(spriteOf(background).colour.w, 0.5f, 1e-6);
     EXPECT_FLOAT_EQ(spriteOf(fighter).location.y, -15.0f);
     EXPECT_NEAR(spriteOf(logo).scale.x, 5.25f, 1e-5);
     frames(15);  // tick 31: gone, and the options screen opens
-    EXPECT_EQ(game->manager.getPreviousScreen(), nullptr);
+    EXPECT_EQ(manager->getPreviousScreen(), nullptr);
     EXPECT_FALSE(mainMenu->isActive());
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getGameSetupScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getGameSetupScreen()));
 }
 
 TEST_F(MenuRig, TheAdvertisementScreenWaitsItsDelayThenBlinksItsPrompt) {
@@ -107,7 +107,7 @@ TEST_F(MenuRig, TheAdvertisementScreenWaitsItsDelayThenBlinksItsPrompt) {
     menu->goBack();  // one screen in the history: the advertisement screen
     EXPECT_EQ(menu->getHistory().size(), 1u);
     frames(31);      // the main menu closes
-    ASSERT_EQ(game->manager.getScreen(), advertisement);
+    ASSERT_EQ(manager->getScreen(), advertisement);
     // Its fighter and logo stay hidden, and its opening still takes 31 ticks.
     EXPECT_EQ(visibleSprite("main-fighter"), 0u);
     EXPECT_EQ(visibleSprite("main-logo"), 0u);
@@ -151,7 +151,7 @@ TEST_F(MenuRig, ABlinkTickLandingOnTwoSecondsDrawsThePromptTransparentAndRestart
     advertisement->setDelay(0.0f);
     menu->startChampionship();
     frames(32);  // the menu's closing, then the first tick of the advertisement screen
-    ASSERT_EQ(game->manager.getScreen(), advertisement);
+    ASSERT_EQ(manager->getScreen(), advertisement);
     EXPECT_FLOAT_EQ(promptAlpha(), 0.25f);  // the prompt shows on the first tick
     frames(3);
     EXPECT_FLOAT_EQ(promptAlpha(), 1.0f);
@@ -169,7 +169,7 @@ TEST_F(MenuRig, ABlinkTickLandingOnTwoSecondsDrawsThePromptTransparentAndRestart
     frame();
     vtKeySet(1, 0);
     frames(31 + 2);  // closing, then the main menu's first opening ticks
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getMainMenuScreen()));
     EXPECT_EQ(menu->getCurrentMaster(), static_cast<Tavek::CurrentMasterEH*>(menu.get()));
     frames(31);
     menu->startChampionship();
@@ -183,7 +183,7 @@ TEST_F(MenuRig, AClosingAskedForDuringTheOpeningKeepsTheNextScreenDeafUntilItsOw
     frames(10);
     // The opening is interrupted: the options screen is set while the menu still opens.
     menu->showGameSetup();
-    GuiScreen* options = game->manager.getScreen();
+    GuiScreen* options = manager->getScreen();
     ASSERT_EQ(options, static_cast<GuiScreen*>(menu->getGameSetupScreen()));
     // The menu finishes its opening (21 ticks), then closes (31), then the options open (31).
     for (int tick = 0; tick < 21 + 31 + 30; ++tick) {
@@ -198,11 +198,11 @@ TEST_F(MenuRig, ShinyScreensWithoutAManagerEndTheirAnimationsAlone) {
     buildMenu();
     // The loading screen ignores Esc; a shiny screen with no manager runs both animations.
     frames(31);
-    game->manager.setScreen(menu->getLoadingScreen());
+    manager->setScreen(menu->getLoadingScreen());
     frames(31);
-    ASSERT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen()));
+    ASSERT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen()));
     pressEsc();
-    EXPECT_EQ(game->manager.getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen()));
+    EXPECT_EQ(manager->getScreen(), static_cast<GuiScreen*>(menu->getLoadingScreen()));
     EXPECT_EQ(game->quitRequests, 0);
 
     struct LonelyScreen : ShinyScreen {

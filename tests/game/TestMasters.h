@@ -53,23 +53,31 @@ struct CountingMaster : virtual Tavek::CurrentMasterEH {
     Tavek::MatchScreenEH* matchScreen = nullptr;
 };
 
-// The game master as screens see it: a camera and a GUI manager.
+// The game master as screens see it: a camera, a GUI manager, and the song player and profile
+// when the test gives them; quits and profile requests are counted.
 struct TestGameMaster : Tavek::GameMasterEH {
     void saveProfile() override {}
     void reloadProfile() override {}
     void tick() override {}
-    void requestQuit() override {}
+    void requestQuit() override { ++quitRequests; }
     void idle() override {}
     uint32_t getCamera() override { return camera; }
     GuiManager* getGuiManager() override { return manager; }
-    Tavek::ProfileState* getProfile() override { return nullptr; }
+    Tavek::ProfileState* getProfile() override {
+        ++profileRequests;
+        return profile;
+    }
     void releaseProfile() override {}
     void loadProfile(const std::string&, const std::string&) override {}
     BattleManager* getBattleManager() override { return nullptr; }
-    SongPlayer* getSongPlayer() override { return nullptr; }
+    SongPlayer* getSongPlayer() override { return player; }
 
     uint32_t camera = 7;
     GuiManager* manager = nullptr;
+    SongPlayer* player = nullptr;
+    Tavek::ProfileState* profile = nullptr;
+    int quitRequests = 0;
+    int profileRequests = 0;
 };
 
 // The menu master: its cursor is a real one when the test gives it, its current master is the

@@ -7,8 +7,7 @@
 class FontWidthProgram : public Program {};
 
 TEST_F(FontWidthProgram, EscIsIgnoredAndClosingTheWindowEndsTheTool) {
-    for (const char* folder : {"default_res", "Tavek_res"})
-        std::filesystem::create_directory_symlink(std::filesystem::path(GAME_DIR) / folder, dir / folder);
+    gamefolder::linkFolders(GAME_DIR, dir);
     std::ofstream(dir / "input.txt") << "5 key 1 down\n7 key 1 up\n30 screenshot editor.png\n40 close\n";
     const GameRun run = startProgram(FONTWIDTH_PATH, {}, {"VUZ_INPUT=input.txt", "VUZ_FRAME_LIMIT=500"});
     EXPECT_EQ(run.exitCode, 0);
