@@ -60,7 +60,8 @@ class Model:
             dx, dz = self.C.WALKS[move]
             fx, fz = self.b[0] - self.a[0], self.b[1] - self.a[1]
             norm = math.hypot(fx, fz) or 1.0
-            speed = self.C.WALK_SPEED * (self.C.BACKWARD_FACTOR if (dx * fx + dz * fz) / norm < -0.7071 else 1.0)
+            back = (dx * fx + dz * fz) / (norm * math.hypot(dx, dz)) < -0.7071
+            speed = self.C.WALK_SPEED * (self.C.BACKWARD_FACTOR if back else 1.0)
             steps = 20
             for _ in range(steps):
                 nx, nz = self.a[0] + dx * speed * dt / steps, self.a[1] + dz * speed * dt / steps
