@@ -13,15 +13,15 @@ import controls as C
 KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
 
 # What each kick tends to score when thrown from its range in sparring (points per kick): the
-# body roundhouse and the spinning kicks land most, the axe kick mostly meets the shoulders, and
+# hook and spinning kicks to the head score most, the axe kick often meets the shoulders, and
 # punches score nothing.
-KICK_YIELD = {9: 0.65, 52: 0.4, 10: 0.5, 11: 0.55, 12: 0.15, 53: 0.15, 13: 0.55, 16: 0.45, 17: 0.35,
-              18: 0.6, 34: 0.65, 25: 0.3, 26: 0.6, 36: 0.65, 49: 0.65, 48: 0.2, 27: 0.0, 28: 0.0, 29: 0.0}
+KICK_YIELD = {9: 0.52, 52: 0.5, 10: 0.47, 11: 0.55, 12: 0.33, 53: 0.2, 13: 0.63, 16: 0.4, 17: 0.35,
+              18: 0.53, 34: 0.67, 25: 0.39, 26: 0.54, 36: 0.62, 49: 0.44, 48: 0.36, 27: 0.0, 28: 0.0, 29: 0.0}
 
 
 def style(reaction=0.0, error=0.0, kicks=(), block=0.3, read=0.7, close=0.0, circle=0.0, rest=0.35,
           counter=0.0, switch=0.0, favour=(), edge=3.2, flinch=0.0, patience=2.0, eager=1.0, aim=0.0,
-          through=0.0, hesitate=0.0, footwork=0.0, press=0.0):
+          through=0.0, hesitate=0.0, footwork=0.0, press=0.0, reserve=0.5):
     """How one fighter fights; every number a chance per decision unless it says otherwise.
 
     reaction: seconds a slow fighter holds a walk while far off. error: how far off its eye for
@@ -37,12 +37,13 @@ def style(reaction=0.0, error=0.0, kicks=(), block=0.3, read=0.7, close=0.0, cir
     who is tired or, late in the match, of pressing when not ahead. flinch: the chance of
     stepping straight back from a kick coming in. patience: the seconds the fighter waits
     without kicking before it steps in and kicks anyway. eager: the chance of taking a kick that
-    reaches (the rest of the time it keeps its distance)."""
+    reaches (the rest of the time it keeps its distance). reserve: the share of its best balance
+    it keeps for a jumping or spinning kick, which costs the most."""
     return {"reaction": reaction, "error": error, "kicks": tuple(kicks), "block": block,
             "read": read, "close": close, "circle": circle, "rest": rest, "counter": counter,
             "switch": switch, "favour": tuple(favour), "edge": edge, "flinch": flinch,
             "patience": patience, "eager": eager, "aim": aim, "through": through,
-            "hesitate": hesitate, "footwork": footwork, "press": press}
+            "hesitate": hesitate, "footwork": footwork, "press": press, "reserve": reserve}
 
 
 def _xz(location):
@@ -165,7 +166,7 @@ class Brain:
             kick = C.KICK_BY_MOVE[move]
             if self.refused.get(move, 0) > 0:
                 continue
-            if kick[7] and balance_share < 0.5:
+            if kick[7] and balance_share < self.style["reserve"]:
                 continue
             if C.in_range(kick, distance):
                 out.append(kick)
@@ -308,12 +309,18 @@ class Brain:
             # is out), or a walk straight in.
             slack = st["error"]
             near = [C.KICK_BY_MOVE[m] for m in st["kicks"] if self.refused.get(m, 0) <= 0 and
-                    not (C.KICK_BY_MOVE[m][7] and balance_share < 0.5) and
+                    not (C.KICK_BY_MOVE[m][7] and balance_share < self.style["reserve"]) and
                     C.KICK_BY_MOVE[m][5] - slack <= distance <= C.KICK_BY_MOVE[m][6] + slack]
             if near:
                 if random.random() < st["aim"]:
                     return self._ask(max(near, key=lambda k: self._worth(k, distance)))
                 return self._ask(min(near, key=lambda k: abs((k[5] + k[6]) / 2 - distance)))
+        # Coming in on its own: often let them come rather than walk in just as they do (two
+        # fighters who both step in, then both step out, never meet in reach).
+        norm = distance or 1.0
+        closing = (velocity[0] * (here[0] - there[0]) + velocity[1] * (here[1] - there[1])) / norm
+        if distance > hi and (closing > 1.0 or self.quiet > 2 * patience) and random.random() < 0.4:
+            return (C.IDLE,)
         if (restless or pressing) and balance_share >= 0.35 and distance > hi:
             # Far off, a walk that ends in reach; just out of reach, or still waiting, straight
             # in (aiming at where the opponent stands: two fighters who aim at where the other

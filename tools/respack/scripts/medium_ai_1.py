@@ -4,6 +4,6 @@ import ailib
 
 
 class Brain(ailib.Brain):
-    STYLE = ailib.style(reaction=0.35, error=0.12, kicks=(9, 10, 16, 17, 11, 18), block=0.35, read=0.6,
-                        rest=0.3, counter=0.3, aim=0.5, through=0.2, hesitate=0.15, footwork=0.2, press=0.3,
-                        patience=1.5, eager=0.9)
+    STYLE = ailib.style(reaction=0.35, error=0.18, kicks=(9, 10, 16, 17, 11, 18), block=0.3, read=0.5,
+                        rest=0.3, counter=0.25, aim=0.5, through=0.2, hesitate=0.25, footwork=0.2, press=0.3,
+                        patience=1.6, eager=0.8)
