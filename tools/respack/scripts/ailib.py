@@ -11,6 +11,7 @@ import random
 import controls as C
 
 KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
+EDGE_SLACK = 0.05   # how far past its reach a fighter tired of waiting still kicks
 
 # What each kick tends to score when thrown from its range in sparring (points per kick): the
 # hook and spinning kicks to the head score most, the axe kick often meets the shoulders, and
@@ -77,6 +78,8 @@ class Brain:
         self.balance_asked = 0.0   # the balance when the last kick was asked for
         self.their_best_balance = 0.0
         self.opponent_guarding = False
+        self.opponent_last_jump = 0
+        self.jumps_seen = 0        # jumping kicks seen from the opponent
 
     # -- perception --------------------------------------------------------------------------
     def _velocity(self, there, dt):
@@ -254,11 +257,19 @@ class Brain:
             self.guard_calls = 0
             self.guard_rest = 3
             return (C.GUARD_OFF,)
-        # Against a kick coming in: block (the right block, if read well) or guard.
+        jumping = their_action in C.THROUGH_GUARD
+        if jumping and self.opponent_last_jump != their_action:
+            self.jumps_seen += 1
+        self.opponent_last_jump = their_action if jumping else 0
+        # Against a kick coming in: block (the right block, if read well) or guard; a guard does
+        # not stop a jumping kick, so a fighter who reads it steps away instead.
         if coming and not missed and distance < 1.6 and random.random() < st["block"]:
             block = C.block_for(their_action)
-            if block is not None and random.random() < st["read"]:
+            read = random.random() < st["read"]
+            if block is not None and read:
                 return (block,)
+            if jumping and read:
+                return self._walk(self._away(here, there, velocity))
             if not guarding and self.guard_rest == 0:
                 self.guard_calls = 0
                 return (C.GUARD_ON, 0.9)
@@ -273,7 +284,10 @@ class Brain:
         if self.recovering or self.back_off > 0:
             self.hold = st["reaction"]
             self.back_off = max(0, self.back_off - 1)
-            if self.recovering and not guarding and self.guard_rest == 0 and distance < 2.0:
+            # Guard while recovering, unless the other is seen to jump through guards.
+            trust = 1.0 - st["read"] * min(1.0, self.jumps_seen / 3.0)
+            if self.recovering and not guarding and self.guard_rest == 0 and distance < 2.0 and \
+                    random.random() < trust:
                 self.guard_calls = 0
                 return (C.GUARD_ON, 1.0)
             return self._walk(self._away(here, there, velocity))
@@ -307,7 +321,7 @@ class Brain:
         if restless and balance_share >= 0.35:
             # Waited long enough: a kick at the edge of its reach (as far as the fighter's eye
             # is out), or a walk straight in.
-            slack = st["error"]
+            slack = max(st["error"], EDGE_SLACK)
             near = [C.KICK_BY_MOVE[m] for m in st["kicks"] if self.refused.get(m, 0) <= 0 and
                     not (C.KICK_BY_MOVE[m][7] and balance_share < self.style["reserve"]) and
                     C.KICK_BY_MOVE[m][5] - slack <= distance <= C.KICK_BY_MOVE[m][6] + slack]

@@ -5,5 +5,5 @@ import ailib
 
 class Brain(ailib.Brain):
     STYLE = ailib.style(reaction=0.35, error=0.18, kicks=(9, 10, 16, 17, 11, 18), block=0.3, read=0.5,
-                        rest=0.3, counter=0.25, aim=0.5, through=0.2, hesitate=0.25, footwork=0.2, press=0.3,
-                        patience=1.6, eager=0.8)
+                        rest=0.3, counter=0.25, aim=0.5, through=0.2, hesitate=0.3, footwork=0.2, press=0.3,
+                        patience=1.8, eager=0.7)
