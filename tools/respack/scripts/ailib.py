@@ -12,6 +12,7 @@ import controls as C
 
 KICKING_ACTIONS = set(C.ATTACK_ACTIONS)
 EDGE_SLACK = 0.05   # how far past its reach a fighter tired of waiting still kicks
+QUIET_LIMIT = 3.0   # seconds without a kick after which it kicks from well past its reach
 
 # What each kick tends to score when thrown from its range in sparring (points per kick): the
 # hook and spinning kicks to the head score most, the axe kick often meets the shoulders, and
@@ -321,7 +322,7 @@ class Brain:
         if restless and balance_share >= 0.35:
             # Waited long enough: a kick at the edge of its reach (as far as the fighter's eye
             # is out), or a walk straight in.
-            slack = max(st["error"], EDGE_SLACK)
+            slack = max(st["error"], EDGE_SLACK if self.quiet < QUIET_LIMIT else 0.4)
             near = [C.KICK_BY_MOVE[m] for m in st["kicks"] if self.refused.get(m, 0) <= 0 and
                     not (C.KICK_BY_MOVE[m][7] and balance_share < self.style["reserve"]) and
                     C.KICK_BY_MOVE[m][5] - slack <= distance <= C.KICK_BY_MOVE[m][6] + slack]
@@ -333,7 +334,7 @@ class Brain:
         # fighters who both step in, then both step out, never meet in reach).
         norm = distance or 1.0
         closing = (velocity[0] * (here[0] - there[0]) + velocity[1] * (here[1] - there[1])) / norm
-        if distance > hi and (closing > 1.0 or self.quiet > 2 * patience) and random.random() < 0.4:
+        if distance > hi and (closing > 1.0 or self.quiet > 2 * patience) and random.random() < 0.3:
             return (C.IDLE,)
         if (restless or pressing) and balance_share >= 0.35 and distance > hi:
             # Far off, a walk that ends in reach; just out of reach, or still waiting, straight
