@@ -23,7 +23,7 @@ KICK_YIELD = {9: 0.52, 52: 0.5, 10: 0.47, 11: 0.55, 12: 0.33, 53: 0.2, 13: 0.63,
 
 def style(reaction=0.0, error=0.0, kicks=(), block=0.3, read=0.7, close=0.0, circle=0.0, rest=0.35,
           counter=0.0, switch=0.0, favour=(), edge=3.2, flinch=0.0, patience=2.0, eager=1.0, aim=0.0,
-          through=0.0, hesitate=0.0, footwork=0.0, press=0.0, reserve=0.5):
+          through=0.0, hesitate=0.0, footwork=0.0, press=0.0, reserve=0.5, blind=0.0):
     """How one fighter fights; every number a chance per decision unless it says otherwise.
 
     reaction: seconds a slow fighter holds a walk while far off. error: how far off its eye for
@@ -32,12 +32,14 @@ def style(reaction=0.0, error=0.0, kicks=(), block=0.3, read=0.7, close=0.0, cir
     balance below which it backs off to recover. counter: the chance of striking back at once
     when the other's kick misses or ends. aim: the chance of choosing the kick worth most from
     where it stands (a head kick that reaches, a kick in the middle of its range) instead of any
-    that reaches. through: the chance of answering a guard with a jumping kick, which a guard
-    does not stop, or of waiting instead of kicking into it. hesitate: the chance of letting a
+    that reaches. through: the chance of answering a guard with a jumping kick, which lands in
+    full through a guard (for no points, but it shakes the balance), or of waiting instead of
+    kicking into it. hesitate: the chance of letting a
     decision pass. footwork: the chance of stepping back out of reach after a kick, and of
     stepping out instead of punching when too close. press: the chance of pressing an opponent
     who is tired or, late in the match, of pressing when not ahead. flinch: the chance of
-    stepping straight back from a kick coming in. patience: the seconds the fighter waits
+    stepping straight back from a kick coming in, and blind: of doing so without minding the
+    mat's edge. patience: the seconds the fighter waits
     without kicking before it steps in and kicks anyway. eager: the chance of taking a kick that
     reaches (the rest of the time it keeps its distance). reserve: the share of its best balance
     it keeps for a jumping or spinning kick, which costs the most."""
@@ -45,7 +47,8 @@ def style(reaction=0.0, error=0.0, kicks=(), block=0.3, read=0.7, close=0.0, cir
             "read": read, "close": close, "circle": circle, "rest": rest, "counter": counter,
             "switch": switch, "favour": tuple(favour), "edge": edge, "flinch": flinch,
             "patience": patience, "eager": eager, "aim": aim, "through": through,
-            "hesitate": hesitate, "footwork": footwork, "press": press, "reserve": reserve}
+            "hesitate": hesitate, "footwork": footwork, "press": press, "reserve": reserve,
+            "blind": blind}
 
 
 def _xz(location):
@@ -189,9 +192,9 @@ class Brain:
         return kicks[-1]
 
     def _worth(self, kick, distance):
-        """What a kick started at this distance is likely to score: what it tends to score, a
-        little more from the middle of its range, and next to nothing into a guard unless it
-        jumps."""
+        """What a kick started at this distance is worth: what it tends to score, a little more
+        from the middle of its range; into a guard only a jumping kick, which still lands in
+        full and shakes the balance."""
         half = (kick[6] - kick[5]) / 2.0
         centred = 1.0 - abs(distance - (kick[5] + kick[6]) / 2.0) / (half + 0.1)
         worth = KICK_YIELD.get(kick[0], 0.3) * (0.7 + 0.3 * centred)
@@ -276,7 +279,7 @@ class Brain:
                 return (C.GUARD_ON, 0.9)
         if coming and not missed and distance < 1.6 and random.random() < st["flinch"]:
             self.hold = st["reaction"]
-            return self._walk(self._away(here, there, velocity))
+            return self._walk(self._away(here, there, velocity, blind=random.random() < st["blind"]))
         # Tired: guard and back away until the balance comes back.
         if balance_share < st["rest"]:
             self.recovering = True
@@ -308,7 +311,8 @@ class Brain:
             return (C.IDLE,)
         kicks = self._kicks_in_range(seen, balance_share)
         if self.opponent_guarding and kicks and random.random() < st["through"]:
-            # A guard stops every kick but the jumping ones: take one, or wait for an opening.
+            # A guard takes the points of every kick, but a jumping kick still lands in full and
+            # wears the balance down: take one, or wait for an opening.
             through = [k for k in kicks if k[1] in C.THROUGH_GUARD]
             if through:
                 return self._ask(self._pick(through, seen))

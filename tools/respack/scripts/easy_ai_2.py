@@ -5,4 +5,4 @@ import ailib
 
 class Brain(ailib.Brain):
     STYLE = ailib.style(reaction=0.6, error=0.25, kicks=(9, 10, 17, 13, 29), block=0.15, read=0.4, close=0.3,
-                        flinch=0.2, rest=0.2, reserve=0.3, hesitate=0.4, aim=0.1, patience=2.2, eager=0.55)
+                        flinch=0.2, blind=0.4, rest=0.2, reserve=0.3, hesitate=0.4, aim=0.1, patience=2.2, eager=0.55)
