@@ -1,7 +1,9 @@
 // Many AI-against-AI matches in one process on one battle manager: the six AI scripts in turn,
 // a new arena every ten matches, each match seeded by its number. Every match must end with
 // one report in bounded time, with nothing leaking from one match to the next, and the
-// matches together must show the rules at work (points, penalties, knock-downs, time-ups).
+// matches together must show the rules at work (points, penalties, knock-downs, time-ups) and
+// no fight may stall. Beside the soak: a tournament of the styles in pairs (slow), and the quick
+// match's opponent against a scripted keyboard player.
 #include <gtest/gtest.h>
 #include <malloc.h>
 
@@ -325,6 +327,13 @@ TEST(MatchSoak, AHundredMatchesInOneProcess) {
     EXPECT_GE(t.countedGetUps, 1);
     EXPECT_GE(t.timeUps + t.draws, 1);
     EXPECT_GE(t.pointsWins, 1);
+    // Fights that decide: no stall, few draws, a knock-down in one match of ten at least, and
+    // wins on points and by knock-out as well as at time up.
+    EXPECT_EQ(t.stalledMatches, 0);
+    EXPECT_LE(t.draws, 10);
+    EXPECT_GE(t.knockDownMatches, 10);
+    EXPECT_GE(t.healthKnockOuts + t.countedOut, 1);
+    EXPECT_GE(t.pointsWins, 20);
 }
 
 // How strong a style is meant to be: 0 the beginners, 1 the club fighters and dremoai, 2 hard.
