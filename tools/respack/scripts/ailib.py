@@ -1,9 +1,11 @@
 """The fighter AIs' shared decision routine, driven by a style table.
 
 Every call looks at the distance to the opponent and where both are heading, then walks to the
-style's preferred range, kicks when a kick of the style reaches, blocks or guards against a
-kick coming in, backs off when tired or just back on its feet, and keeps away from the mat's
-edge. Random numbers come from the module-level functions of `random` only.
+style's preferred range, kicks when a kick of the style reaches (the one worth most, as well as
+the style aims), blocks or guards against a kick coming in, strikes back when the other's kick
+misses or ends, steps back out after its own, backs off when tired or just back on its feet,
+and keeps away from the mat's edge. How well it does each is the style's skill. Random numbers
+come from the module-level functions of `random` only.
 """
 import math
 import random
