@@ -1,15 +1,19 @@
 // Many AI-against-AI matches in one process on one battle manager: the six AI scripts in turn,
 // a new arena every ten matches, each match seeded by its number. Every match must end with
 // one report in bounded time, with nothing leaking from one match to the next, and the
-// matches together must show the rules at work (points, penalties, knock-downs, time-ups).
+// matches together must show the rules at work (points, penalties, knock-downs, time-ups) and
+// no fight may stall. Beside the soak: a tournament of the styles in pairs (slow), and the quick
+// match's opponent against a scripted keyboard player.
 #include <gtest/gtest.h>
 #include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MatchTestBench.h"
@@ -17,7 +21,6 @@
 #include "resources/FileArchive.h"
 
 namespace {
-
 const char* const AIModules[6] = {"easy_ai_1", "easy_ai_2", "medium_ai_1", "medium_ai_2", "hard_ai_1", "dremoai"};
 constexpr int FrameLimit = 18000;  // five minutes of play from the start of a match
 constexpr int MatchesPerArena = 10;
@@ -66,13 +69,28 @@ struct Tally {
     int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, countedGetUps = 0, secondWinds = 0;
     int knockDownMatches = 0, quietestFrames = 0, quietestMatch = 0, stalledMatches = 0;
     int won[6] = {}, played[6] = {};  // by AI module, whichever side it fought on
+    int beat[6][6] = {}, met[6][6] = {};  // beat[i][j]: style i won against style j; met counts both orders
+    // By style: strikes started, points scored, and of its strikes that touched, the clean ones.
+    int strikes[6] = {}, scored[6] = {}, touched[6] = {}, cleanHits[6] = {}, downs[6] = {};
 
     void printStyles() const {
-        std::printf("longest stretch of fighting without a kick: %.1f s (match %d); %d matches over %.0f s; "
-                    "knock-downs in %d matches\n",
-                    quietestFrames / 60.0, quietestMatch, stalledMatches, QuietLimitFrames / 60.0, knockDownMatches);
+        std::printf("longest stretch of fighting without a kick: %.1f s (seed %d); %d matches over %.0f s; "
+                    "knock-downs in %d matches; %d draws\n",
+                    quietestFrames / 60.0, quietestMatch, stalledMatches, QuietLimitFrames / 60.0, knockDownMatches, draws);
         for (int i = 0; i < 6; ++i) {
-            if (played[i] > 0) std::printf("%-12s won %d of %d\n", AIModules[i], won[i], played[i]);
+            if (played[i] == 0) continue;
+            std::printf("%-12s won %d of %d; per match %.1f strikes, %.1f points, %.1f touched (%.0f %% clean); "
+                        "knocked down %d times\n",
+                        AIModules[i], won[i], played[i], 1.0 * strikes[i] / played[i], 1.0 * scored[i] / played[i],
+                        1.0 * touched[i] / played[i], touched[i] ? 100.0 * cleanHits[i] / touched[i] : 0.0, downs[i]);
+        }
+        for (int i = 0; i < 6; ++i) {
+            for (int j = i + 1; j < 6; ++j) {
+                if (met[i][j] == 0) continue;
+                std::printf("%-12s against %-12s %2d : %-2d of %2d (%3.0f %% : %3.0f %%)\n", AIModules[i],
+                            AIModules[j], beat[i][j], beat[j][i], met[i][j], 100.0 * beat[i][j] / met[i][j],
+                            100.0 * beat[j][i] / met[i][j]);
+            }
         }
     }
 
@@ -97,20 +115,26 @@ public:
     MatchBench bench;
     Tally tally;
 
-    // Plays match `number` (1-based) to its report and half a second past it.
+    // Plays match `number` (1-based) of the soak: the styles in turn, a new arena every ten.
     void play(int number) {
-        const int styleA = (number - 1) % 6, styleB = number % 6;
+        playMatch((number - 1) % 6, number % 6, number, ((number - 1) / MatchesPerArena) % 5, false);
+    }
+
+    // Plays one match seeded by `seed` to its report and half a second past it, from the
+    // introduction or straight from the fight.
+    void playMatch(int styleA, int styleB, int seed, int arena, bool fromTheFight) {
         const std::string aiA = AIModules[styleA];
         const std::string aiB = AIModules[styleB];
-        const int arena = ((number - 1) / MatchesPerArena) % 5;
         lastArena = arena;
-        SCOPED_TRACE("match " + std::to_string(number) + ": " + aiA + " against " + aiB + " in arena " +
+        SCOPED_TRACE("seed " + std::to_string(seed) + ": " + aiA + " against " + aiB + " in arena " +
                      std::to_string(arena));
         // The start draws the fly-by and the looks, so the C runtime is seeded before it.
-        crt::srand(static_cast<uint32_t>(number));
+        crt::srand(static_cast<uint32_t>(seed));
         bench.prepare(aiA, aiB, 1, 0, true, 60.0f, arena);
         bench.scripts->importModule("random");
-        bench.scripts->execute("random.seed(" + std::to_string(number) + ")");
+        bench.scripts->execute("random.seed(" + std::to_string(seed) + ")");
+        if (fromTheFight) bench.fightNow();
+        downsOf[0] = downsOf[1] = 0;
 
         BattleManager& m = *bench.manager;
         bool nan = false, visited[27] = {}, countedOutNow = false;
@@ -129,7 +153,9 @@ public:
             int side = 0;
             for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
                 const int action = f->currentAction;
-                struck = struck || (action != lastAction[side] && (isKick(action) || isActionGroup35to37(action)));
+                const bool starts = action != lastAction[side] && (isKick(action) || isActionGroup35to37(action));
+                tally.strikes[side == 0 ? styleA : styleB] += starts ? 1 : 0;
+                struck = struck || starts;
                 lastAction[side++] = action;
             }
             quiet = fought && !struck ? quiet + 1 : 0;
@@ -153,10 +179,11 @@ public:
         EXPECT_LE(foughtFrames, 3601) << "60 s are 3600 frames, and the clock may need one more to reach 0";
         if (bench.master.results.size() == 1) ++tally.reportedOnce;
         countMatch(visited, countedOutNow);
+        countStyles(styleA, styleB);
         quietestFrames = quietest;
         if (quietest > tally.quietestFrames) {
             tally.quietestFrames = quietest;
-            tally.quietestMatch = number;
+            tally.quietestMatch = seed;
         }
         tally.stalledMatches += quietest > QuietLimitFrames ? 1 : 0;
         tally.knockDownMatches += tally.knockDowns > knockDownsBefore ? 1 : 0;
@@ -164,6 +191,9 @@ public:
         ++tally.played[styleB];
         if (visited[22]) ++tally.won[styleA];
         if (visited[23]) ++tally.won[styleB];
+        tally.beat[styleA][styleB] += visited[22] ? 1 : 0;
+        tally.beat[styleB][styleA] += visited[23] ? 1 : 0;
+        ++tally.met[std::min(styleA, styleB)][std::max(styleA, styleB)];
     }
 
     int quietestFrames = 0;  // of the last match played
@@ -189,7 +219,10 @@ public:
 private:
     // A change of battle state, with the screen calls of the frame that made it.
     void enter(int from, int to, size_t logFrom, bool& countedOut) {
-        if (isBalanceDown(to) || isHealthDown(to)) ++tally.knockDowns;
+        if (isBalanceDown(to) || isHealthDown(to)) {
+            ++tally.knockDowns;
+            ++downsOf[to % 2 == 1 ? 0 : 1];  // 7 and 15 are fighter A's, 8 and 16 fighter B's
+        }
         if (to == 9 || to == 10) ++tally.getUps;
         if (isBalanceDown(from) && (to == 22 || to == 23)) countedOut = true;
         if (isBalanceDown(to)) balanceDownAt = logFrom;
@@ -201,6 +234,20 @@ private:
             tally.balanceCounts += counted ? 1 : 0;
             tally.countedGetUps += counted && (to == 9 || to == 10) ? 1 : 0;
         }
+    }
+
+    void countStyles(int styleA, int styleB) {
+        int side = 0;
+        for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
+            const int style = side++ == 0 ? styleA : styleB;
+            tally.scored[style] += f->matchPoints;
+            for (const TrackedAction& r : f->trackedActions.records()) {
+                tally.touched[style] += r.flag1 || r.flag2 || r.flag3 ? 1 : 0;
+                tally.cleanHits[style] += r.flag1 ? 1 : 0;
+            }
+        }
+        tally.downs[styleA] += downsOf[0];
+        tally.downs[styleB] += downsOf[1];
     }
 
     void countMatch(const bool* visited, bool countedOutNow) {
@@ -228,6 +275,7 @@ private:
     }
 
     size_t balanceDownAt = 0;
+    int downsOf[2] = {};  // knock-downs of fighters A and B in the match being played
 };
 
 TEST(MatchSoak, FiveMatchesEachEndWithOneReport) {
@@ -293,6 +341,90 @@ TEST(MatchSoak, AHundredMatchesInOneProcess) {
     EXPECT_GE(t.countedGetUps, 1);
     EXPECT_GE(t.timeUps + t.draws, 1);
     EXPECT_GE(t.pointsWins, 1);
+    // Fights that decide: no stall, few draws, a knock-down in one match of ten at least, and
+    // wins on points and by knock-out as well as at time up.
+    EXPECT_EQ(t.stalledMatches, 0);
+    EXPECT_LE(t.draws, 10);
+    EXPECT_GE(t.knockDownMatches, 10);
+    EXPECT_GE(t.healthKnockOuts + t.countedOut, 1);
+    EXPECT_GE(t.pointsWins, 20);
+}
+
+// How strong a style is meant to be: 0 the beginners, 1 the club fighters and dremoai, 2 hard.
+int styleRank(int style) { return style < 2 ? 0 : style == 4 ? 2 : 1; }
+
+// Every pairing of two styles over many matches from the fight's start (40, or
+// BRENNOCK_PAIRING_MATCHES for a quicker look), sides swapped every other match, the arenas in
+// turn: the stronger style wins as often as the names promise, and no match stalls.
+class StylePairing : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(StylePairing, TheStrongerStyleWins) {
+    const auto [first, second] = GetParam();
+    int matches = 40;
+    if (const char* wanted = std::getenv("BRENNOCK_PAIRING_MATCHES")) matches = std::max(2, std::atoi(wanted));
+    Soak soak;
+    ASSERT_NE(soak.bench.manager, nullptr);
+    for (int k = 0; k < matches; ++k) {
+        const bool swapped = k % 2 == 1;
+        soak.playMatch(swapped ? second : first, swapped ? first : second, 100 * (first * 6 + second) + k, k % 5,
+                       true);
+    }
+    soak.tally.print();
+    soak.tally.printStyles();
+    EXPECT_EQ(soak.tally.stalledMatches, 0);
+    const int rankGap = styleRank(second) - styleRank(first);
+    if (rankGap == 0) return;
+    const int stronger = rankGap > 0 ? second : first, weaker = rankGap > 0 ? first : second;
+    const double share = static_cast<double>(soak.tally.beat[stronger][weaker]) / matches;
+    EXPECT_GE(share, std::abs(rankGap) == 2 ? 0.75 : 0.5) << AIModules[stronger] << " against " << AIModules[weaker];
+}
+
+std::vector<std::pair<int, int>> allPairings() {
+    std::vector<std::pair<int, int>> pairs;
+    for (int i = 0; i < 6; ++i)
+        for (int j = i + 1; j < 6; ++j) pairs.emplace_back(i, j);
+    return pairs;
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, StylePairing, ::testing::ValuesIn(allPairings()),
+                         [](const ::testing::TestParamInfo<std::pair<int, int>>& info) {
+                             return std::string(AIModules[info.param.first]) + "_vs_" + AIModules[info.param.second];
+                         });
+
+// The quick match's opponent against a player on the keyboard: one who closes in and kicks
+// scores on it, and it scores on one who only stands in guard.
+TEST(MatchSoak, DremoaiIsFairToAPlayer) {
+    Soak soak;
+    MatchBench& bench = soak.bench;
+    ASSERT_NE(bench.manager, nullptr);
+    auto start = [&](uint32_t seed) {
+        crt::srand(seed);
+        bench.prepare("", "dremoai");
+        bench.scripts->importModule("random");
+        bench.scripts->execute("random.seed(" + std::to_string(seed) + ")");
+        bench.fightNow();
+    };
+    constexpr int Limit = 1800;  // 30 s of fighting
+    const int arrows[2] = {200, 203};
+    start(5);
+    int frame = 0;
+    for (; frame < Limit && bench.a().matchPoints == 0; ++frame) {
+        const int arrow = arrows[(frame / 90) % 2];
+        for (int key : arrows) vtKeySet(key, key == arrow && (frame % 90) < 45 ? 1 : 0);
+        vtKeySet(30, (frame / 3) % 2);
+        bench.frame();
+    }
+    for (int key : {200, 203, 30}) vtKeySet(key, 0);
+    EXPECT_GT(bench.a().matchPoints, 0) << "the player's kicks never scored in " << frame << " frames";
+
+    // A player who only stands in the fighting stance with left Shift held, which keeps the
+    // keyboard from attacking.
+    start(6);
+    vtKeySet(42, 1);
+    for (frame = 0; frame < Limit && bench.b().matchPoints == 0; ++frame) bench.frame();
+    vtKeySet(42, 0);
+    EXPECT_EQ(bench.a().matchPoints, 0);
+    EXPECT_GT(bench.b().matchPoints, 0) << "dremoai never scored on a standing player in " << frame << " frames";
 }
 
 }  // namespace

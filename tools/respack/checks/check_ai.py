@@ -2,7 +2,8 @@
 """Drives the pack's AI scripts in a small 2D model of the fight and checks how they behave:
 they close in and kick from a kick's range, deal with close range, block or guard by their
 strength, rest when tired, stay on the mat, always answer with a valid move, repeat themselves
-under the same seed, and the crowd and coach sparks answer as the game expects.
+under the same seed, rank as their names say, and the crowd and coach sparks answer as the game
+expects.
 
     check_ai.py --pack build/game
 """
@@ -28,7 +29,7 @@ def load(pack):
     sys.modules["log"] = stub
     import importlib
     return {name: importlib.import_module(name)
-            for name in ["fighter", "controls", "arena", "coach"] + FIGHTERS}
+            for name in ["fighter", "controls", "ailib", "arena", "coach"] + FIGHTERS}
 
 
 class Model:
@@ -60,7 +61,8 @@ class Model:
             dx, dz = self.C.WALKS[move]
             fx, fz = self.b[0] - self.a[0], self.b[1] - self.a[1]
             norm = math.hypot(fx, fz) or 1.0
-            speed = self.C.WALK_SPEED * (self.C.BACKWARD_FACTOR if (dx * fx + dz * fz) / norm < -0.7071 else 1.0)
+            back = (dx * fx + dz * fz) / (norm * math.hypot(dx, dz)) < -0.7071
+            speed = self.C.WALK_SPEED * (self.C.BACKWARD_FACTOR if back else 1.0)
             steps = 20
             for _ in range(steps):
                 nx, nz = self.a[0] + dx * speed * dt / steps, self.a[1] + dz * speed * dt / steps
@@ -75,7 +77,8 @@ class Model:
 def check_approach(mods, report):
     C = mods["controls"]
     for name in FIGHTERS:
-        error = mods[name].Brain.STYLE["error"]
+        # A fighter tired of waiting kicks from just past its reach.
+        error = max(mods[name].Brain.STYLE["error"], mods["ailib"].EDGE_SLACK)
         for seed in range(10):
             random.seed(seed)
             m = Model(mods, name)
@@ -222,6 +225,48 @@ def check_sparks(mods, report):
     report.check(coach.decide(False) == (0,), "the coach says something")
 
 
+def check_skill(mods, report):
+    """The styles rank as their names say, a strong fighter jumps through a guard and strikes
+    back when the other's kick ends, and no walk is foreseen through the other fighter."""
+    C = mods["controls"]
+    style = {name: mods[name].Brain.STYLE for name in FIGHTERS}
+    for key, better in (("error", min), ("hesitate", min), ("block", max), ("read", max), ("aim", max),
+                        ("counter", max)):
+        ranks = [max(style[n][key] for n in ("easy_ai_1", "easy_ai_2")),
+                 max(style[n][key] for n in ("medium_ai_1", "medium_ai_2")), style["hard_ai_1"][key]]
+        if better is max:
+            ranks = [min(style[n][key] for n in ("easy_ai_1", "easy_ai_2")),
+                     min(style[n][key] for n in ("medium_ai_1", "medium_ai_2")), style["hard_ai_1"][key]]
+            ok = ranks[0] <= ranks[1] <= ranks[2]
+        else:
+            ok = ranks[0] >= ranks[1] >= ranks[2]
+        report.check(ok, "the styles' %s does not rank easy, medium, hard: %s" % (key, ranks))
+    for name, least in (("hard_ai_1", 0.3), ("dremoai", 0.4)):
+        through = 0
+        for seed in range(100):
+            random.seed(seed)
+            m = Model(mods, name, (0.675, 0.0), (-0.675, 0.0))
+            m.other.ai_fighter.general_blocking = True
+            move = m.step()[0]
+            through += move in C.KICK_BY_MOVE and C.KICK_BY_MOVE[move][1] in C.THROUGH_GUARD
+        report.check(through >= least * 100, "%s takes a jumping kick into a guard %d times in 100" %
+                     (name, through))
+    countered = 0
+    for seed in range(100):
+        random.seed(seed)
+        m = Model(mods, "hard_ai_1", (0.6, 0.0), (-0.6, 0.0))
+        m.other.ai_fighter.action = 22
+        m.me.brain.style = dict(m.me.brain.style, block=0.0)
+        m.step()
+        m.other.ai_fighter.action = 0
+        countered += m.step()[0] in C.KICK_BY_MOVE
+    report.check(countered >= 70, "hard_ai_1 strikes back after a kick only %d times in 100" % countered)
+    brain = mods["hard_ai_1"].Brain(mods["fighter"].AIFighter(), 0)
+    for move in C.WALKS:
+        d, _ = brain._predict((1.0, 0.0), (0.0, 0.0), (0.0, 0.0), move)
+        report.check(d >= C.MIN_DISTANCE - 1e-9, "a walk %d is foreseen through the other fighter" % move)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--pack", required=True)
@@ -229,7 +274,7 @@ def main():
     mods = load(args.pack)
     report = Report()
     for check in (check_approach, check_close, check_blocks, check_tired, check_mat,
-                  check_answers, check_sparks):
+                  check_answers, check_skill, check_sparks):
         check(mods, report)
     for problem in report.problems[:40]:
         print("PROBLEM:", problem)

@@ -5,10 +5,11 @@ Plain constants and pure functions; imports nothing of the game.
 
 IDLE = 0
 
-# Walks: move -> world direction (x, z). The fighter keeps facing its opponent while walking.
+# Walks: move -> world step (x, z) at walk speed; a diagonal walk covers half the speed along
+# each axis. The fighter keeps facing its opponent while walking.
 WALKS = {
     1: (1.0, 0.0), 2: (-1.0, 0.0), 3: (0.0, -1.0), 4: (0.0, 1.0),
-    5: (0.7071, -0.7071), 6: (-0.7071, -0.7071), 7: (0.7071, 0.7071), 8: (-0.7071, 0.7071),
+    5: (0.5, -0.5), 6: (-0.5, -0.5), 7: (0.5, 0.5), 8: (-0.5, 0.5),
 }
 WALK_SPEED = 5.4          # units per second (about walkSpeed x 4.75)
 BACKWARD_FACTOR = 0.6     # walking more than 135 degrees away from the facing
@@ -44,6 +45,7 @@ KICKS = [
 KICK_BY_ACTION = {k[1]: k for k in KICKS}
 KICK_BY_MOVE = {k[0]: k for k in KICKS}
 PUNCH_ACTIONS = (35, 36, 37)
+THROUGH_GUARD = (31, 32, 33, 34, 45)   # the jumping kicks: a guard does not stop them
 ATTACK_ACTIONS = tuple(sorted(KICK_BY_ACTION))
 
 # Blocks: move -> (action, the body parts it covers: 0 hip, 1 chest, 2 upper chest, 3 head).
