@@ -42,6 +42,8 @@ struct TestSettings {
     bool skipRun = false;
     bool skipRender = false;
     std::string raiseErrorIn;  // "init" or "run", once
+    bool timeRenders = false;  // benchmarks: each render waits for the GPU between its parts
+    float renderTimes[4] = {0, 0, 0, 0};
 };
 
 // One line of the sound log: a sound started or stopped in a frame (kinds of vuzirovari_test.h).

@@ -35,7 +35,11 @@ struct GpuGeometry {
     unsigned vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
     bool skinned = false;
     int matrixCount = 0;  // skinned: the bones, then one for vertices no bone moves
+    uint32_t vertexCount = 0;  // the mesh's own vertices first, then corners given face normals
     std::vector<GpuPart> parts;
+    // Skinned: per matrix, the box of the vertices it moves (low x y z, high x y z; low above
+    // high when it moves none). A posed vertex lies in the box around these boxes so placed.
+    std::vector<float> matrixBoxes;
     std::vector<FloorTriangle> floor;  // static meshes only
 
     // Shadow casters: the floor found under the caster, kept while neither moves much.

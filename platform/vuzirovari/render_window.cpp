@@ -223,6 +223,10 @@ void RenderWindow::present(bool waitForRefresh) {
     framePresented_ = true;
 }
 
+void RenderWindow::finish() {
+    if (context_) glFinish();
+}
+
 bool RenderWindow::readFrame(int* width, int* height, std::string* pixels) {
     if (!context_ || !frameBuffer_ || !framePresented_) return false;
     *width = bufferWidth_;

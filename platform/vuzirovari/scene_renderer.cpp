@@ -3,6 +3,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -37,8 +38,16 @@ mat4 bone(uint index) {
                 texelFetch(boneMatrices, at + 3));
 }
 #endif
+#ifdef SKINNED
 out vec3 surfaceNormal;
+#else
+uniform vec3 lightDirection;
+out float vertexDiffuse;
+#endif
 out vec2 pictureUv;
+#ifdef CAPTURE
+out vec3 capturedPosition;
+#endif
 void main() {
 #ifdef SKINNED
     vec3 world = vec3(0.0), n = vec3(0.0);
@@ -54,16 +63,29 @@ void main() {
     vec3 n = normalMatrix * normal;
 #endif
     float len = length(n);
+#ifdef SKINNED
     surfaceNormal = len > 0.0 ? n / len : n;
+#else
+    vertexDiffuse = max(0.0, dot(len > 0.0 ? n / len : n, -lightDirection));
+#endif
     pictureUv = uv;
     gl_ClipDistance[0] = dot(placed, clipPlane);
     gl_Position = viewProjection * placed;
+#ifdef CAPTURE
+    capturedPosition = placed.xyz;
+#endif
 }
 )";
 
 // A lit texel = texture x ((1 - e.a) x L + e.a x e.rgb), L = light x (a + (1 - a) x diffuse x lit).
+// Scenery is flat-faced, so its diffuse share is worked out per vertex; a figure's normals
+// bend across its faces and are interpolated.
 const char* const FragmentShader = R"(
+#ifdef SKINNED
 in vec3 surfaceNormal;
+#else
+in float vertexDiffuse;
+#endif
 in vec2 pictureUv;
 uniform sampler2D picture;
 uniform vec3 lightDirection;
@@ -80,8 +102,11 @@ void main() {
 #ifdef CUT_OUT
     if (texel.a < 0.5) discard;
 #endif
-    vec3 n = normalize(surfaceNormal);
-    float diffuse = max(0.0, dot(n, -lightDirection));
+#ifdef SKINNED
+    float diffuse = max(0.0, dot(normalize(surfaceNormal), -lightDirection));
+#else
+    float diffuse = vertexDiffuse;
+#endif
     vec3 light = lightColour * (ambient + (1.0 - ambient) * diffuse * lit);
     vec3 colour = texel.rgb * ((1.0 - emissive.a) * light + emissive.a * emissive.rgb);
     result = vec4(colour, texel.a * alpha);
@@ -89,6 +114,11 @@ void main() {
 )";
 
 bool knownFactor(int f) { return f >= 1 && f <= 11; }
+
+bool opaqueItem(const DrawItem& item) {
+    const RenderMode& m = item.mode;
+    return !knownFactor(m.source) || !knownFactor(m.target) ? false : m.source == 2 && m.target == 1;
+}
 
 GLint wrapMode(int mode) {
     switch (mode) {
@@ -112,7 +142,8 @@ GlMatrix reflection(iVector3 n, float d) {
 bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
     std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "");
     unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
-    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n", "3D");
+    std::string fsPrefix = prefix + (cutOut ? "#define CUT_OUT\n" : "");
+    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, fsPrefix.c_str(), "3D");
     unsigned program = 0;
     if (vs && fs) {
         program = glCreateProgram();
@@ -188,16 +219,59 @@ bool SceneRenderer::outOfView(const DrawItem& item) const {
         float p[3] = {k & 1 ? item.high[0] : item.low[0], k & 2 ? item.high[1] : item.low[1], k & 4 ? item.high[2] : item.low[2]};
         float c[4];
         for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
-        outside[0] += c[0] < -c[3];
-        outside[1] += c[0] > c[3];
-        outside[2] += c[1] < -c[3];
-        outside[3] += c[1] > c[3];
+        outside[0] += c[0] < cullWindow_[0] * c[3];
+        outside[1] += c[0] > cullWindow_[1] * c[3];
+        outside[2] += c[1] < cullWindow_[2] * c[3];
+        outside[3] += c[1] > cullWindow_[3] * c[3];
         outside[4] += c[2] < -c[3];
         outside[5] += c[2] > c[3];
     }
     for (int side : outside)
         if (side == 8) return true;
     return false;
+}
+
+// The pixels of the viewport a world box can cover under the current view projection, with a
+// pixel to spare on each side; the whole viewport when a corner lies at or behind the eye.
+// False when the box lies wholly beside the view.
+bool SceneRenderer::coverOf(const float* low, const float* high, const PixelRect& port, PixelRect* out) const {
+    const float* m = cullMatrix_;
+    float x0 = 1e30f, x1 = -1e30f, y0 = 1e30f, y1 = -1e30f;
+    for (int k = 0; k < 8; ++k) {
+        float p[3] = {k & 1 ? high[0] : low[0], k & 2 ? high[1] : low[1], k & 4 ? high[2] : low[2]};
+        float c[4];
+        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        if (!(c[3] > 1e-5f)) {
+            *out = port;
+            return true;
+        }
+        float x = c[0] / c[3], y = c[1] / c[3];
+        x0 = std::fmin(x0, x), x1 = std::fmax(x1, x), y0 = std::fmin(y0, y), y1 = std::fmax(y1, y);
+    }
+    if (x1 < -1.0f || x0 > 1.0f || y1 < -1.0f || y0 > 1.0f) return false;
+    auto pixel = [](int start, int size, float ndc) { return start + (std::fmax(-1.0f, std::fmin(1.0f, ndc)) + 1.0f) * 0.5f * size; };
+    int left = std::max(port.x, static_cast<int>(std::floor(pixel(port.x, port.w, x0))) - 1);
+    int right = std::min(port.x + port.w, static_cast<int>(std::ceil(pixel(port.x, port.w, x1))) + 1);
+    int bottom = std::max(port.y, static_cast<int>(std::floor(pixel(port.y, port.h, y0))) - 1);
+    int top = std::min(port.y + port.h, static_cast<int>(std::ceil(pixel(port.y, port.h, y1))) + 1);
+    *out = PixelRect{left, bottom, right - left, top - bottom};
+    return out->w > 0 && out->h > 0;
+}
+
+// Draws only into a part of the viewport: the rest is scissored away before the rasteriser
+// sees it, and items wholly outside it are skipped.
+void SceneRenderer::narrowTo(const PixelRect& rect, const PixelRect& port) {
+    glScissor(rect.x, rect.y, rect.w, rect.h);
+    cullWindow_[0] = 2.0f * static_cast<float>(rect.x - port.x) / static_cast<float>(port.w) - 1.0f;
+    cullWindow_[1] = 2.0f * static_cast<float>(rect.x + rect.w - port.x) / static_cast<float>(port.w) - 1.0f;
+    cullWindow_[2] = 2.0f * static_cast<float>(rect.y - port.y) / static_cast<float>(port.h) - 1.0f;
+    cullWindow_[3] = 2.0f * static_cast<float>(rect.y + rect.h - port.y) / static_cast<float>(port.h) - 1.0f;
+}
+
+void SceneRenderer::widen(const PixelRect& port) {
+    glScissor(port.x, port.y, port.w, port.h);
+    cullWindow_[0] = cullWindow_[2] = -1.0f;
+    cullWindow_[1] = cullWindow_[3] = 1.0f;
 }
 
 void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlane) {
@@ -276,10 +350,27 @@ void SceneRenderer::drawItems(const std::vector<DrawItem>& items, bool depthWrit
     }
 }
 
+// Depth first: the opaque surfaces lay down the nearest depth without colour, so the surfaces
+// pass then shades each of their pixels once (the floor under the mat, the mat under the
+// fighters are never shaded). The picture is the same: at every pixel the last surface drawn
+// at the nearest depth still wins. It stops at the first see-through surface that writes depth,
+// which must be blended over what was drawn before it.
+void SceneRenderer::drawDepthFirst(bool mirrored) {
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    for (const DrawItem& item : frame_.items) {
+        if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
+        if (!opaqueItem(item)) break;
+        if (item.mode.depthTest) drawItem(item, 1.0f);
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
 // Shadows: the casters pressed onto the floor mark the stencil where the floor shows, once
 // however many overlap, then the surfaces there are drawn again with the ambient light only.
-void SceneRenderer::drawShadows(bool mirrored) {
-    if (frame_.shadows.empty()) return;
+void SceneRenderer::drawShadows(bool mirrored, const PixelRect& port) {
+    PixelRect cover;
+    if (frame_.shadows.empty() || !coverOf(frame_.shadowLow, frame_.shadowHigh, port, &cover)) return;
+    narrowTo(cover, port);
     glDisable(GL_BLEND);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_CULL_FACE);
@@ -309,7 +400,8 @@ void SceneRenderer::drawShadows(bool mirrored) {
     glStencilFunc(GL_EQUAL, 1, 0xFF);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     for (const DrawItem& item : frame_.items) {
-        if (!item.mode.depthWrite || !item.bounded || (mirrored && item.mirror)) continue;
+        // Scenery only: figures are never darkened by a shadow.
+        if (!item.mode.depthWrite || !item.bounded || item.firstBone >= 0 || (mirrored && item.mirror)) continue;
         bool reached = true;  // only surfaces the shadows reach can lie in shadow
         for (int k = 0; k < 3; ++k)
             reached = reached && item.low[k] <= frame_.shadowHigh[k] + 0.01f && frame_.shadowLow[k] - 0.01f <= item.high[k];
@@ -319,23 +411,85 @@ void SceneRenderer::drawShadows(bool mirrored) {
         drawItem(shaded, 0.0f);
     }
     glDisable(GL_STENCIL_TEST);
+    widen(port);
 }
 
-void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
-    if (contextSerial == 0) return;
+bool SceneRenderer::prepare(unsigned contextSerial) {
+    if (contextSerial == 0) return false;
     if (contextSerial != serial_) {
         serial_ = contextSerial;
         boneBuffer_ = boneTexture_ = 0;
         broken_ = !build();
     }
-    if (broken_) return;
+    return !broken_;
+}
+
+bool SceneRenderer::readPosedVertices(unsigned contextSerial, SkinMesh& mesh, std::vector<float>* xyz) {
+    if (!prepare(contextSerial) || mesh.data.geometry.mesh.indices.empty()) return false;
+    if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
+    if (!mesh.gpu) return false;
+    std::string prefix = "#version 330 core\n#define SKINNED\n#define CAPTURE\n";
+    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
+    if (!vs) return false;
+    unsigned program = glCreateProgram();
+    glAttachShader(program, vs);
+    const char* captured[] = {"capturedPosition"};
+    glTransformFeedbackVaryings(program, 1, captured, GL_INTERLEAVED_ATTRIBS);
+    glLinkProgram(program);
+    glDeleteShader(vs);
+    int ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    std::vector<float> bones;
+    appendSkinMatrices(mesh, &bones);
+    const size_t count = mesh.gpu->vertexCount;
+    unsigned out = 0;
+    if (ok) {
+        const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, noClip[4] = {0, 0, 0, 1};
+        glUseProgram(program);
+        glUniformMatrix4fv(glGetUniformLocation(program, "viewProjection"), 1, GL_FALSE, identity);
+        glUniform4fv(glGetUniformLocation(program, "clipPlane"), 1, noClip);
+        glUniform1i(glGetUniformLocation(program, "boneMatrices"), 1);
+        glUniform1i(glGetUniformLocation(program, "firstBone"), 0);
+        glActiveTexture(GL_TEXTURE1);
+        glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
+        glBufferData(GL_TEXTURE_BUFFER, static_cast<GLsizeiptr>(bones.size() * sizeof(float)), bones.data(), GL_STREAM_DRAW);
+        glBindBuffer(GL_TEXTURE_BUFFER, 0);
+        glBindTexture(GL_TEXTURE_BUFFER, boneTexture_);
+        glActiveTexture(GL_TEXTURE0);
+        glGenBuffers(1, &out);
+        glBindBuffer(GL_TRANSFORM_FEEDBACK_BUFFER, out);
+        glBufferData(GL_TRANSFORM_FEEDBACK_BUFFER, static_cast<GLsizeiptr>(count * 3 * sizeof(float)), nullptr, GL_STREAM_READ);
+        glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, out);
+        glEnable(GL_RASTERIZER_DISCARD);
+        glBindVertexArray(mesh.gpu->vertexArray);
+        glBeginTransformFeedback(GL_POINTS);
+        glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(count));
+        glEndTransformFeedback();
+        glDisable(GL_RASTERIZER_DISCARD);
+        xyz->assign(count * 3, 0.0f);
+        glGetBufferSubData(GL_TRANSFORM_FEEDBACK_BUFFER, 0, static_cast<GLsizeiptr>(xyz->size() * sizeof(float)), xyz->data());
+        glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, 0);
+        glDeleteBuffers(1, &out);
+        glBindVertexArray(0);
+        glUseProgram(0);
+    }
+    glDeleteProgram(program);
+    current_ = nullptr;
+    boundGeometry_ = nullptr;
+    return ok != 0;
+}
+
+void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
+    if (!prepare(contextSerial)) return;
     EngineState& e = engine();
     if (e.cameras.size() == 0) return;
     const Session& s = session();
     iVector3 light = s.light.direction;
     float len = length(light);
     light = len > 1e-6f ? light * (1.0f / len) : vec3(0, -1, 0);
+    auto gatherStart = std::chrono::steady_clock::now();
     buildSceneFrame(light, serial_, &frame_);
+    gatherSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - gatherStart).count();
     if (frame_.empty()) return;
 
     current_ = nullptr;
@@ -370,6 +524,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         int h = static_cast<int>(std::lround(port.w * height));
         int y = height - static_cast<int>(std::lround(port.y * height)) - h;
         if (w <= 0 || h <= 0) return;
+        const PixelRect area{x, y, w, h};
         glViewport(x, y, w, h);
         glScissor(x, y, w, h);
         glDepthMask(GL_TRUE);
@@ -381,11 +536,20 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         setCamera(viewProjection.data(), noClip);
 
         // The mirror: its outline in the stencil, the scene reflected inside it, its picture over.
+        // The reflection is drawn only into the rectangle the mirrors cover on the screen.
         bool mirrored = false;
+        PixelRect mirrorCover;
         if (s.mirrorSet && dot(camera.location() - s.mirrorPoint, s.mirrorNormal) > 0.0f) {
-            for (const DrawItem& item : frame_.items) mirrored = mirrored || item.mirror;
+            float low[3] = {1e30f, 1e30f, 1e30f}, high[3] = {-1e30f, -1e30f, -1e30f};
+            for (const DrawItem& item : frame_.items) {
+                if (!item.mirror) continue;
+                mirrored = true;
+                for (int k = 0; k < 3; ++k) low[k] = std::fmin(low[k], item.low[k]), high[k] = std::fmax(high[k], item.high[k]);
+            }
+            mirrored = mirrored && coverOf(low, high, area, &mirrorCover);
         }
         if (mirrored) {
+            narrowTo(mirrorCover, area);
             glEnable(GL_STENCIL_TEST);
             glStencilFunc(GL_ALWAYS, 1, 0xFF);
             glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
@@ -414,7 +578,8 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
             glFrontFace(GL_CW);
             glDisable(GL_STENCIL_TEST);
             glDepthMask(GL_TRUE);
-            glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);  // only the rectangle was touched
+            widen(area);
             setCamera(viewProjection.data(), noClip);
             // The mirror's own picture, blended over the reflection by its alpha.
             for (const DrawItem& item : frame_.items) {
@@ -427,8 +592,9 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         }
 
         glDepthMask(GL_TRUE);
+        drawDepthFirst(mirrored);
         drawItems(frame_.items, true, mirrored, 1.0f);
-        drawShadows(mirrored);
+        drawShadows(mirrored, area);
         glDepthMask(GL_FALSE);
         drawItems(frame_.items, false, mirrored, 1.0f);
         glDepthMask(GL_TRUE);

@@ -1,6 +1,8 @@
 // The test interface: drives time and input, reads back what the engine holds.
 #include <SDL.h>
 
+#include <algorithm>
+
 #include <cstring>
 
 #include "../win32/hostpath.h"
@@ -75,6 +77,12 @@ int vtInjectWindowEvent(const char* event) {
         }
     }
     return 0;
+}
+
+void vtRenderTimingSet(int on) { session().test.timeRenders = on != 0; }
+
+void vtRenderTimes(float seconds[4]) {
+    if (seconds) std::copy(session().test.renderTimes, session().test.renderTimes + 4, seconds);
 }
 
 int vtFrameCount(void) { return session().frameCount; }
