@@ -134,6 +134,11 @@ std::shared_ptr<GpuGeometry> uploadMesh(const MeshData& data, unsigned contextSe
         vertices.push_back(v);
     });
     if (indices.empty()) return nullptr;
+    g->flatFaced = true;
+    for (size_t i = 0; i + 2 < indices.size() && g->flatFaced; i += 3) {
+        const float* n[3] = {vertices[indices[i]].normal, vertices[indices[i + 1]].normal, vertices[indices[i + 2]].normal};
+        g->flatFaced = std::equal(n[0], n[0] + 3, n[1]) && std::equal(n[0], n[0] + 3, n[2]);
+    }
     g->contextSerial = contextSerial;
     upload(*g, vertices, indices);
     glBindVertexArray(0);

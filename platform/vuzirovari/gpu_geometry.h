@@ -34,6 +34,7 @@ struct GpuGeometry {
     unsigned contextSerial = 0;  // the GL context the names below belong to
     unsigned vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
     bool skinned = false;
+    bool flatFaced = false;  // static: the corners of each triangle share one normal
     int matrixCount = 0;  // skinned: the bones, then one for vertices no bone moves
     uint32_t vertexCount = 0;  // the mesh's own vertices first, then corners given face normals
     std::vector<GpuPart> parts;

@@ -38,7 +38,7 @@ mat4 bone(uint index) {
                 texelFetch(boneMatrices, at + 3));
 }
 #endif
-#ifdef SKINNED
+#ifdef PIXEL_LIGHT
 out vec3 surfaceNormal;
 #else
 uniform vec3 lightDirection;
@@ -63,7 +63,7 @@ void main() {
     vec3 n = normalMatrix * normal;
 #endif
     float len = length(n);
-#ifdef SKINNED
+#ifdef PIXEL_LIGHT
     surfaceNormal = len > 0.0 ? n / len : n;
 #else
     vertexDiffuse = max(0.0, dot(len > 0.0 ? n / len : n, -lightDirection));
@@ -78,10 +78,11 @@ void main() {
 )";
 
 // A lit texel = texture x ((1 - e.a) x L + e.a x e.rgb), L = light x (a + (1 - a) x diffuse x lit).
-// Scenery is flat-faced, so its diffuse share is worked out per vertex; a figure's normals
-// bend across its faces and are interpolated.
+// On flat-faced meshes (a triangle's corners share one normal) the diffuse share is worked
+// out per vertex, which is the same on every pixel; other meshes, the figures among them,
+// interpolate their normals and light each pixel.
 const char* const FragmentShader = R"(
-#ifdef SKINNED
+#ifdef PIXEL_LIGHT
 in vec3 surfaceNormal;
 #else
 in float vertexDiffuse;
@@ -102,7 +103,7 @@ void main() {
 #ifdef CUT_OUT
     if (texel.a < 0.5) discard;
 #endif
-#ifdef SKINNED
+#ifdef PIXEL_LIGHT
     float diffuse = max(0.0, dot(normalize(surfaceNormal), -lightDirection));
 #else
     float diffuse = vertexDiffuse;
@@ -144,8 +145,9 @@ GlMatrix reflection(iVector3 n, float d) {
 
 }  // namespace
 
-bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
-    std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "");
+bool SceneRenderer::buildProgram(bool cutOut, bool skinned, bool pixelLight, Program* out) {
+    std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "") +
+                         (pixelLight ? "#define PIXEL_LIGHT\n" : "");
     unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
     std::string fsPrefix = prefix + (cutOut ? "#define CUT_OUT\n" : "");
     unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, fsPrefix.c_str(), "3D");
@@ -190,8 +192,8 @@ bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
 
 bool SceneRenderer::build() {
     current_ = nullptr;
-    for (int i = 0; i < 4; ++i)
-        if (!buildProgram(i & 1, i & 2, &programs_[i])) return false;
+    for (int i = 0; i < 6; ++i)
+        if (!buildProgram((i & 1) != 0, (i & 2) != 0, (i & 6) != 0, &programs_[i])) return false;
     glGenBuffers(1, &boneBuffer_);
     glGenTextures(1, &boneTexture_);
     glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
@@ -296,7 +298,8 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
     int source = known ? m.source : 5, target = known ? m.target : 6;
     bool opaque = opaqueItem(item);
     bool cutOut = source == 2 && target == 1 && item.cutout && name && item.texture->hasCutOutTexels();
-    Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0)];
+    bool pixelLight = item.firstBone < 0 && !item.geometry->flatFaced;
+    Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0) + (pixelLight ? 4 : 0)];
     use(p);
     bindGeometry(item.geometry);
     if (p.placement != item.placement) {
@@ -434,7 +437,7 @@ bool SceneRenderer::readPosedVertices(unsigned contextSerial, SkinMesh& mesh, st
     if (!prepare(contextSerial) || mesh.data.geometry.mesh.indices.empty()) return false;
     if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
     if (!mesh.gpu) return false;
-    std::string prefix = "#version 330 core\n#define SKINNED\n#define CAPTURE\n";
+    std::string prefix = "#version 330 core\n#define SKINNED\n#define PIXEL_LIGHT\n#define CAPTURE\n";
     unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
     if (!vs) return false;
     unsigned program = glCreateProgram();

@@ -37,7 +37,7 @@ private:
         float litSet = -1.0f;    // the lit value it holds
     };
     bool build();
-    bool buildProgram(bool cutOut, bool skinned, Program* out);
+    bool buildProgram(bool cutOut, bool skinned, bool pixelLight, Program* out);
     bool prepare(unsigned contextSerial);
     void use(const Program& p);
     void drawItems(const std::vector<DrawItem>& items, bool depthWriters, bool skipMirrors, float lit);
@@ -53,7 +53,7 @@ private:
 
     unsigned serial_ = 0;
     bool broken_ = false;
-    Program programs_[4];  // cut-out x 1 + skinned x 2
+    Program programs_[6];  // cut-out x 1 + skinned x 2 + smooth static x 4 (skinned ones light per pixel)
     Program* current_ = nullptr;
     const GpuGeometry* boundGeometry_ = nullptr;
     unsigned boneBuffer_ = 0, boneTexture_ = 0;
