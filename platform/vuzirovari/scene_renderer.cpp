@@ -11,108 +11,12 @@
 #include "engine_state.h"
 #include "gl_shared.h"
 #include "projection.h"
+#include "scene_shaders.h"
 #include "vec_math.h"
 
 namespace vuz {
 
 namespace {
-
-// Static geometry is placed by its model matrix; a skinned figure's vertices are moved by up to
-// four of its bone matrices (world placement included), read from a buffer texture.
-const char* const VertexShader = R"(
-layout(location = 0) in vec3 position;
-layout(location = 1) in vec3 normal;
-layout(location = 2) in vec2 uv;
-layout(location = 3) in uvec4 bones;
-layout(location = 4) in vec4 weights;
-uniform mat4 viewProjection;
-uniform vec4 clipPlane;
-uniform mat4 model;
-uniform mat3 normalMatrix;
-#ifdef SKINNED
-uniform samplerBuffer boneMatrices;
-uniform int firstBone;
-mat4 bone(uint index) {
-    int at = (firstBone + int(index)) * 4;
-    return mat4(texelFetch(boneMatrices, at), texelFetch(boneMatrices, at + 1), texelFetch(boneMatrices, at + 2),
-                texelFetch(boneMatrices, at + 3));
-}
-#endif
-#ifdef PIXEL_LIGHT
-out vec3 surfaceNormal;
-#else
-uniform vec3 lightDirection;
-out float vertexDiffuse;
-#endif
-out vec2 pictureUv;
-#ifdef CAPTURE
-out vec3 capturedPosition;
-#endif
-void main() {
-#ifdef SKINNED
-    vec3 world = vec3(0.0), n = vec3(0.0);
-    for (int k = 0; k < 4; ++k) {
-        if (weights[k] == 0.0) continue;
-        mat4 m = bone(bones[k]);
-        world += weights[k] * (m * vec4(position, 1.0)).xyz;
-        n += weights[k] * (mat3(m) * normal);
-    }
-    vec4 placed = vec4(world, 1.0);
-#else
-    vec4 placed = model * vec4(position, 1.0);
-    vec3 n = normalMatrix * normal;
-#endif
-    float len = length(n);
-#ifdef PIXEL_LIGHT
-    surfaceNormal = len > 0.0 ? n / len : n;
-#else
-    vertexDiffuse = max(0.0, dot(len > 0.0 ? n / len : n, -lightDirection));
-#endif
-    pictureUv = uv;
-    gl_ClipDistance[0] = dot(placed, clipPlane);
-    gl_Position = viewProjection * placed;
-#ifdef CAPTURE
-    capturedPosition = placed.xyz;
-#endif
-}
-)";
-
-// A lit texel = texture x ((1 - e.a) x L + e.a x e.rgb), L = light x (a + (1 - a) x diffuse x lit).
-// On flat-faced meshes (a triangle's corners share one normal) the diffuse share is worked
-// out per vertex, which is the same on every pixel; other meshes, the figures among them,
-// interpolate their normals and light each pixel.
-const char* const FragmentShader = R"(
-#ifdef PIXEL_LIGHT
-in vec3 surfaceNormal;
-#else
-in float vertexDiffuse;
-#endif
-in vec2 pictureUv;
-uniform sampler2D picture;
-uniform vec3 lightDirection;
-uniform vec3 lightColour;
-uniform float ambient;
-uniform vec4 emissive;
-uniform float alpha;
-uniform float lit;
-uniform int textured;
-uniform float flatGrey;
-out vec4 result;
-void main() {
-    vec4 texel = textured != 0 ? texture(picture, pictureUv) : vec4(vec3(flatGrey), 1.0);
-#ifdef CUT_OUT
-    if (texel.a < 0.5) discard;
-#endif
-#ifdef PIXEL_LIGHT
-    float diffuse = max(0.0, dot(normalize(surfaceNormal), -lightDirection));
-#else
-    float diffuse = vertexDiffuse;
-#endif
-    vec3 light = lightColour * (ambient + (1.0 - ambient) * diffuse * lit);
-    vec3 colour = texel.rgb * ((1.0 - emissive.a) * light + emissive.a * emissive.rgb);
-    result = vec4(colour, texel.a * alpha);
-}
-)";
 
 bool knownFactor(int f) { return f >= 1 && f <= 11; }
 
@@ -148,9 +52,9 @@ GlMatrix reflection(iVector3 n, float d) {
 bool SceneRenderer::buildProgram(bool cutOut, bool skinned, bool pixelLight, Program* out) {
     std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "") +
                          (pixelLight ? "#define PIXEL_LIGHT\n" : "");
-    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
+    unsigned vs = compileShader(GL_VERTEX_SHADER, SceneVertexShader, prefix.c_str(), "3D");
     std::string fsPrefix = prefix + (cutOut ? "#define CUT_OUT\n" : "");
-    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, fsPrefix.c_str(), "3D");
+    unsigned fs = compileShader(GL_FRAGMENT_SHADER, SceneFragmentShader, fsPrefix.c_str(), "3D");
     unsigned program = 0;
     if (vs && fs) {
         program = glCreateProgram();
@@ -215,70 +119,6 @@ void SceneRenderer::bindGeometry(const GpuGeometry* geometry) {
     if (boundGeometry_ == geometry) return;
     boundGeometry_ = geometry;
     glBindVertexArray(geometry ? geometry->vertexArray : 0);
-}
-
-// All eight corners of the item's bounds lie beyond one side of the view.
-bool SceneRenderer::outOfView(const DrawItem& item) const {
-    if (!item.bounded) return false;
-    const float* m = cullMatrix_;
-    int outside[6] = {0, 0, 0, 0, 0, 0};
-    for (int k = 0; k < 8; ++k) {
-        float p[3] = {k & 1 ? item.high[0] : item.low[0], k & 2 ? item.high[1] : item.low[1], k & 4 ? item.high[2] : item.low[2]};
-        float c[4];
-        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
-        outside[0] += c[0] < cullWindow_[0] * c[3];
-        outside[1] += c[0] > cullWindow_[1] * c[3];
-        outside[2] += c[1] < cullWindow_[2] * c[3];
-        outside[3] += c[1] > cullWindow_[3] * c[3];
-        outside[4] += c[2] < -c[3];
-        outside[5] += c[2] > c[3];
-    }
-    for (int side : outside)
-        if (side == 8) return true;
-    return false;
-}
-
-// The pixels of the viewport a world box can cover under the current view projection, with a
-// pixel to spare on each side; the whole viewport when a corner lies at or behind the eye.
-// False when the box lies wholly beside the view.
-bool SceneRenderer::coverOf(const float* low, const float* high, const PixelRect& port, PixelRect* out) const {
-    const float* m = cullMatrix_;
-    float x0 = 1e30f, x1 = -1e30f, y0 = 1e30f, y1 = -1e30f;
-    for (int k = 0; k < 8; ++k) {
-        float p[3] = {k & 1 ? high[0] : low[0], k & 2 ? high[1] : low[1], k & 4 ? high[2] : low[2]};
-        float c[4];
-        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
-        if (!(c[3] > 1e-5f)) {
-            *out = port;
-            return true;
-        }
-        float x = c[0] / c[3], y = c[1] / c[3];
-        x0 = std::fmin(x0, x), x1 = std::fmax(x1, x), y0 = std::fmin(y0, y), y1 = std::fmax(y1, y);
-    }
-    if (x1 < -1.0f || x0 > 1.0f || y1 < -1.0f || y0 > 1.0f) return false;
-    auto pixel = [](int start, int size, float ndc) { return start + (std::fmax(-1.0f, std::fmin(1.0f, ndc)) + 1.0f) * 0.5f * size; };
-    int left = std::max(port.x, static_cast<int>(std::floor(pixel(port.x, port.w, x0))) - 1);
-    int right = std::min(port.x + port.w, static_cast<int>(std::ceil(pixel(port.x, port.w, x1))) + 1);
-    int bottom = std::max(port.y, static_cast<int>(std::floor(pixel(port.y, port.h, y0))) - 1);
-    int top = std::min(port.y + port.h, static_cast<int>(std::ceil(pixel(port.y, port.h, y1))) + 1);
-    *out = PixelRect{left, bottom, right - left, top - bottom};
-    return out->w > 0 && out->h > 0;
-}
-
-// Draws only into a part of the viewport: the rest is scissored away before the rasteriser
-// sees it, and items wholly outside it are skipped.
-void SceneRenderer::narrowTo(const PixelRect& rect, const PixelRect& port) {
-    glScissor(rect.x, rect.y, rect.w, rect.h);
-    cullWindow_[0] = 2.0f * static_cast<float>(rect.x - port.x) / static_cast<float>(port.w) - 1.0f;
-    cullWindow_[1] = 2.0f * static_cast<float>(rect.x + rect.w - port.x) / static_cast<float>(port.w) - 1.0f;
-    cullWindow_[2] = 2.0f * static_cast<float>(rect.y - port.y) / static_cast<float>(port.h) - 1.0f;
-    cullWindow_[3] = 2.0f * static_cast<float>(rect.y + rect.h - port.y) / static_cast<float>(port.h) - 1.0f;
-}
-
-void SceneRenderer::widen(const PixelRect& port) {
-    glScissor(port.x, port.y, port.w, port.h);
-    cullWindow_[0] = cullWindow_[2] = -1.0f;
-    cullWindow_[1] = cullWindow_[3] = 1.0f;
 }
 
 void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlane) {
@@ -438,7 +278,7 @@ bool SceneRenderer::readPosedVertices(unsigned contextSerial, SkinMesh& mesh, st
     if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
     if (!mesh.gpu) return false;
     std::string prefix = "#version 330 core\n#define SKINNED\n#define PIXEL_LIGHT\n#define CAPTURE\n";
-    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
+    unsigned vs = compileShader(GL_VERTEX_SHADER, SceneVertexShader, prefix.c_str(), "3D");
     if (!vs) return false;
     unsigned program = glCreateProgram();
     glAttachShader(program, vs);
