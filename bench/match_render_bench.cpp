@@ -6,6 +6,9 @@
 // - a whole drawn frame (engine frame, the battle's tick, the render, read back so the
 //   rasteriser has finished) over the measured frames: median, quartiles and worst;
 // - the render alone, the same fight frame drawn again and again;
+// - the split of a frame: the simulation (engine frame and the battle's tick, from the measured
+//   frames), then, redrawing with the GPU waited for between the parts, gathering the 3D scene,
+//   issuing it to the driver (its vertex work included), rasterising it, the 2D layer and present;
 // each as wall time and as CPU time (all threads, and the game's thread alone: on a loaded
 // machine the CPU times are the steadier figures);
 // - the peak resident memory (VmHWM).
@@ -87,12 +90,13 @@ int main(int argc, char** argv) {
         std::string path = std::string(shots) + "/arena" + std::to_string(arena) + "-frame" + std::to_string(frame) + ".png";
         vtScreenshot(path.c_str());
     };
-    std::vector<double> frames, frameCpu, frameThread;
+    std::vector<double> frames, frameCpu, frameThread, simulation;
     for (int frame = 1; frame <= fightFrame + measured && bench.master.results.empty(); ++frame) {
         Clock::time_point start = Clock::now();
         double cpu = cpuMs(CLOCK_PROCESS_CPUTIME_ID), thread = cpuMs(CLOCK_THREAD_CPUTIME_ID);
         iVortaneMain();
         manager->tick();
+        if (frame > fightFrame) simulation.push_back(ms(Clock::now() - start));
         iVortaneRender();
         finish();
         if (frame > fightFrame) {
@@ -120,6 +124,21 @@ int main(int argc, char** argv) {
     report("same frame redrawn, wall", renders);
     report("  CPU, all threads", renderCpu);
     report("  CPU, game thread", renderThread);
+    std::vector<double> split[5];
+    vtRenderTimingSet(1);
+    for (int i = 0; i < measured; ++i) {
+        iVortaneRender();
+        float seconds[5];
+        vtRenderTimes(seconds);
+        for (int k = 0; k < 5; ++k) split[k].push_back(seconds[k] * 1000.0);
+    }
+    vtRenderTimingSet(0);
+    report("split: simulation", simulation);
+    report("  gathering the 3D scene", split[0]);
+    report("  issuing it (vertex work)", split[1]);
+    report("  rasterising it", split[2]);
+    report("  2D layer", split[3]);
+    report("  present", split[4]);
     std::printf("peak resident memory (VmHWM): %.1f MB\n", statusKb("VmHWM:") / 1024.0);
     return 0;
 }

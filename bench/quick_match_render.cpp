@@ -72,7 +72,7 @@ Pass playMatch(QuickMatchDriver& game, uint32_t seed, bool timed, const char* sh
     }
     TimedCurrentMaster master(game.battle->getCurrentMaster(), &feed);
     game.battle->setCurrentMaster(&master);
-    vtSetRenderTiming(timed ? 1 : 0);
+    vtRenderTimingSet(timed ? 1 : 0);
     TimedGuiManager::on = timed;
     bool started = false;
     Clock::time_point firstFight;
@@ -101,13 +101,17 @@ Pass playMatch(QuickMatchDriver& game, uint32_t seed, bool timed, const char* sh
             s.hudFeed = feed.ms;
             s.guiPoll = TimedGuiManager::meter.ms;
             s.battle = tick - feed.ms - s.guiPoll;
-            vtRenderTimes(&s.scene, &s.overlay, &s.present);
+            float parts[5];
+            vtRenderTimes(parts);
+            s.scene = 1000.0 * (parts[0] + parts[1] + parts[2]);
+            s.overlay = 1000.0 * parts[3];
+            s.present = 1000.0 * parts[4];
             s.whole = whole;
             pass.sum.add(s);
         }
     }
     pass.wallMs = started ? msSince(firstFight) : 0.0;
-    vtSetRenderTiming(0);
+    vtRenderTimingSet(0);
     TimedGuiManager::on = false;
     game.battle->setCurrentMaster(master.inner);
     const std::string::size_type at = game.log.find("Quick match over");

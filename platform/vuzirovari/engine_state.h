@@ -42,10 +42,8 @@ struct TestSettings {
     bool skipRun = false;
     bool skipRender = false;
     std::string raiseErrorIn;  // "init" or "run", once
-    // Benchmarks: each drawn frame waits for the GPU after its parts and keeps their times (ms).
-    bool renderTiming = false;
-    bool renderTimed = false;
-    double sceneMs = 0.0, overlayMs = 0.0, presentMs = 0.0;
+    bool timeRenders = false;  // benchmarks: each render waits for the GPU between its parts
+    float renderTimes[5] = {0, 0, 0, 0, 0};
 };
 
 // One line of the sound log: a sound started or stopped in a frame (kinds of vuzirovari_test.h).

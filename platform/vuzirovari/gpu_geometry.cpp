@@ -84,6 +84,7 @@ void attribute(unsigned index, int size, size_t stride, size_t offset) {
 
 template <typename V>
 void upload(GpuGeometry& g, const std::vector<V>& vertices, const std::vector<uint32_t>& indices) {
+    g.vertexCount = static_cast<uint32_t>(vertices.size());
     glGenVertexArrays(1, &g.vertexArray);
     glGenBuffers(1, &g.vertexBuffer);
     glGenBuffers(1, &g.indexBuffer);
@@ -133,6 +134,11 @@ std::shared_ptr<GpuGeometry> uploadMesh(const MeshData& data, unsigned contextSe
         vertices.push_back(v);
     });
     if (indices.empty()) return nullptr;
+    g->flatFaced = true;
+    for (size_t i = 0; i + 2 < indices.size() && g->flatFaced; i += 3) {
+        const float* n[3] = {vertices[indices[i]].normal, vertices[indices[i + 1]].normal, vertices[indices[i + 2]].normal};
+        g->flatFaced = std::equal(n[0], n[0] + 3, n[1]) && std::equal(n[0], n[0] + 3, n[2]);
+    }
     g->contextSerial = contextSerial;
     upload(*g, vertices, indices);
     glBindVertexArray(0);
@@ -172,6 +178,15 @@ std::shared_ptr<GpuGeometry> uploadSkinMesh(const SkinMeshData& data, unsigned c
         }
         vertices.push_back(out);
     }
+    g->matrixBoxes.assign(static_cast<size_t>(g->matrixCount) * 6, 0.0f);
+    for (int m = 0; m < g->matrixCount; ++m)
+        for (int k = 0; k < 3; ++k) g->matrixBoxes[m * 6 + k] = 1e30f, g->matrixBoxes[m * 6 + 3 + k] = -1e30f;
+    for (const SkinVertex& v : vertices)
+        for (int k = 0; k < 4; ++k) {
+            if (v.weight[k] == 0.0f) continue;
+            float* box = &g->matrixBoxes[static_cast<size_t>(v.bone[k]) * 6];
+            for (int c = 0; c < 3; ++c) box[c] = std::min(box[c], v.position[c]), box[3 + c] = std::max(box[3 + c], v.position[c]);
+        }
     std::vector<uint32_t> indices = gatherIndices(s.mesh, vertices, g->parts, [&](uint32_t from, const float* n) {
         SkinVertex v = vertices[from];
         std::copy(n, n + 3, v.normal);

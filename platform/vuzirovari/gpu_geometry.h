@@ -34,8 +34,13 @@ struct GpuGeometry {
     unsigned contextSerial = 0;  // the GL context the names below belong to
     unsigned vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
     bool skinned = false;
+    bool flatFaced = false;  // static: the corners of each triangle share one normal
     int matrixCount = 0;  // skinned: the bones, then one for vertices no bone moves
+    uint32_t vertexCount = 0;  // the mesh's own vertices first, then corners given face normals
     std::vector<GpuPart> parts;
+    // Skinned: per matrix, the box of the vertices it moves (low x y z, high x y z; low above
+    // high when it moves none). A posed vertex lies in the box around these boxes so placed.
+    std::vector<float> matrixBoxes;
     std::vector<FloorTriangle> floor;  // static meshes only
 
     // Shadow casters: the floor found under the caster, kept while neither moves much.

@@ -70,6 +70,10 @@ bool RenderWindow::open(const std::string& title, int width, int height) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // Frames are drawn into the engine's own frame buffer (with its depth and stencil) and only
+    // copied to the window, so the window needs no depth buffer of its own.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
 
     width = std::max(width, 1);
     height = std::max(height, 1);
@@ -221,6 +225,10 @@ void RenderWindow::present(bool waitForRefresh) {
     SDL_GL_SwapWindow(window_);
     if (once) SDL_GL_SetSwapInterval(1);
     framePresented_ = true;
+}
+
+void RenderWindow::finish() {
+    if (context_) glFinish();
 }
 
 bool RenderWindow::readFrame(int* width, int* height, std::string* pixels) {

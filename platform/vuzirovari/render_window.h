@@ -41,6 +41,7 @@ public:
     void beginFrame(float r, float g, float b);
     // waitForRefresh false: swapped at once, without waiting for the display's refresh.
     void present(bool waitForRefresh = true);
+    void finish();  // waits until the GPU has done everything asked of it
 
     // Reads the last presented frame; u, v from the top-left.
     bool readPixel(float u, float v, uint8_t rgba[4]);

@@ -46,7 +46,7 @@ void addParts(const GpuGeometry& g, const DrawItem& base, const std::vector<std:
         item.count = part.indexCount;
         item.order = static_cast<uint32_t>(frame->items.size());
         if (slots) item.texture = part.material < slots->size() ? (*slots)[part.material].get() : nullptr;
-        if (item.bounded) placeBox(item.model, part.low, part.high, item.low, item.high);
+        if (item.bounded && item.firstBone < 0) placeBox(item.model, part.low, part.high, item.low, item.high);
     }
 }
 
@@ -60,23 +60,8 @@ void addSkinMesh(SkinMesh& mesh, unsigned contextSerial, uint64_t placement, Sce
     if (mesh.data.geometry.mesh.indices.empty()) return;
     if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
     if (!mesh.gpu) return;
-    const SkinPose& pose = skinMeshPose(mesh);
-    const SkinnedGeometry& g = mesh.data.geometry;
-    // Each bone's skinning transform, placed in the world: its model transform after its offset.
-    Matrix4 place = composeMatrix(mesh.location, mesh.orientation, vec3(1, 1, 1));
     size_t firstBone = frame->bones.size() / 16;
-    for (size_t b = 0; b < mesh.data.bones.size(); ++b) {
-        if (b < pose.model.size()) pushMatrix(frame->bones, place * pose.model[b]);
-        else pushMatrix(frame->bones, place);
-    }
-    for (size_t k = 0; k < g.offsetBones.size(); ++k) {
-        int b = g.offsetBones[k];
-        if (b < 0 || static_cast<size_t>(b) >= pose.model.size()) continue;
-        Matrix4 m = place * (pose.model[b] * g.offsets[k]);
-        for (int c = 0; c < 4; ++c)
-            for (int r = 0; r < 4; ++r) frame->bones[(firstBone + b) * 16 + c * 4 + r] = m[r * 4 + c];
-    }
-    pushMatrix(frame->bones, g.frame >= 0 && static_cast<size_t>(g.frame) < pose.model.size() ? place * pose.model[g.frame] : place);
+    appendSkinMatrices(mesh, &frame->bones);
     DrawItem base;
     base.geometry = mesh.gpu.get();
     base.placement = placement;
@@ -85,6 +70,18 @@ void addSkinMesh(SkinMesh& mesh, unsigned contextSerial, uint64_t placement, Sce
     base.mode = mesh.mode;
     base.serial = mesh.serial;
     base.flatGrey = 0.5f;
+    // Its bounds: around each matrix's box of vertices, placed by the matrix.
+    const std::vector<float>& boxes = mesh.gpu->matrixBoxes;
+    for (int k = 0; k < 3; ++k) base.low[k] = 1e30f, base.high[k] = -1e30f;
+    GlMatrix m;
+    for (size_t b = 0; b * 6 < boxes.size() && (firstBone + b + 1) * 16 <= frame->bones.size(); ++b) {
+        if (boxes[b * 6] > boxes[b * 6 + 3]) continue;
+        std::copy_n(&frame->bones[(firstBone + b) * 16], 16, m.begin());
+        float low[3], high[3];
+        placeBox(m, &boxes[b * 6], &boxes[b * 6 + 3], low, high);
+        for (int k = 0; k < 3; ++k) base.low[k] = std::min(base.low[k], low[k]), base.high[k] = std::max(base.high[k], high[k]);
+    }
+    base.bounded = base.low[0] <= base.high[0];
     addParts(*mesh.gpu, base, &mesh.textures, frame);
 }
 
@@ -163,6 +160,26 @@ Scratch& scratch() {
 }
 
 }  // namespace
+
+void appendSkinMatrices(SkinMesh& mesh, std::vector<float>* out) {
+    const SkinPose& pose = skinMeshPose(mesh);
+    const SkinnedGeometry& g = mesh.data.geometry;
+    // Each bone's skinning transform, placed in the world: its model transform after its offset.
+    Matrix4 place = composeMatrix(mesh.location, mesh.orientation, vec3(1, 1, 1));
+    size_t firstBone = out->size() / 16;
+    for (size_t b = 0; b < mesh.data.bones.size(); ++b) {
+        if (b < pose.model.size()) pushMatrix(*out, place * pose.model[b]);
+        else pushMatrix(*out, place);
+    }
+    for (size_t k = 0; k < g.offsetBones.size(); ++k) {
+        int b = g.offsetBones[k];
+        if (b < 0 || static_cast<size_t>(b) >= pose.model.size()) continue;
+        Matrix4 m = place * (pose.model[b] * g.offsets[k]);
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < 4; ++r) (*out)[(firstBone + b) * 16 + c * 4 + r] = m[r * 4 + c];
+    }
+    pushMatrix(*out, g.frame >= 0 && static_cast<size_t>(g.frame) < pose.model.size() ? place * pose.model[g.frame] : place);
+}
 
 void buildSceneFrame(const iVector3& light, unsigned contextSerial, SceneFrame* frame) {
     frame->items.clear();

@@ -34,8 +34,8 @@ struct DrawItem {
     bool cutout = true;  // opaque texels with alpha below 0.5 are left out
     iVector4 emissive{0.0f, 0.0f, 0.0f, 0.0f};
     float alpha = 1.0f;
-    bool bounded = false;                           // skinned figures are never culled
-    float low[3] = {0, 0, 0}, high[3] = {0, 0, 0};  // the triangles' bounds in the world
+    bool bounded = false;                           // false: never culled
+    float low[3] = {0, 0, 0}, high[3] = {0, 0, 0};  // the triangles' bounds in the world (posed)
 };
 
 // A shadow caster pressed flat onto the floor under it, along the light.
@@ -52,6 +52,10 @@ struct SceneFrame {
 
     bool empty() const { return items.empty() && shadows.empty(); }
 };
+
+// A skinned mesh's matrices as its vertex shader reads them (column-major, 16 floats each):
+// each bone's skinning transform placed in the world, then one for vertices no bone moves.
+void appendSkinMatrices(SkinMesh& mesh, std::vector<float>* out);
 
 // Gathers the scene of the current GL context (its serial), uploading geometry the context
 // does not hold yet; the light's direction (normalised) lays the shadows.

@@ -3,6 +3,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -10,85 +11,24 @@
 #include "engine_state.h"
 #include "gl_shared.h"
 #include "projection.h"
+#include "scene_shaders.h"
 #include "vec_math.h"
 
 namespace vuz {
 
 namespace {
 
-// Static geometry is placed by its model matrix; a skinned figure's vertices are moved by up to
-// four of its bone matrices (world placement included), read from a buffer texture.
-const char* const VertexShader = R"(
-layout(location = 0) in vec3 position;
-layout(location = 1) in vec3 normal;
-layout(location = 2) in vec2 uv;
-layout(location = 3) in uvec4 bones;
-layout(location = 4) in vec4 weights;
-uniform mat4 viewProjection;
-uniform vec4 clipPlane;
-uniform mat4 model;
-uniform mat3 normalMatrix;
-#ifdef SKINNED
-uniform samplerBuffer boneMatrices;
-uniform int firstBone;
-mat4 bone(uint index) {
-    int at = (firstBone + int(index)) * 4;
-    return mat4(texelFetch(boneMatrices, at), texelFetch(boneMatrices, at + 1), texelFetch(boneMatrices, at + 2),
-                texelFetch(boneMatrices, at + 3));
-}
-#endif
-out vec3 surfaceNormal;
-out vec2 pictureUv;
-void main() {
-#ifdef SKINNED
-    vec3 world = vec3(0.0), n = vec3(0.0);
-    for (int k = 0; k < 4; ++k) {
-        if (weights[k] == 0.0) continue;
-        mat4 m = bone(bones[k]);
-        world += weights[k] * (m * vec4(position, 1.0)).xyz;
-        n += weights[k] * (mat3(m) * normal);
-    }
-    vec4 placed = vec4(world, 1.0);
-#else
-    vec4 placed = model * vec4(position, 1.0);
-    vec3 n = normalMatrix * normal;
-#endif
-    float len = length(n);
-    surfaceNormal = len > 0.0 ? n / len : n;
-    pictureUv = uv;
-    gl_ClipDistance[0] = dot(placed, clipPlane);
-    gl_Position = viewProjection * placed;
-}
-)";
-
-// A lit texel = texture x ((1 - e.a) x L + e.a x e.rgb), L = light x (a + (1 - a) x diffuse x lit).
-const char* const FragmentShader = R"(
-in vec3 surfaceNormal;
-in vec2 pictureUv;
-uniform sampler2D picture;
-uniform vec3 lightDirection;
-uniform vec3 lightColour;
-uniform float ambient;
-uniform vec4 emissive;
-uniform float alpha;
-uniform float lit;
-uniform int textured;
-uniform float flatGrey;
-out vec4 result;
-void main() {
-    vec4 texel = textured != 0 ? texture(picture, pictureUv) : vec4(vec3(flatGrey), 1.0);
-#ifdef CUT_OUT
-    if (texel.a < 0.5) discard;
-#endif
-    vec3 n = normalize(surfaceNormal);
-    float diffuse = max(0.0, dot(n, -lightDirection));
-    vec3 light = lightColour * (ambient + (1.0 - ambient) * diffuse * lit);
-    vec3 colour = texel.rgb * ((1.0 - emissive.a) * light + emissive.a * emissive.rgb);
-    result = vec4(colour, texel.a * alpha);
-}
-)";
-
 bool knownFactor(int f) { return f >= 1 && f <= 11; }
+
+// Drawn without blending: opaque surfaces, and alpha-blended ones whose every texel and whose
+// own alpha are fully opaque (blending them would give the texel itself).
+bool opaqueItem(const DrawItem& item) {
+    const RenderMode& m = item.mode;
+    if (!knownFactor(m.source) || !knownFactor(m.target)) return false;
+    if (m.source == 2 && m.target == 1) return true;
+    bool solidTexels = !item.texture || (!item.texture->hasSeeThroughTexels() && item.textureMode != 4);
+    return m.source == 5 && m.target == 6 && item.alpha >= 1.0f && solidTexels;
+}
 
 GLint wrapMode(int mode) {
     switch (mode) {
@@ -109,10 +49,12 @@ GlMatrix reflection(iVector3 n, float d) {
 
 }  // namespace
 
-bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
-    std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "");
-    unsigned vs = compileShader(GL_VERTEX_SHADER, VertexShader, prefix.c_str(), "3D");
-    unsigned fs = compileShader(GL_FRAGMENT_SHADER, FragmentShader, cutOut ? "#version 330 core\n#define CUT_OUT\n" : "#version 330 core\n", "3D");
+bool SceneRenderer::buildProgram(bool cutOut, bool skinned, bool pixelLight, Program* out) {
+    std::string prefix = std::string("#version 330 core\n") + (skinned ? "#define SKINNED\n" : "") +
+                         (pixelLight ? "#define PIXEL_LIGHT\n" : "");
+    unsigned vs = compileShader(GL_VERTEX_SHADER, SceneVertexShader, prefix.c_str(), "3D");
+    std::string fsPrefix = prefix + (cutOut ? "#define CUT_OUT\n" : "");
+    unsigned fs = compileShader(GL_FRAGMENT_SHADER, SceneFragmentShader, fsPrefix.c_str(), "3D");
     unsigned program = 0;
     if (vs && fs) {
         program = glCreateProgram();
@@ -154,8 +96,8 @@ bool SceneRenderer::buildProgram(bool cutOut, bool skinned, Program* out) {
 
 bool SceneRenderer::build() {
     current_ = nullptr;
-    for (int i = 0; i < 4; ++i)
-        if (!buildProgram(i & 1, i & 2, &programs_[i])) return false;
+    for (int i = 0; i < 6; ++i)
+        if (!buildProgram((i & 1) != 0, (i & 2) != 0, (i & 6) != 0, &programs_[i])) return false;
     glGenBuffers(1, &boneBuffer_);
     glGenTextures(1, &boneTexture_);
     glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
@@ -179,27 +121,6 @@ void SceneRenderer::bindGeometry(const GpuGeometry* geometry) {
     glBindVertexArray(geometry ? geometry->vertexArray : 0);
 }
 
-// All eight corners of the item's bounds lie beyond one side of the view.
-bool SceneRenderer::outOfView(const DrawItem& item) const {
-    if (!item.bounded) return false;
-    const float* m = cullMatrix_;
-    int outside[6] = {0, 0, 0, 0, 0, 0};
-    for (int k = 0; k < 8; ++k) {
-        float p[3] = {k & 1 ? item.high[0] : item.low[0], k & 2 ? item.high[1] : item.low[1], k & 4 ? item.high[2] : item.low[2]};
-        float c[4];
-        for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
-        outside[0] += c[0] < -c[3];
-        outside[1] += c[0] > c[3];
-        outside[2] += c[1] < -c[3];
-        outside[3] += c[1] > c[3];
-        outside[4] += c[2] < -c[3];
-        outside[5] += c[2] > c[3];
-    }
-    for (int side : outside)
-        if (side == 8) return true;
-    return false;
-}
-
 void SceneRenderer::setCamera(const float* viewProjection, const float* clipPlane) {
     std::copy(viewProjection, viewProjection + 16, cullMatrix_);
     for (const Program& p : programs_) {
@@ -215,9 +136,10 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
     const RenderMode& m = item.mode;
     bool known = knownFactor(m.source) && knownFactor(m.target);
     int source = known ? m.source : 5, target = known ? m.target : 6;
-    bool opaque = source == 2 && target == 1;
-    bool cutOut = opaque && item.cutout && name && item.texture->hasCutOutTexels();
-    Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0)];
+    bool opaque = opaqueItem(item);
+    bool cutOut = source == 2 && target == 1 && item.cutout && name && item.texture->hasCutOutTexels();
+    bool pixelLight = item.firstBone < 0 && !item.geometry->flatFaced;
+    Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0) + (pixelLight ? 4 : 0)];
     use(p);
     bindGeometry(item.geometry);
     if (p.placement != item.placement) {
@@ -276,10 +198,28 @@ void SceneRenderer::drawItems(const std::vector<DrawItem>& items, bool depthWrit
     }
 }
 
+// Depth first: the opaque surfaces lay down the nearest depth without colour, so the surfaces
+// pass then shades each of their pixels once (the floor under the mat is never shaded). The
+// picture is the same: at every pixel the last surface drawn at the nearest depth still wins.
+// It takes the surfaces drawn opaque by their render mode up to the first one that is not
+// (a blended surface must be blended over what was drawn before it); measured on the arenas,
+// laying down the depth of the blended figures and what follows them costs more than it saves.
+void SceneRenderer::drawDepthFirst(bool mirrored) {
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    for (const DrawItem& item : frame_.items) {
+        if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
+        if (item.mode.source != 2 || item.mode.target != 1) break;
+        if (item.mode.depthTest) drawItem(item, 1.0f);
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
 // Shadows: the casters pressed onto the floor mark the stencil where the floor shows, once
 // however many overlap, then the surfaces there are drawn again with the ambient light only.
-void SceneRenderer::drawShadows(bool mirrored) {
-    if (frame_.shadows.empty()) return;
+void SceneRenderer::drawShadows(bool mirrored, const PixelRect& port) {
+    PixelRect cover;
+    if (frame_.shadows.empty() || !coverOf(frame_.shadowLow, frame_.shadowHigh, port, &cover)) return;
+    narrowTo(cover, port);
     glDisable(GL_BLEND);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDisable(GL_CULL_FACE);
@@ -309,7 +249,8 @@ void SceneRenderer::drawShadows(bool mirrored) {
     glStencilFunc(GL_EQUAL, 1, 0xFF);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
     for (const DrawItem& item : frame_.items) {
-        if (!item.mode.depthWrite || !item.bounded || (mirrored && item.mirror)) continue;
+        // Scenery only: figures are never darkened by a shadow.
+        if (!item.mode.depthWrite || !item.bounded || item.firstBone >= 0 || (mirrored && item.mirror)) continue;
         bool reached = true;  // only surfaces the shadows reach can lie in shadow
         for (int k = 0; k < 3; ++k)
             reached = reached && item.low[k] <= frame_.shadowHigh[k] + 0.01f && frame_.shadowLow[k] - 0.01f <= item.high[k];
@@ -319,23 +260,85 @@ void SceneRenderer::drawShadows(bool mirrored) {
         drawItem(shaded, 0.0f);
     }
     glDisable(GL_STENCIL_TEST);
+    widen(port);
 }
 
-void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
-    if (contextSerial == 0) return;
+bool SceneRenderer::prepare(unsigned contextSerial) {
+    if (contextSerial == 0) return false;
     if (contextSerial != serial_) {
         serial_ = contextSerial;
         boneBuffer_ = boneTexture_ = 0;
         broken_ = !build();
     }
-    if (broken_) return;
+    return !broken_;
+}
+
+bool SceneRenderer::readPosedVertices(unsigned contextSerial, SkinMesh& mesh, std::vector<float>* xyz) {
+    if (!prepare(contextSerial) || mesh.data.geometry.mesh.indices.empty()) return false;
+    if (!mesh.gpu || mesh.gpu->contextSerial != contextSerial) mesh.gpu = uploadSkinMesh(mesh.data, contextSerial);
+    if (!mesh.gpu) return false;
+    std::string prefix = "#version 330 core\n#define SKINNED\n#define PIXEL_LIGHT\n#define CAPTURE\n";
+    unsigned vs = compileShader(GL_VERTEX_SHADER, SceneVertexShader, prefix.c_str(), "3D");
+    if (!vs) return false;
+    unsigned program = glCreateProgram();
+    glAttachShader(program, vs);
+    const char* captured[] = {"capturedPosition"};
+    glTransformFeedbackVaryings(program, 1, captured, GL_INTERLEAVED_ATTRIBS);
+    glLinkProgram(program);
+    glDeleteShader(vs);
+    int ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    std::vector<float> bones;
+    appendSkinMatrices(mesh, &bones);
+    const size_t count = mesh.gpu->vertexCount;
+    unsigned out = 0;
+    if (ok) {
+        const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, noClip[4] = {0, 0, 0, 1};
+        glUseProgram(program);
+        glUniformMatrix4fv(glGetUniformLocation(program, "viewProjection"), 1, GL_FALSE, identity);
+        glUniform4fv(glGetUniformLocation(program, "clipPlane"), 1, noClip);
+        glUniform1i(glGetUniformLocation(program, "boneMatrices"), 1);
+        glUniform1i(glGetUniformLocation(program, "firstBone"), 0);
+        glActiveTexture(GL_TEXTURE1);
+        glBindBuffer(GL_TEXTURE_BUFFER, boneBuffer_);
+        glBufferData(GL_TEXTURE_BUFFER, static_cast<GLsizeiptr>(bones.size() * sizeof(float)), bones.data(), GL_STREAM_DRAW);
+        glBindBuffer(GL_TEXTURE_BUFFER, 0);
+        glBindTexture(GL_TEXTURE_BUFFER, boneTexture_);
+        glActiveTexture(GL_TEXTURE0);
+        glGenBuffers(1, &out);
+        glBindBuffer(GL_TRANSFORM_FEEDBACK_BUFFER, out);
+        glBufferData(GL_TRANSFORM_FEEDBACK_BUFFER, static_cast<GLsizeiptr>(count * 3 * sizeof(float)), nullptr, GL_STREAM_READ);
+        glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, out);
+        glEnable(GL_RASTERIZER_DISCARD);
+        glBindVertexArray(mesh.gpu->vertexArray);
+        glBeginTransformFeedback(GL_POINTS);
+        glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(count));
+        glEndTransformFeedback();
+        glDisable(GL_RASTERIZER_DISCARD);
+        xyz->assign(count * 3, 0.0f);
+        glGetBufferSubData(GL_TRANSFORM_FEEDBACK_BUFFER, 0, static_cast<GLsizeiptr>(xyz->size() * sizeof(float)), xyz->data());
+        glBindBufferBase(GL_TRANSFORM_FEEDBACK_BUFFER, 0, 0);
+        glDeleteBuffers(1, &out);
+        glBindVertexArray(0);
+        glUseProgram(0);
+    }
+    glDeleteProgram(program);
+    current_ = nullptr;
+    boundGeometry_ = nullptr;
+    return ok != 0;
+}
+
+void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
+    if (!prepare(contextSerial)) return;
     EngineState& e = engine();
     if (e.cameras.size() == 0) return;
     const Session& s = session();
     iVector3 light = s.light.direction;
     float len = length(light);
     light = len > 1e-6f ? light * (1.0f / len) : vec3(0, -1, 0);
+    auto gatherStart = std::chrono::steady_clock::now();
     buildSceneFrame(light, serial_, &frame_);
+    gatherSeconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - gatherStart).count();
     if (frame_.empty()) return;
 
     current_ = nullptr;
@@ -370,6 +373,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         int h = static_cast<int>(std::lround(port.w * height));
         int y = height - static_cast<int>(std::lround(port.y * height)) - h;
         if (w <= 0 || h <= 0) return;
+        const PixelRect area{x, y, w, h};
         glViewport(x, y, w, h);
         glScissor(x, y, w, h);
         glDepthMask(GL_TRUE);
@@ -381,11 +385,20 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         setCamera(viewProjection.data(), noClip);
 
         // The mirror: its outline in the stencil, the scene reflected inside it, its picture over.
+        // The reflection is drawn only into the rectangle the mirrors cover on the screen.
         bool mirrored = false;
+        PixelRect mirrorCover;
         if (s.mirrorSet && dot(camera.location() - s.mirrorPoint, s.mirrorNormal) > 0.0f) {
-            for (const DrawItem& item : frame_.items) mirrored = mirrored || item.mirror;
+            float low[3] = {1e30f, 1e30f, 1e30f}, high[3] = {-1e30f, -1e30f, -1e30f};
+            for (const DrawItem& item : frame_.items) {
+                if (!item.mirror) continue;
+                mirrored = true;
+                for (int k = 0; k < 3; ++k) low[k] = std::fmin(low[k], item.low[k]), high[k] = std::fmax(high[k], item.high[k]);
+            }
+            mirrored = mirrored && coverOf(low, high, area, &mirrorCover);
         }
         if (mirrored) {
+            narrowTo(mirrorCover, area);
             glEnable(GL_STENCIL_TEST);
             glStencilFunc(GL_ALWAYS, 1, 0xFF);
             glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
@@ -414,7 +427,8 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
             glFrontFace(GL_CW);
             glDisable(GL_STENCIL_TEST);
             glDepthMask(GL_TRUE);
-            glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);  // only the rectangle was touched
+            widen(area);
             setCamera(viewProjection.data(), noClip);
             // The mirror's own picture, blended over the reflection by its alpha.
             for (const DrawItem& item : frame_.items) {
@@ -427,8 +441,9 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
         }
 
         glDepthMask(GL_TRUE);
+        drawDepthFirst(mirrored);
         drawItems(frame_.items, true, mirrored, 1.0f);
-        drawShadows(mirrored);
+        drawShadows(mirrored, area);
         glDepthMask(GL_FALSE);
         drawItems(frame_.items, false, mirrored, 1.0f);
         glDepthMask(GL_TRUE);

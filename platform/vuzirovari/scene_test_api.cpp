@@ -2,8 +2,10 @@
 // the mirror and the camera's matrices.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "engine_state.h"
+#include "matrix_math.h"
 #include "projection.h"
 #include "skin_animation.h"
 #include "vec_math.h"
@@ -96,6 +98,44 @@ int vtBoneGet(uint32_t bone, uint32_t* skinMesh, int* index) {
 }
 
 int vtPoseEvaluations(void) { return session().poseEvaluations; }
+
+int vtSkinMeshPosedVertices(uint32_t handle, int gpu, float* xyz, int capacity) {
+    SkinMesh* m = engine().skinMeshes.get(handle);
+    if (!m) return 0;
+    const SkinnedGeometry& g = m->data.geometry;
+    const size_t count = g.mesh.vertices.size();
+    std::vector<float> posed;
+    if (gpu) {
+        if (!engine().scene.readPosedVertices(engine().window.contextSerial(), *m, &posed) || posed.size() < count * 3)
+            return 0;
+    } else {
+        const SkinPose& pose = skinMeshPose(*m);
+        Matrix4 place = composeMatrix(m->location, m->orientation, vec3(1, 1, 1));
+        auto apply = [](const Matrix4& t, const float* v, float w, float* sum) {
+            for (int r = 0; r < 3; ++r) sum[r] += w * (t[r * 4] * v[0] + t[r * 4 + 1] * v[1] + t[r * 4 + 2] * v[2] + t[r * 4 + 3]);
+        };
+        posed.assign(count * 3, 0.0f);
+        for (size_t i = 0; i < count; ++i) {
+            const float* v = g.mesh.vertices[i].position;
+            float total = 0.0f;
+            if (i < g.weights.size()) {
+                for (int k = 0; k < 4; ++k) {
+                    int b = g.weights[i].bone[k];
+                    auto at = std::find(g.offsetBones.begin(), g.offsetBones.end(), b);
+                    if (b < 0 || static_cast<size_t>(b) >= pose.model.size() || at == g.offsetBones.end()) continue;
+                    apply(place * (pose.model[b] * g.offsets[at - g.offsetBones.begin()]), v, g.weights[i].weight[k], &posed[i * 3]);
+                    total += g.weights[i].weight[k];
+                }
+            }
+            if (total <= 0.0f) {  // no bone moves it: it follows the frame that holds the mesh
+                bool framed = g.frame >= 0 && static_cast<size_t>(g.frame) < pose.model.size();
+                apply(framed ? place * pose.model[g.frame] : place, v, 1.0f, &posed[i * 3]);
+            }
+        }
+    }
+    if (xyz && capacity > 0) std::copy(posed.begin(), posed.begin() + std::min<size_t>(count, capacity) * 3, xyz);
+    return static_cast<int>(count);
+}
 
 int vtBodyStateGet(uint32_t handle, vtBodyState* out) {
     const Body* b = engine().bodies.get(handle);

@@ -1,6 +1,8 @@
 // The test interface: drives time and input, reads back what the engine holds.
 #include <SDL.h>
 
+#include <algorithm>
+
 #include <cstring>
 
 #include "../win32/hostpath.h"
@@ -45,19 +47,6 @@ void vtSetSkipRunPhase(int skip) { session().test.skipRun = skip != 0; }
 
 void vtSetSkipRenderPhase(int skip) { session().test.skipRender = skip != 0; }
 
-void vtSetRenderTiming(int on) {
-    session().test.renderTiming = on != 0;
-    session().test.renderTimed = false;
-}
-
-int vtRenderTimes(double* sceneMs, double* overlayMs, double* presentMs) {
-    const TestSettings& test = session().test;
-    if (sceneMs) *sceneMs = test.sceneMs;
-    if (overlayMs) *overlayMs = test.overlayMs;
-    if (presentMs) *presentMs = test.presentMs;
-    return test.renderTimed ? 1 : 0;
-}
-
 void vtRaiseErrorIn(const char* phase) { session().test.raiseErrorIn = phase ? phase : ""; }
 
 void vtKeySet(int scanCode, int down) { session().input.setKey(scanCode, down != 0); }
@@ -88,6 +77,12 @@ int vtInjectWindowEvent(const char* event) {
         }
     }
     return 0;
+}
+
+void vtRenderTimingSet(int on) { session().test.timeRenders = on != 0; }
+
+void vtRenderTimes(float seconds[5]) {
+    if (seconds) std::copy(session().test.renderTimes, session().test.renderTimes + 5, seconds);
 }
 
 int vtFrameCount(void) { return session().frameCount; }

@@ -21,11 +21,10 @@ std::vector<Texture*>& liveTextures() {
 Texture::Texture(std::string name, Image image, int mipLevels)
     : name_(std::move(name)), image_(std::move(image)), mipLevels_(mipLevels < 0 ? 0 : mipLevels),
       width_(image_.width), height_(image_.height) {
-    for (size_t i = 3; i < image_.rgba.size(); i += 4)
-        if (image_.rgba[i] < 128) {
-            cutOut_ = true;
-            break;
-        }
+    for (size_t i = 3; i < image_.rgba.size() && !cutOut_; i += 4) {
+        seeThrough_ = seeThrough_ || image_.rgba[i] < 255;
+        cutOut_ = image_.rgba[i] < 128;
+    }
     liveIndex_ = liveTextures().size();
     liveTextures().push_back(this);
     // With a GL context the picture goes to the GPU at once, so no two copies pile up while a

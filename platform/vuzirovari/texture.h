@@ -37,6 +37,8 @@ public:
 
     // Some texel's alpha is below one half (such texels are cut out of opaque surfaces).
     bool hasCutOutTexels();
+    // Some texel is not fully opaque.
+    bool hasSeeThroughTexels() const { return seeThrough_; }
 
 private:
     std::string name_;
@@ -47,6 +49,7 @@ private:
     unsigned glSerial_ = 0;
     bool onGpuOnly_ = false;  // the pixels were dropped after the upload
     bool cutOut_ = false;
+    bool seeThrough_ = false;
     size_t liveIndex_ = 0;  // in the list of live textures
 };
 

@@ -42,11 +42,12 @@ void vtTypeChar(int character);
  * Returns 0 for an unknown name. */
 int vtInjectWindowEvent(const char* event);
 
-/* Render timing for benchmarks: while on, each drawn frame waits for the GPU after the 3D scene,
- * after the 2D layer (sprites and text) and after the present, and keeps how long each took. */
-void vtSetRenderTiming(int on);
-/* The last drawn frame's times in ms since timing went on; 0 when no frame was drawn timed. */
-int vtRenderTimes(double* sceneMs, double* overlayMs, double* presentMs);
+/* Benchmarks: with timing on, each render waits for the GPU between its parts and keeps its
+ * split in seconds: [0] gathering the 3D scene, [1] issuing it to the driver (its vertex work
+ * included), [2] the rasteriser finishing it, [3] the 2D layer (sprites and text), finished,
+ * [4] presenting. */
+void vtRenderTimingSet(int on);
+void vtRenderTimes(float seconds[5]);
 
 /* Readback. */
 int vtFrameCount(void);      /* iVortaneMain calls since open */
@@ -170,6 +171,11 @@ const char* vtSkinMeshTexturePath(uint32_t skinMesh, int slot); /* as created or
 int vtSkinMeshBonePose(uint32_t skinMesh, int bone, int mode, iVector3* location, iQuaternion* orientation);
 int vtBoneGet(uint32_t bone, uint32_t* skinMesh, int* index);
 int vtPoseEvaluations(void); /* skeleton evaluations since reset */
+/* The skinned mesh's vertices posed now, in the world, x y z each (up to capacity vertices):
+   gpu 0 from its bones' pose on the CPU (sum of weight x bone model transform x offset x vertex,
+   placed), gpu 1 as the vertex shader poses them for drawing (read back from the GPU; needs a
+   drawn window). Returns the mesh's vertex count, 0 when it cannot. */
+int vtSkinMeshPosedVertices(uint32_t skinMesh, int gpu, float* xyz, int capacity);
 
 typedef struct vtBodyState {
     int rigid, enabled, placedForNextStep;

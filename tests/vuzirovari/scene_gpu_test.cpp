@@ -1,11 +1,13 @@
 // The scene as the GPU keeps it: a static mesh uploaded once still draws where its placement
 // says after it moves, grows, hides and goes; the skinned figure is drawn where its bones are;
-// its shadow lies on the floor under it and follows it; the same frame draws byte for byte alike.
+// every vertex the GPU poses lies where the CPU pose of the bones puts it; its shadow lies on the
+// floor under it and follows it; the same frame draws byte for byte alike.
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "engine_fixture.h"
 #include "resource_files.h"
@@ -144,6 +146,15 @@ TEST_F(EngineGpuScene, TheFigureIsDrawnAtItsBonesAndItsShadowFollowsItOnTheFloor
         EXPECT_GT(std::abs(shownHead.sum() - hiddenHead.sum()) + std::abs(shownHead.b - hiddenHead.b), 60) << x;
         iSkinMeshShow(fighter_.display);
         draw();
+        // Every vertex as the GPU poses it for drawing is where the CPU pose of its bones puts it.
+        int count = vtSkinMeshPosedVertices(fighter_.display, 0, nullptr, 0);
+        ASSERT_GT(count, 100);
+        std::vector<float> cpu(count * 3), gpu(count * 3);
+        ASSERT_EQ(vtSkinMeshPosedVertices(fighter_.display, 0, cpu.data(), count), count);
+        ASSERT_EQ(vtSkinMeshPosedVertices(fighter_.display, 1, gpu.data(), count), count);
+        float worst = 0.0f;
+        for (size_t i = 0; i < cpu.size(); ++i) worst = std::fmax(worst, std::fabs(cpu[i] - gpu[i]));
+        EXPECT_LT(worst, 1e-4f) << x;
         // The shadow: the floor where the light carries the hip is darker than the floor beside it.
         iVector3 hip;
         iBodyLocationCM(fighter_.bodies[0], &hip);
