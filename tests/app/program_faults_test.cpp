@@ -244,7 +244,9 @@ TEST_F(ProgramFaults, SigtermAndSigintEndTheGameAsClosingItsWindowDoes) {
         const double sent = wallSeconds();
         kill(runs[i], cases[i].signal);
         GameRun run = finish(runs[i]);
-        EXPECT_LT(wallSeconds() - sent, 1.0 + EndSlack) << cases[i].name;
+        // Within a second on an idle machine; the bound allows for a test machine busy with other
+        // whole-program runs, which can delay the end by as much again.
+        EXPECT_LT(wallSeconds() - sent, 2.0 + EndSlack) << cases[i].name;
         EXPECT_EQ(run.exitCode, 0) << cases[i].name;
         const int asked = indexOf(run, "engine: signal " + std::to_string(cases[i].signal) + " asks the game to end");
         const int closed = indexOf(run, "DestroyWindow class=Brennock title=\"Brennock\"");
