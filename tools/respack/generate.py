@@ -31,9 +31,6 @@ MODULES = ["fonts", "fontwhite", "skin", "menus", "setup", "hud", "banners", "pl
            "sfx", "voices", "crowd", "music", "tables", "arenas", "bodymesh", "fightertex",
            "clips", "ragdoll", "scripts", "purchase"]
 OWNED = ("default_res", "Tavek_res", "graphics.qmx", "purchase.html")
-# Modules whose jobs take longest start first, so that no long job is left running alone at
-# the end. The order of the jobs does not change what they write.
-FIRST = ("music", "arenas", "menus", "banners", "setup", "crowd", "clips", "fonts")
 
 
 def tool_versions():
@@ -107,7 +104,6 @@ def generate(out, jobs_count, only, verbose):
     collected = FileSet()
     failures = []
     jobs = all_jobs(only)
-    jobs.sort(key=lambda job: FIRST.index(job[0]) if job[0] in FIRST else len(FIRST))
     with multiprocessing.get_context("fork").Pool(jobs_count) as pool:
         for job, files, error, seconds in pool.imap_unordered(run_job, jobs):
             label = ".".join(str(part) for part in job)

@@ -140,10 +140,11 @@ class Canvas:
         pixel, z, colour, rank = (np.concatenate(v) for v in (pixels, depths, colours, ranks))
         if not len(pixel):
             return
-        first = np.lexsort((rank, z, pixel))
-        pixel = pixel[first]
-        winner = first[np.r_[True, pixel[1:] != pixel[:-1]]]
-        where = np.unravel_index(pixel[np.r_[True, pixel[1:] != pixel[:-1]]], self.depth.shape)
+        by_pixel = np.lexsort((rank, z, pixel))
+        sorted_pixels = pixel[by_pixel]
+        first = np.r_[True, sorted_pixels[1:] != sorted_pixels[:-1]]
+        winner = by_pixel[first]
+        where = np.unravel_index(sorted_pixels[first], self.depth.shape)
         self.depth[where] = z[winner]
         self.colour[where] = colour[winner]
 

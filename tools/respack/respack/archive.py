@@ -37,9 +37,8 @@ def build(root, relative_paths, archive_name="graphics.qmx", seven_zip="7zz"):
     list_file = os.path.join(root, ".archive-list")
     with open(list_file, "w", encoding="utf-8") as handle:
         handle.write("".join(m + "\n" for m in members))
-    # A second thread only looks for LZMA's matches: the archive's bytes are the same as with one.
     command = [seven_zip, "a", "-t7z", "-m0=lzma", "-ms=off", "-mtc=off", "-mta=off",
-               "-mmt=2", "-bd", "-bso0", "-bsp0", "-scsUTF-8", archive_name, "@.archive-list"]
+               "-mmt=1", "-bd", "-bso0", "-bsp0", "-scsUTF-8", archive_name, "@.archive-list"]
     try:
         result = subprocess.run(command, cwd=root, stdout=subprocess.PIPE,
                                 stderr=subprocess.PIPE, check=False)
