@@ -140,6 +140,24 @@ def generate(out, jobs_count, only, verbose):
     return len(collected.files), len(members)
 
 
+def manifest(out):
+    """'sha256 mtime_ns path' of every file the generator owns in a game folder, by path."""
+    paths = []
+    for top in OWNED:
+        if os.path.isfile(os.path.join(out, top)):
+            paths.append(top)
+        for parent, _, names in os.walk(os.path.join(out, top)):
+            paths.extend(os.path.relpath(os.path.join(parent, n), out).replace(os.sep, "/")
+                         for n in names)
+    lines = []
+    for relative in sorted(paths):
+        path = os.path.join(out, relative)
+        with open(path, "rb") as handle:
+            digest = hashlib.sha256(handle.read()).hexdigest()
+        lines.append("%s %d %s" % (digest, os.stat(path).st_mtime_ns, relative))
+    return lines
+
+
 def rebuild_archive(out):
     """A new graphics.qmx from the loose files of a game folder, as a modder edited them."""
     loose = []
@@ -169,8 +187,8 @@ def main():
         return
     digest = input_digest()
     if args.stamp and not args.only and os.path.exists(args.stamp):
-        with open(args.stamp, encoding="ascii", errors="replace") as handle:
-            fresh = handle.read().strip() == digest
+        with open(args.stamp, encoding="utf-8", errors="replace") as handle:
+            fresh = handle.readline().strip() == digest
         if fresh and all(os.path.exists(os.path.join(args.out, n)) for n in OWNED):
             os.utime(args.stamp)  # the build tool compares the stamp's time with the sources
             print("respack: %s is up to date" % args.out)
@@ -180,8 +198,10 @@ def main():
     print("respack: wrote %d files (%d archived in graphics.qmx) to %s in %.1f s"
           % (count, archived, args.out, time.time() - started))
     if args.stamp and not args.only:
-        with open(args.stamp, "w", encoding="ascii") as handle:
-            handle.write(digest + "\n")
+        # The stamp also lists what was written, for the check that a second run writes the
+        # same bytes.
+        with open(args.stamp, "w", encoding="utf-8") as handle:
+            handle.write(digest + "\n" + "".join(line + "\n" for line in manifest(args.out)))
 
 
 if __name__ == "__main__":

@@ -67,52 +67,113 @@ def shapes_of(pose):
     return [sk.part_shape(i, pose) for i in range(16)]
 
 
-def clip_shapes(pack, file, side):
-    name = C.MIRRORED_NAMES.get(file, file) if side else file
-    path = (C.MIRRORED if side else C.FOLDER) + name
-    anim = parse_animation(pack.read(path).decode("ascii"))
-    length = int(anim["Bip01_Spine"][0][-1][0])
-    return [shapes_of(pose_at(anim, f)) for f in range(length + 1)], length
+_clips = {}
 
 
-def placed(shape, turn, offset):
-    kind, centre, radius, half = shape
-    return kind, turn @ centre + offset, radius, turn @ half
+def clip_shapes(pack, file, side, frames=None):
+    """(centres, halves) of the 16 parts in each frame of a clip (frames x 16 x 3 each), their
+    radii and the clip's length. Parsed once per clip and side."""
+    key = (file, side, frames)
+    if key not in _clips:
+        name = C.MIRRORED_NAMES.get(file, file) if side else file
+        path = (C.MIRRORED if side else C.FOLDER) + name
+        anim = parse_animation(pack.read(path).decode("ascii"))
+        length = int(anim["Bip01_Spine"][0][-1][0])
+        shapes = [shapes_of(pose_at(anim, f)) for f in range(frames or length + 1)]
+        centres = np.array([[s[1] for s in frame] for frame in shapes])
+        halves = np.array([[s[3] for s in frame] for frame in shapes])
+        radii = np.array([s[2] for s in shapes[0]])
+        _clips[key] = (centres, halves, radii, length)
+    return _clips[key]
+
+
+def dot(u, v):
+    return u[..., 0] * v[..., 0] + u[..., 1] * v[..., 1] + u[..., 2] * v[..., 2]
+
+
+def segment_distances(p1, q1, p2, q2):
+    """The smallest distance between two segments, for whole arrays of segment pairs (the
+    last axis holds x, y, z); the same cases as the skeleton's segment_distance."""
+    d1, d2, r = q1 - p1, q2 - p2, p1 - p2
+    a, e, f = dot(d1, d1), dot(d2, d2), dot(d2, r)
+    c, b = dot(d1, r), dot(d1, d2)
+    with np.errstate(divide="ignore", invalid="ignore"):
+        denom = a * e - b * b
+        s = np.where(denom > 1e-12, np.clip((b * f - c * e) / denom, 0, 1), 0.0)
+        t = (b * s + f) / e
+        s = np.where(t < 0, np.clip(-c / a, 0, 1), np.where(t > 1, np.clip((b - c) / a, 0, 1), s))
+        t = np.clip(t, 0.0, 1.0)
+        # a point on the first (a sphere's centre) or on the second
+        s = np.where(e < 1e-12, np.clip(-c / a, 0, 1), s)
+        t = np.where(e < 1e-12, 0.0, t)
+        s = np.where(a < 1e-12, 0.0, s)
+        t = np.where(a < 1e-12, np.clip(f / e, 0, 1), t)
+        both = (a < 1e-12) & (e < 1e-12)
+        s = np.where(both, 0.0, s)
+        t = np.where(both, 0.0, t)
+    gap = (p1 + d1 * s[..., None]) - (p2 + d2 * t[..., None])
+    return np.sqrt(dot(gap, gap))
 
 
 def mix(a, b, t):
-    return a[0], a[1] + (b[1] - a[1]) * t, a[2], a[3] + (b[3] - a[3]) * t
+    return a + (b - a) * t
 
 
-def at_frame(frames, f):
-    k = min(int(f), len(frames) - 2)
-    t = min(max(f - k, 0.0), 1.0)
-    return [mix(a, b, t) for a, b in zip(frames[k], frames[k + 1])]
+def first_contacts(clip, stance_before, stance_after, defender, distances, anim, adv, strikers,
+                   blend):
+    """For every start distance, (striking part, target) of the first touching pair in the hit
+    walk's order (time, then striking part, then target 0-3), or None.
 
-
-def first_contact(frames, length, stance_before, stance_after, defender, distance, anim, adv,
-                  strikers, blend):
-    """(striking part, target) of the first touching pair, or None."""
+    clip, stance_before, stance_after: (centres, halves, radii, length) of the striking clip and
+    of the stances blended from and into; defender: (centres, halves, radii) of the opponent's
+    parts 0-3 placed at distance 0."""
+    centres, halves, radii, length = clip
     duration = (length - 1.25) / (CLIP_RATE * anim)
-    z = 0.0
+    times = []
     t = 0.0
     while t <= duration + 1e-9:
-        f = t * CLIP_RATE * anim
-        pose = at_frame(frames, f)
-        if f < blend:
-            pose = [mix(a, b, f / blend) for a, b in zip(stance_before, pose)]
-        elif f > length - 1.25 - blend:
-            w = (f - (length - 1.25 - blend)) / blend
-            pose = [mix(a, b, min(w, 1.0)) for a, b in zip(pose, stance_after)]
-        offset = np.array((0.0, 0.0, z))
-        for part in strikers:
-            a = placed(pose[part], np.eye(3), offset)
-            for target in (0, 1, 2, 3):
-                if sk.shapes_touch(a, defender[target]):
-                    return part, target
-        z = min(z + adv * STEP, distance - MIN_DISTANCE)
+        times.append(t)
         t += STEP
-    return None
+    f = np.array(times) * CLIP_RATE * anim
+    k = np.minimum(f.astype(int), len(centres) - 2)
+    w = np.clip(f - k, 0.0, 1.0)[:, None, None]
+    parts = list(strikers)
+    pc = mix(centres[k][:, parts], centres[k + 1][:, parts], w)
+    ph = mix(halves[k][:, parts], halves[k + 1][:, parts], w)
+    # the blend out of the stance before, and into the stance after
+    into = (f < blend)[:, None, None]
+    out_of = (f > length - 1.25 - blend)[:, None, None] & ~into
+    w_in = (f / blend)[:, None, None]
+    w_out = np.minimum((f - (length - 1.25 - blend)) / blend, 1.0)[:, None, None]
+    bc, bh = stance_before[0][0][parts][None], stance_before[1][0][parts][None]
+    ac, ah = stance_after[0][0][parts][None], stance_after[1][0][parts][None]
+    pc = np.where(into, mix(bc, pc, w_in), np.where(out_of, mix(pc, ac, w_out), pc))
+    ph = np.where(into, mix(bh, ph, w_in), np.where(out_of, mix(ph, ah, w_out), ph))
+    # the advance toward the opponent, stopping at the closest distance
+    z = np.zeros((len(times), len(distances)))
+    for step in range(1, len(times)):
+        z[step] = np.minimum(z[step - 1] + adv * STEP, distances - MIN_DISTANCE)
+    # axes: time, striking part, target, distance, xyz
+    shape = (len(times), len(parts), 4, len(distances), 3)
+    ac = np.broadcast_to(pc[:, :, None, None, :], shape).copy()
+    ac[..., 2] += z[:, None, None, :]
+    ah = ph[:, :, None, None, :]
+    dc, dh, dr = defender
+    bc = np.broadcast_to(dc[None, None, :, None, :], ac.shape).copy()
+    bc[..., 2] += distances[None, None, None, :]
+    bh = dh[None, None, :, None, :]
+    gap = segment_distances(ac - ah, ac + ah, bc - bh, bc + bh)
+    touch = gap <= (radii[parts][:, None] + dr[None, :])[None, :, :, None]
+    walk = touch.reshape(-1, len(distances))
+    first = walk.argmax(axis=0)
+    hits = []
+    for column, index in enumerate(first):
+        if not walk[index, column]:
+            hits.append(None)
+        else:
+            _, part, target = np.unravel_index(index, touch.shape[:3])
+            hits.append((parts[part], int(target)))
+    return hits
 
 
 def main():
@@ -120,8 +181,13 @@ def main():
     parser.add_argument("--pack", required=True)
     args = parser.parse_args()
     pack = Pack(args.pack)
-    idle = {side: clip_shapes(pack, "29_IdleBouncing_Loop.X", side)[0][0] for side in (0, 1)}
+    idle = {side: clip_shapes(pack, "29_IdleBouncing_Loop.X", side, frames=1) for side in (0, 1)}
     turn_back = sk.rot_y(180.0)
+    defenders = {}
+    for opponent in (0, 1):
+        centres, halves, radii, _ = idle[opponent]
+        defenders[opponent] = (np.array([turn_back @ c for c in centres[0][:4]]),
+                               np.array([turn_back @ h for h in halves[0][:4]]), radii[:4])
     problems = []
     seen = set()
     for kick in controls.KICKS:
@@ -137,7 +203,7 @@ def main():
         results = {d: True for d in distances}
         reasons = []
         for side in (0, 1):
-            frames, length = clip_shapes(pack, file, side)
+            clip = clip_shapes(pack, file, side)
             end_side = side ^ 1 if switches else side
             if action in (35, 36, 37):
                 strikers, wanted = (6, 9), (6, 9)
@@ -149,13 +215,11 @@ def main():
             for entry in ROSTER:
                 anim, adv = speeds(entry, action)
                 for opponent in (0, 1):
-                    for d in distances:
+                    hits = first_contacts(clip, idle[side], idle[end_side], defenders[opponent],
+                                          distances, anim, adv, strikers, blend)
+                    for d, hit in zip(distances, hits):
                         if not results[d]:
                             continue
-                        defender = [placed(s, turn_back, np.array((0.0, 0.0, d)))
-                                    for s in idle[opponent]]
-                        hit = first_contact(frames, length, idle[side], idle[end_side], defender,
-                                            d, anim, adv, strikers, blend)
                         if hit is None or hit[0] not in wanted or hit[1] not in targets:
                             results[d] = False
                             if lo - 1e-9 <= d <= hi + 1e-9:

@@ -53,69 +53,114 @@ class Canvas:
             pa3 = positions[faces[:, 0]]
             n = np.cross(positions[faces[:, 1]] - pa3, positions[faces[:, 2]] - pa3)
             keep &= (n * (pa3 - cam.eye)).sum(axis=1) <= 0
-        for (a, b, c), area in zip(faces[keep], areas[keep]):
-            pa, pb, pc = screen[a], screen[b], screen[c]
-            x0 = max(int(np.floor(min(pa[0], pb[0], pc[0]))), 0)
-            x1 = min(int(np.ceil(max(pa[0], pb[0], pc[0]))), cam.width - 1)
-            y0 = max(int(np.floor(min(pa[1], pb[1], pc[1]))), 0)
-            y1 = min(int(np.ceil(max(pa[1], pb[1], pc[1]))), cam.height - 1)
-            if x0 > x1 or y0 > y1:
-                continue
-            if x1 - x0 <= 1 and y1 - y0 <= 1:
-                self._dot(pa, pb, pc, uvs[a], uvs[b], uvs[c], normals[a] + normals[b] + normals[c],
-                          texture)
-                continue
-            ys, xs = np.mgrid[y0:y1 + 1, x0:x1 + 1] + 0.5
-            w0 = ((pb[0] - xs) * (pc[1] - ys) - (pb[1] - ys) * (pc[0] - xs)) / area
-            w1 = ((pc[0] - xs) * (pa[1] - ys) - (pc[1] - ys) * (pa[0] - xs)) / area
+        faces, areas = faces[keep], areas[keep]
+        if len(faces) == 0:
+            return
+        pa, pb, pc = screen[faces[:, 0]], screen[faces[:, 1]], screen[faces[:, 2]]
+        x0 = np.maximum(np.floor(np.minimum(np.minimum(pa[:, 0], pb[:, 0]), pc[:, 0])), 0)
+        x1 = np.minimum(np.ceil(np.maximum(np.maximum(pa[:, 0], pb[:, 0]), pc[:, 0])), cam.width - 1)
+        y0 = np.maximum(np.floor(np.minimum(np.minimum(pa[:, 1], pb[:, 1]), pc[:, 1])), 0)
+        y1 = np.minimum(np.ceil(np.maximum(np.maximum(pa[:, 1], pb[:, 1]), pc[:, 1])), cam.height - 1)
+        x0, x1, y0, y1 = (v.astype(np.int64) for v in (x0, x1, y0, y1))
+        shown = (x0 <= x1) & (y0 <= y1)
+        dots = shown & (x1 - x0 <= 1) & (y1 - y0 <= 1)
+        whole = shown & ~dots
+        n = normals[faces[:, 0]] + normals[faces[:, 1]] + normals[faces[:, 2]]
+        length = np.sqrt(n[:, 0] * n[:, 0] + n[:, 1] * n[:, 1] + n[:, 2] * n[:, 2])
+        n = n / np.where(length == 0, 1.0, length)[:, None]
+        light = self.light
+        shade = 0.45 + 0.6 * np.maximum(0.0, n[:, 0] * light[0] + n[:, 1] * light[1] +
+                                        n[:, 2] * light[2])
+        # Triangles in order, in batches of bounded size; within a batch every covered pixel
+        # takes the nearest sample, the earlier triangle on a tie, as drawing one by one would.
+        ends = np.cumsum(np.where(whole, (x1 - x0 + 1) * (y1 - y0 + 1), 0) + dots)
+        cuts = np.searchsorted(ends, np.arange(1, ends[-1] // (1 << 21) + 1) * (1 << 21))
+        for start, stop in zip(np.r_[0, cuts], np.r_[cuts, len(faces)]):
+            if stop > start:
+                self._batch(slice(start, stop), faces, areas, pa, pb, pc, x0, x1, y0, y1, dots,
+                            whole, shade, uvs, texture)
+
+    def _batch(self, part, faces, areas, pa, pb, pc, x0, x1, y0, y1, dots, whole, shade, uvs,
+               texture):
+        cam = self.camera
+        th, tw = texture.shape[:2]
+        order = np.arange(len(faces))[part]
+        pixels, depths, colours, ranks = [], [], [], []
+        # Triangles no larger than a pixel or two: their centre's pixel.
+        d = order[dots[part]]
+        if len(d):
+            x = ((pa[d, 0] + pb[d, 0] + pc[d, 0]) / 3).astype(np.int64)
+            y = ((pa[d, 1] + pb[d, 1] + pc[d, 1]) / 3).astype(np.int64)
+            on = (x >= 0) & (x < cam.width) & (y >= 0) & (y < cam.height)
+            d, x, y = d[on], x[on], y[on]
+            z = 3.0 / (1.0 / pa[d, 2] + 1.0 / pb[d, 2] + 1.0 / pc[d, 2])
+            near = z < self.depth[y, x]
+            d, x, y, z = d[near], x[near], y[near], z[near]
+            ua, ub, uc = uvs[faces[d, 0]], uvs[faces[d, 1]], uvs[faces[d, 2]]
+            u = (ua[:, 0] + ub[:, 0] + uc[:, 0]) / 3
+            v = (ua[:, 1] + ub[:, 1] + uc[:, 1]) / 3
+            tx = np.minimum((u * tw).astype(np.int64), tw - 1)
+            ty = np.minimum((v * th).astype(np.int64), th - 1)
+            pixels.append(y * cam.width + x)
+            depths.append(z)
+            colours.append(texture[ty, tx] * shade[d][:, None])
+            ranks.append(d)
+        t = order[whole[part]]
+        if len(t):
+            w = x1[t] - x0[t] + 1
+            counts = w * (y1[t] - y0[t] + 1)
+            tri = np.repeat(t, counts)
+            local = np.arange(counts.sum()) - np.repeat(np.cumsum(counts) - counts, counts)
+            px = x0[tri] + local % w.repeat(counts)
+            py = y0[tri] + local // w.repeat(counts)
+            xs, ys = px + 0.5, py + 0.5
+            a, b, c, area = pa[tri], pb[tri], pc[tri], areas[tri]
+            w0 = ((b[:, 0] - xs) * (c[:, 1] - ys) - (b[:, 1] - ys) * (c[:, 0] - xs)) / area
+            w1 = ((c[:, 0] - xs) * (a[:, 1] - ys) - (c[:, 1] - ys) * (a[:, 0] - xs)) / area
             w2 = 1 - w0 - w1
             inside = (w0 >= -1e-6) & (w1 >= -1e-6) & (w2 >= -1e-6)
-            if not inside.any():
-                continue
             # Perspective-correct: interpolate 1/z and texture coordinates over z.
-            ia, ib, ic = 1.0 / pa[2], 1.0 / pb[2], 1.0 / pc[2]
+            ia, ib, ic = 1.0 / a[:, 2], 1.0 / b[:, 2], 1.0 / c[:, 2]
             iz = w0 * ia + w1 * ib + w2 * ic
             z = 1.0 / np.maximum(iz, 1e-9)
-            region = self.depth[y0:y1 + 1, x0:x1 + 1]
-            closer = inside & (z < region)
-            if not closer.any():
-                continue
-            u = (w0 * uvs[a, 0] * ia + w1 * uvs[b, 0] * ib + w2 * uvs[c, 0] * ic) * z
-            v = (w0 * uvs[a, 1] * ia + w1 * uvs[b, 1] * ib + w2 * uvs[c, 1] * ic) * z
+            keep = inside & (z < self.depth[py, px])
+            tri, px, py, z = tri[keep], px[keep], py[keep], z[keep]
+            w0, w1, w2, ia, ib, ic = w0[keep], w1[keep], w2[keep], ia[keep], ib[keep], ic[keep]
+            ua, ub, uc = uvs[faces[tri, 0]], uvs[faces[tri, 1]], uvs[faces[tri, 2]]
+            u = (w0 * ua[:, 0] * ia + w1 * ub[:, 0] * ib + w2 * uc[:, 0] * ic) * z
+            v = (w0 * ua[:, 1] * ia + w1 * ub[:, 1] * ib + w2 * uc[:, 1] * ic) * z
             tx = np.clip((u * tw).astype(int), 0, tw - 1)
             ty = np.clip((v * th).astype(int), 0, th - 1)
-            texel = texture[ty, tx]
-            n = normals[a] + normals[b] + normals[c]
-            n = n / (np.linalg.norm(n) or 1.0)
-            shade = 0.45 + 0.6 * max(0.0, float(np.dot(n, self.light)))
-            region[closer] = z[closer]
-            self.colour[y0:y1 + 1, x0:x1 + 1][closer] = texel[closer] * shade
-
-    def _dot(self, pa, pb, pc, ua, ub, uc, normal, texture):
-        """A triangle no larger than a pixel or two: its centre's pixel, if it is nearest."""
-        x = int((pa[0] + pb[0] + pc[0]) / 3)
-        y = int((pa[1] + pb[1] + pc[1]) / 3)
-        if not (0 <= x < self.camera.width and 0 <= y < self.camera.height):
+            pixels.append(py * cam.width + px)
+            depths.append(z)
+            colours.append(texture[ty, tx] * shade[tri][:, None])
+            ranks.append(tri)
+        if not pixels:
             return
-        z = 3.0 / (1.0 / pa[2] + 1.0 / pb[2] + 1.0 / pc[2])
-        if z >= self.depth[y, x]:
+        pixel, z, colour, rank = (np.concatenate(v) for v in (pixels, depths, colours, ranks))
+        if not len(pixel):
             return
-        th, tw = texture.shape[:2]
-        u = (ua[0] + ub[0] + uc[0]) / 3
-        v = (ua[1] + ub[1] + uc[1]) / 3
-        n = normal / (np.linalg.norm(normal) or 1.0)
-        shade = 0.45 + 0.6 * max(0.0, float(np.dot(n, self.light)))
-        self.depth[y, x] = z
-        self.colour[y, x] = texture[min(int(v * th), th - 1), min(int(u * tw), tw - 1)] * shade
+        by_pixel = np.lexsort((rank, z, pixel))
+        sorted_pixels = pixel[by_pixel]
+        first = np.r_[True, sorted_pixels[1:] != sorted_pixels[:-1]]
+        winner = by_pixel[first]
+        where = np.unravel_index(sorted_pixels[first], self.depth.shape)
+        self.depth[where] = z[winner]
+        self.colour[where] = colour[winner]
 
     def image(self):
         return Image.fromarray(np.clip(self.colour, 0, 255).astype(np.uint8), "RGB")
 
 
+_textures = {}
+
+
 def texture_array(png_bytes_or_image):
+    """H x W x 3 texels of a picture (PNG bytes decoded once per distinct file)."""
     import io
     if isinstance(png_bytes_or_image, (bytes, bytearray)):
-        image = Image.open(io.BytesIO(png_bytes_or_image))
-    else:
-        image = png_bytes_or_image
-    return np.asarray(image.convert("RGB"), dtype=np.float64)
+        key = bytes(png_bytes_or_image)
+        if key not in _textures:
+            _textures[key] = np.asarray(Image.open(io.BytesIO(key)).convert("RGB"))
+        return _textures[key]
+    return np.asarray(png_bytes_or_image.convert("RGB"))

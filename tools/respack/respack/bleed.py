@@ -17,9 +17,10 @@ def bleed(image, passes=6):
     for _ in range(passes):
         total = np.zeros_like(rgb)
         count = np.zeros_like(known)
-        for dy, dx in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-            total += np.roll(np.roll(rgb * known[..., None], dy, axis=0), dx, axis=1)
-            count += np.roll(np.roll(known, dy, axis=0), dx, axis=1)
+        visible = rgb * known[..., None]
+        for shift in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+            total += np.roll(visible, shift, axis=(0, 1))
+            count += np.roll(known, shift, axis=(0, 1))
         fresh = (known == 0) & (count > 0)
         if not fresh.any():
             break

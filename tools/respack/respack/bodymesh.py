@@ -124,13 +124,14 @@ def orient(mesh):
     """Turns every triangle so that its winding agrees with its vertices' normals."""
     p = np.array(mesh.positions)
     n = np.array(mesh.normals)
-    faces = []
-    for a, b, c in mesh.faces:
-        face_normal = np.cross(p[b] - p[a], p[c] - p[a])
-        if np.dot(face_normal, n[a] + n[b] + n[c]) < 0:
-            b, c = c, b
-        faces.append((a, b, c))
-    mesh.faces = faces
+    corners = np.array(mesh.faces).reshape(-1, 3)
+    a, b, c = corners[:, 0], corners[:, 1], corners[:, 2]
+    face_normal = np.cross(p[b] - p[a], p[c] - p[a])
+    vertex_normal = n[a] + n[b] + n[c]
+    flip = (face_normal[:, 0] * vertex_normal[:, 0] + face_normal[:, 1] * vertex_normal[:, 1] +
+            face_normal[:, 2] * vertex_normal[:, 2]) < 0
+    mesh.faces = [(i, k, j) if turn else (i, j, k)
+                  for (i, j, k), turn in zip(corners.tolist(), flip.tolist())]
 
 
 def W(*pairs):

@@ -22,8 +22,20 @@ def pluck(midi, length, velocity=1.0):
     return out * attack * velocity * 0.5
 
 
+_pads = {}
+
+
 def pad(midi, length, velocity=1.0, brightness=0.5):
-    """A soft string pad: detuned saw-like partials with a slow swell."""
+    """A soft string pad: detuned saw-like partials with a slow swell. The songs repeat their
+    chords, so each pad is made once (read-only)."""
+    key = (midi, length, velocity, brightness)
+    if key not in _pads:
+        _pads[key] = _pad(midi, length, velocity, brightness)
+        _pads[key].setflags(write=False)
+    return _pads[key]
+
+
+def _pad(midi, length, velocity, brightness):
     n = seconds(length)
     t = audio.time_axis(n)
     f = hz(midi)
