@@ -207,7 +207,9 @@ TEST_F(ProgramFaults, AnAIScriptThatNeverReturnsEndsTheGameLikeAFailingOne) {
         const int from = indexOf(run.debug, "looping from ");
         ASSERT_GE(from, 0) << joined(run.debug);
         const double looping = std::stod(run.debug[static_cast<size_t>(from)].substr(13));
-        EXPECT_LT(ended - looping, 3.0 + EndSlack) << call;
+        // The budget and about a second to end; a test machine busy with other whole-program runs
+        // can delay the end by another second.
+        EXPECT_LT(ended - looping, 4.0 + EndSlack) << call;
         EXPECT_GE(ended - looping, 2.0) << call;
         EXPECT_GE(countContaining(run.debug, "Brennock: An exception occurred inside a script:"), 1) << call;
         EXPECT_EQ(countContaining(run.debug, call), 1) << joined(run.debug);
