@@ -1,6 +1,5 @@
 // Opening the engine and the phases of the frame loop the program drives.
 #include <SDL.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -59,14 +58,6 @@ void startInputDevices() {
     for (int i = 0; i < SDL_NumJoysticks(); ++i) engine().joysticks.deviceAdded(i);
 }
 
-// The software rasteriser compiles a shader variant for each new drawing state while the game
-// runs, each time through large temporary buffers. Left to itself the C library raises the size
-// from which such blocks get pages of their own, keeps the freed buffers in the heap and the
-// peak memory grows; a fixed bound (the library's own starting value) hands them back at once.
-void boundHeapGrowth() {
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-}
-
 void raiseErrorIfAsked(const char* phase) {
     Session& s = session();
     if (s.test.raiseErrorIn == phase) {
@@ -104,7 +95,6 @@ int iVortaneOpen(HWND mainWindow, HWND childWindow) {
     s.childWindow = childWindow;
     openDirectInput(mainWindow, std::min(engine().joysticks.count() + s.input.injectedJoyCount(), MaxJoysticks));
     if (s.test.drawing) {
-        boundHeapGrowth();
         std::string title = info.hasTitle ? info.title : "Brennock";
         int width = info.width > 0 ? info.width : 639;
         int height = info.height > 0 ? info.height : 479;
