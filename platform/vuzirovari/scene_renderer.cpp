@@ -138,7 +138,9 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
     int source = known ? m.source : 5, target = known ? m.target : 6;
     bool opaque = opaqueItem(item);
     bool cutOut = source == 2 && target == 1 && item.cutout && name && item.texture->hasCutOutTexels();
-    bool pixelLight = item.firstBone < 0 && !item.geometry->flatFaced;
+    // Without colour every untextured scenery surface uses the one program (its lighting is
+    // never seen), so the driver compiles the fewest variants for the depth pass.
+    bool pixelLight = item.firstBone < 0 && !item.geometry->flatFaced && !(depthOnly_ && !cutOut);
     Program& p = programs_[(cutOut ? 1 : 0) + (item.firstBone >= 0 ? 2 : 0) + (pixelLight ? 4 : 0)];
     use(p);
     bindGeometry(item.geometry);
@@ -152,6 +154,13 @@ void SceneRenderer::drawItem(const DrawItem& item, float lit) {
         }
     }
     glUniform1i(p.textured, name ? 1 : 0);
+    if (!name && boundTexture_ != 0) {
+        // Nothing sampled: no texture bound either, so the driver's compiled variant of the
+        // program does not depend on the last surface's texture and wrap mode.
+        glBindTexture(GL_TEXTURE_2D, 0);
+        boundTexture_ = 0;
+        boundWrap_ = -1;
+    }
     if (name) {
         int wrap = wrapMode(item.textureMode);
         if (name != boundTexture_ || wrap != boundWrap_) {
@@ -206,11 +215,22 @@ void SceneRenderer::drawItems(const std::vector<DrawItem>& items, bool depthWrit
 // laying down the depth of the blended figures and what follows them costs more than it saves.
 void SceneRenderer::drawDepthFirst(bool mirrored) {
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    depthOnly_ = true;
     for (const DrawItem& item : frame_.items) {
         if (!item.mode.depthWrite || (mirrored && item.mirror)) continue;
         if (item.mode.source != 2 || item.mode.target != 1) break;
-        if (item.mode.depthTest) drawItem(item, 1.0f);
+        if (!item.mode.depthTest) continue;
+        // Without colour only cut-out texels need the texture; every other surface is drawn
+        // untextured, so all of them share one compiled variant of their program.
+        if (item.cutout && item.texture && item.texture->hasCutOutTexels()) {
+            drawItem(item, 1.0f);
+        } else {
+            DrawItem depthOnly = item;
+            depthOnly.texture = nullptr;
+            drawItem(depthOnly, 1.0f);
+        }
     }
+    depthOnly_ = false;
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }
 
@@ -236,6 +256,10 @@ void SceneRenderer::drawShadows(bool mirrored, const PixelRect& port) {
     Program& p = programs_[0];
     use(p);
     p.placement = 0;
+    glUniform1i(p.textured, 0);
+    if (boundTexture_ != 0) glBindTexture(GL_TEXTURE_2D, 0);
+    boundTexture_ = 0;
+    boundWrap_ = -1;
     for (const ShadowItem& shadow : frame_.shadows) {
         bindGeometry(shadow.geometry);
         glUniformMatrix4fv(p.model, 1, GL_FALSE, shadow.model.data());
@@ -408,6 +432,7 @@ void SceneRenderer::draw(unsigned contextSerial, int width, int height) {
                 if (!item.mirror) continue;
                 DrawItem outline = item;
                 outline.cutout = false;
+                outline.texture = nullptr;  // only its outline counts: nothing to sample
                 drawItem(outline, 1.0f);
             }
             glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

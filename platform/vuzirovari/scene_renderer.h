@@ -55,6 +55,7 @@ private:
     bool broken_ = false;
     Program programs_[6];  // cut-out x 1 + skinned x 2 + smooth static x 4 (skinned ones light per pixel)
     Program* current_ = nullptr;
+    bool depthOnly_ = false;  // drawing the depth pass: colour writes are off
     const GpuGeometry* boundGeometry_ = nullptr;
     unsigned boneBuffer_ = 0, boneTexture_ = 0;
     unsigned boundTexture_ = 0;
