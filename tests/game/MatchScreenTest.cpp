@@ -427,4 +427,42 @@ TEST_F(MatchHud, TakenDownTheScreenClearsItsBannersAndItPausesOnEsc) {
     EXPECT_FALSE(screen->toggleDebugInfo());
 }
 
+// Under the pause dialog the banners wait hidden, their effects held, and come back as they were.
+TEST_F(MatchHud, BannersWaitHiddenUnderThePauseDialog) {
+    screen->showFighter1Point(2);  // blinks for 0.75 s, gone after 1.5 s
+    screen->showReady();           // gone after 3.0 s
+    for (int n = 0; n < 3; ++n) frame();
+    ASSERT_TRUE(banner(MatchScreen::Point2Blue).visible);
+    ASSERT_TRUE(banner(MatchScreen::Ready).visible);
+
+    screen->showPauseDialog();
+    for (int n = 0; n < 300; ++n) {
+        frame();
+        ASSERT_FALSE(banner(MatchScreen::Point2Blue).visible) << "frame " << n;
+        ASSERT_FALSE(banner(MatchScreen::Ready).visible) << "frame " << n;
+    }
+    // Held, not run out: both still stand when the match goes on.
+    EXPECT_TRUE(screen->isFighter1MarkerShown());
+    screen->hidePauseDialog();
+    int framesToShow = 0;
+    while (!banner(MatchScreen::Ready).visible && framesToShow < 60) {
+        frame();
+        ++framesToShow;
+    }
+    EXPECT_LT(framesToShow, 60) << "Ready never came back";
+    EXPECT_EQ(manager.getDialog(), nullptr);
+    EXPECT_EQ(manager.getPreviousDialog(), nullptr) << "shown again while the dialog still closed";
+    // The point banner's blink goes on where it stopped.
+    bool pointSeen = false;
+    for (int n = 0; n < 12 && !pointSeen; ++n) {
+        frame();
+        pointSeen = banner(MatchScreen::Point2Blue).visible;
+    }
+    EXPECT_TRUE(pointSeen);
+    // And it ends as it would have: 1.5 s of running time in all.
+    for (int n = 0; n < 90; ++n) frame();
+    EXPECT_FALSE(banner(MatchScreen::Point2Blue).visible);
+    EXPECT_FALSE(screen->isFighter1MarkerShown());
+}
+
 }  // namespace
