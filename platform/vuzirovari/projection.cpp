@@ -92,20 +92,6 @@ bool pointerRay(const Camera& camera, iVector3* origin, iVector3* nearPoint, iVe
     return true;
 }
 
-bool rayHitsTriangle(iVector3 o, iVector3 d, iVector3 a, iVector3 b, iVector3 c) {
-    iVector3 e1 = b - a, e2 = c - a, p = cross(d, e2);
-    float det = dot(e1, p);
-    if (std::fabs(det) < 1e-12f) return false;
-    float inv = 1.0f / det;
-    iVector3 t = o - a;
-    float u = dot(t, p) * inv;
-    if (u < 0.0f || u > 1.0f) return false;
-    iVector3 q = cross(t, e1);
-    float v = dot(d, q) * inv;
-    if (v < 0.0f || u + v > 1.0f) return false;
-    return dot(e2, q) * inv >= 0.0f;
-}
-
 }  // namespace
 
 extern "C" {
@@ -154,7 +140,7 @@ int iMeshPicked(uint32_t camera, uint32_t handle) {
             const float* q = vs[is[i + k]].position;
             tri[k] = apply(place, vec3(q[0], q[1], q[2]), nullptr);
         }
-        if (rayHitsTriangle(o, d, tri[0], tri[1], tri[2])) return 1;
+        if (rayMeetsTriangle(o, d, tri[0], tri[1], tri[2])) return 1;
     }
     return 0;
 }

@@ -87,21 +87,8 @@ void addSkinMesh(SkinMesh& mesh, unsigned contextSerial, uint64_t placement, Sce
 
 // Where a ray downwards from p meets a triangle of the mesh's own space, as a height.
 bool rayDown(const iVector3& origin, const iVector3& direction, const FloorTriangle& t, float* along) {
-    iVector3 a = vec3(t.corner[0][0], t.corner[0][1], t.corner[0][2]);
-    iVector3 e1 = vec3(t.corner[1][0], t.corner[1][1], t.corner[1][2]) - a;
-    iVector3 e2 = vec3(t.corner[2][0], t.corner[2][1], t.corner[2][2]) - a;
-    iVector3 p = cross(direction, e2);
-    float det = dot(e1, p);
-    if (std::fabs(det) < 1e-12f) return false;
-    float inv = 1.0f / det;
-    iVector3 s = origin - a;
-    float u = dot(s, p) * inv;
-    if (u < 0.0f || u > 1.0f) return false;
-    iVector3 q = cross(s, e1);
-    float v = dot(direction, q) * inv;
-    if (v < 0.0f || u + v > 1.0f) return false;
-    *along = dot(e2, q) * inv;
-    return *along >= 0.0f;
+    auto corner = [&t](int k) { return vec3(t.corner[k][0], t.corner[k][1], t.corner[k][2]); };
+    return rayMeetsTriangle(origin, direction, corner(0), corner(1), corner(2), along);
 }
 
 struct FloorMesh {

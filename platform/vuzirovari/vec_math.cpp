@@ -89,6 +89,22 @@ iQuaternion eulerAngles(float x, float y, float z, const char* order) {
 
 float yawOf(iVector3 forward) { return std::atan2(forward.x, forward.z) * RadToDeg; }
 
+bool rayMeetsTriangle(iVector3 o, iVector3 d, iVector3 a, iVector3 b, iVector3 c, float* along) {
+    iVector3 e1 = b - a, e2 = c - a, p = cross(d, e2);
+    float det = dot(e1, p);
+    if (std::fabs(det) < 1e-12f) return false;
+    float inv = 1.0f / det;
+    iVector3 t = o - a;
+    float u = dot(t, p) * inv;
+    if (u < 0.0f || u > 1.0f) return false;
+    iVector3 q = cross(t, e1);
+    float v = dot(d, q) * inv;
+    if (v < 0.0f || u + v > 1.0f) return false;
+    const float distance = dot(e2, q) * inv;
+    if (along) *along = distance;
+    return distance >= 0.0f;
+}
+
 iQuaternion lookRotation(iVector3 direction, float fallbackYawDegrees) {
     float horizontal = std::sqrt(direction.x * direction.x + direction.z * direction.z);
     if (!(horizontal > TinyLength) && !(std::fabs(direction.y) > TinyLength)) return IdentityQuaternion;

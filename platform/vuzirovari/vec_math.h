@@ -37,5 +37,8 @@ iQuaternion eulerAngles(float x, float y, float z, const char* order);
 iQuaternion lookRotation(iVector3 direction, float fallbackYawDegrees = 0.0f);
 // The heading (rotation about +y, degrees) that turns +z towards the horizontal part of forward.
 float yawOf(iVector3 forward);
+// Whether the ray from o along d meets the triangle a b c at or ahead of o; `along` (optional)
+// gets the distance in lengths of d.
+bool rayMeetsTriangle(iVector3 o, iVector3 d, iVector3 a, iVector3 b, iVector3 c, float* along = nullptr);
 
 }  // namespace vuz
