@@ -44,6 +44,15 @@ void EngineTest::openHeadless() {
     ASSERT_EQ(iVortaneSettings(GameSettings), 1);
 }
 
+void EngineTest::openDrawn(HWND* main) {
+    vtSetDrawing(1);
+    const HWND window = createMainWindow();
+    if (main) *main = window;
+    ASSERT_EQ(iVortaneOpen(window, nullptr), 1);
+    ASSERT_EQ(iVortaneSettings(GameSettings), 1);
+    ASSERT_EQ(vtWindowOpen(), 1);
+}
+
 HWND EngineTest::createMainWindow() {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;

@@ -15,6 +15,8 @@ protected:
 
     // Opens without windows and applies the settings record the game passes.
     void openHeadless();
+    // Opens drawing into a window like the game's main window; `main` (optional) gets its record.
+    void openDrawn(HWND* main = nullptr);
     // A window record like the game's main window, for tests that need one.
     HWND createMainWindow();
     // A fresh folder for files the test writes, removed afterwards.

@@ -19,11 +19,7 @@ class EngineOverlayScreen : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        vtSetDrawing(1);
-        main_ = createMainWindow();
-        ASSERT_EQ(iVortaneOpen(main_, nullptr), 1);
-        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
-        ASSERT_EQ(vtWindowOpen(), 1);
+        ASSERT_NO_FATAL_FAILURE(openDrawn(&main_));
     }
 
     uint32_t sprite(int textureId, fixtures::Rgba colour, float x, float y, float w, float h) {

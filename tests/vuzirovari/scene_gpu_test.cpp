@@ -24,11 +24,8 @@ class EngineGpuScene : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        vtSetDrawing(1);
         vtSetFixedFrameTime(1.0f / 60.0f);
-        ASSERT_EQ(iVortaneOpen(createMainWindow(), nullptr), 1);
-        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
-        ASSERT_EQ(vtWindowOpen(), 1);
+        ASSERT_NO_FATAL_FAILURE(openDrawn());
         folder_ = scratchDir();
         ASSERT_TRUE(standin::writeScene(folder_));
         ASSERT_TRUE(standin::loadScenery(folder_, &scenery_));

@@ -99,11 +99,8 @@ class EngineSceneScreen : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        vtSetDrawing(1);
         vtSetFixedFrameTime(1.0f / 60.0f);
-        ASSERT_EQ(iVortaneOpen(createMainWindow(), nullptr), 1);
-        ASSERT_EQ(iVortaneSettings(GameSettings), 1);
-        ASSERT_EQ(vtWindowOpen(), 1);
+        ASSERT_NO_FATAL_FAILURE(openDrawn());
     }
     Colour at(uint32_t camera, iVector3 world) {
         iVector2 p;
