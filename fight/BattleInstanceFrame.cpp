@@ -171,6 +171,10 @@ void BattleInstance::resetInput() {
 
 void BattleInstance::updateAIMirrors() {
     for (FighterInstance* fighter : {&fighterA, &fighterB}) {
+        // The place too, every frame: the rules move fighters as well as their own walks do
+        // (back on the mat, back to the marks, after a hit, at a move's start), and a script
+        // that saw an old place would walk and kick at where the other fighter no longer is.
+        fighter->updateAILocation();
         fighter->updateAIHealth();
         fighter->updateAIScore();
         fighter->updateAIControl();

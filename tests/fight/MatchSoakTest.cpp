@@ -19,12 +19,14 @@
 #include "MatchTestBench.h"
 #include "fight/ActionIds.h"
 #include "resources/FileArchive.h"
+#include "tests/support/MirrorReads.h"
 
 namespace {
 const char* const AIModules[6] = {"easy_ai_1", "easy_ai_2", "medium_ai_1", "medium_ai_2", "hard_ai_1", "dremoai"};
 constexpr int FrameLimit = 18000;  // five minutes of play from the start of a match
 constexpr int MatchesPerArena = 10;
 constexpr int QuietLimitFrames = 300;  // five seconds of fighting without a kick from either side
+constexpr float MirrorDriftLimit = 0.25f;  // metres between a fighter and the place its script sees
 
 long residentKb() {
     std::ifstream status("/proc/self/status");
@@ -68,6 +70,7 @@ struct Tally {
     int clean = 0, guarded = 0, blocked = 0, headPoints = 0, trunkPoints = 0;
     int halfPenalties = 0, knockDowns = 0, balanceCounts = 0, getUps = 0, countedGetUps = 0, secondWinds = 0;
     int knockDownMatches = 0, quietestFrames = 0, quietestMatch = 0, stalledMatches = 0;
+    float mirrorDrift = 0.0f;  // the farthest a script saw a fighter from its place, in metres
     int won[6] = {}, played[6] = {};  // by AI module, whichever side it fought on
     int beat[6][6] = {}, met[6][6] = {};  // beat[i][j]: style i won against style j; met counts both orders
     // By style: strikes started, points scored, and of its strikes that touched, the clean ones.
@@ -75,8 +78,9 @@ struct Tally {
 
     void printStyles() const {
         std::printf("longest stretch of fighting without a kick: %.1f s (seed %d); %d matches over %.0f s; "
-                    "knock-downs in %d matches; %d draws\n",
-                    quietestFrames / 60.0, quietestMatch, stalledMatches, QuietLimitFrames / 60.0, knockDownMatches, draws);
+                    "knock-downs in %d matches; %d draws; mirrored places off by %.3f m at most\n",
+                    quietestFrames / 60.0, quietestMatch, stalledMatches, QuietLimitFrames / 60.0, knockDownMatches, draws,
+                    mirrorDrift);
         for (int i = 0; i < 6; ++i) {
             if (played[i] == 0) continue;
             std::printf("%-12s won %d of %d; per match %.1f strikes, %.1f points, %.1f touched (%.0f %% clean); "
@@ -141,6 +145,9 @@ public:
         int frames = 0, foughtFrames = 0, state = m.getBattleState();
         int quiet = 0, quietest = 0, knockDownsBefore = tally.knockDowns;
         int lastAction[2] = {bench.a().currentAction, bench.b().currentAction};
+        float drift = 0.0f;
+        int driftFrame = 0;
+        Vector3 placeBefore[2] = {bench.a().location, bench.b().location};
         for (; frames < FrameLimit && bench.master.results.empty(); ++frames) {
             const float clock = bench.battle().matchClock;
             const size_t logFrom = bench.log.entries.size();
@@ -164,12 +171,22 @@ public:
             if (next != state) enter(state, next, logFrom, countedOutNow);
             if (next >= 0 && next <= 26) visited[next] = true;
             state = next;
+            side = 0;
             for (const FighterInstance* f : {&bench.a(), &bench.b()}) {
                 for (float v : {f->location.x, f->location.y, f->location.z, f->health(), f->balance()}) {
                     nan = nan || std::isnan(v);
                 }
+                // The scripts decide on the places they see: those must follow every move.
+                const float off = mirrorreads::mirrorDrift(*f, placeBefore[side]);
+                if (off > drift) {
+                    drift = off;
+                    driftFrame = frames;
+                }
+                placeBefore[side++] = f->location;
             }
         }
+        EXPECT_LE(drift, MirrorDriftLimit) << "a script saw its fighter that far off at frame " << driftFrame;
+        tally.mirrorDrift = std::max(tally.mirrorDrift, drift);
         bench.frames(30);  // the report must not come again
 
         ++tally.matches;
