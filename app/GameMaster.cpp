@@ -172,8 +172,8 @@ void GameMaster::loadProfile(const std::string& folderGiven, const std::string& 
         if (existsOnDisk(path)) {
             std::string kept = keepBrokenFile(path, e);
             keptName = kept.substr(kept.find_last_of("\\/") + 1);
-            problems.push_back("The profile " + path + " could not be read (" + e.getMessage() +
-                               "). It was kept as " + kept + " and a new profile was started.");
+            problems.push_back("The profile " + hostPath(path) + " could not be read (" + e.getMessage() +
+                               "). It was kept as " + hostPath(kept) + " and a new profile was started.");
         }
         try {
             createProfile(folder, fileName);

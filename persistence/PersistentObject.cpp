@@ -277,13 +277,16 @@ void PersistentObject::removeValue(const std::string& name, const std::optional<
 void PersistentObject::save(const std::string& path) const {
     const xercesc::DOMDocument* dom = getDocument();
     if (!dom) throw XMLFileException("Could not save " + path + ": there is no document to write");
-    saveXmlDocument(dom, hostPath(path), path);
+    // Messages name the file as the player's system writes it.
+    const std::string file = hostPath(path);
+    saveXmlDocument(dom, file, file);
 }
 
 void PersistentObject::load(const std::string& path) {
     close();
     borrowed = false;
-    document = std::make_shared<Document>(loadXmlDocument(hostPath(path), path));
+    const std::string file = hostPath(path);
+    document = std::make_shared<Document>(loadXmlDocument(file, file));
     element = document->dom->getDocumentElement();
 }
 
