@@ -176,8 +176,9 @@ public:
                 for (float v : {f->location.x, f->location.y, f->location.z, f->health(), f->balance()}) {
                     nan = nan || std::isnan(v);
                 }
-                // The scripts decide on the places they see: those must follow every move.
-                const float off = mirrorreads::mirrorDrift(*f, placeBefore[side]);
+                // The scripts decide in the fight on the places they see: those must follow
+                // every move, the rules' own included.
+                const float off = fought && next == 0 ? mirrorreads::mirrorDrift(*f, placeBefore[side]) : 0.0f;
                 if (off > drift) {
                     drift = off;
                     driftFrame = frames;
