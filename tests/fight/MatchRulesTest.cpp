@@ -223,6 +223,25 @@ TEST_F(MatchRules, AStrikeOnAFighterWhoIsDownLeavesThemDownAndTheCountGoesOn) {
     ASSERT_TRUE(m().runUntilState(22, 900)) << log().text();
 }
 
+// A body that never reports its contact with the mat is counted all the same, a few seconds
+// after the knock-down, and the fighter can still get up by tapping.
+TEST_F(MatchRules, AFighterWhoseBodyNeverReportsTheMatIsStillCounted) {
+    m().prepare("", "medium_ai_1");
+    m().fightNow();
+    m().frames(2);
+    m().b().balance() = 0.0f;
+    m().frame();
+    ASSERT_EQ(mgr().getBattleState(), 8);
+    const int down = vtFrameCount();
+    for (int i = 0; i < 600 && mgr().getBattleState() == 8; ++i) {
+        m().frame();
+        m().b().enableBodyFeedback(false);
+    }
+    EXPECT_NEAR(log().frameOf("showCount(1)") - down, 180, 2) << log().text();
+    EXPECT_EQ(mgr().getBattleState(), 10);
+    ASSERT_TRUE(m().runUntilState(0, 600));
+}
+
 TEST_F(MatchRules, AHealthKnockDownGivesASecondWindAtAFavourableDrawElseACountToTen) {
     m().prepare("", "");
     m().fightNow();
