@@ -13,6 +13,10 @@
 
 namespace {
 
+// Step 2 of the balance count waits for the body to reach the mat, but no longer than this many
+// seconds after the knock-down: a body that never reports the contact is counted all the same.
+constexpr float GroundWaitLimit = 3.0f;
+
 bool hasAbility(const FighterInstance& fighter, int id) {
     uint32_t bit = 0;
     bool inMaskB = false;
@@ -124,7 +128,10 @@ void BattleManager::updateKnockDown() {
         }
     }
     const int step = sequenceStep;
-    if (step == 2 && !f->groundTouched) return;
+    if (step == 2 && !f->groundTouched) {
+        if (battle.timeInState < GroundWaitLimit) return;
+        f->groundTouched = true;  // no thud or shake: the body did not land
+    }
     if (countStep(f, step)) return;
     if (step == 21) {
         if (battle.timeInState > 12.0f) sequenceStep = 22;

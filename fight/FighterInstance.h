@@ -116,6 +116,8 @@ public:
     void setMovementMode(int value);
     int getStateIndex() const { return currentAction; }
     int getMovementMode() const { return movementMode; }
+    // Lying for the referee's count (mode 5) or waiting to get up (mode 6).
+    bool isDown() const { return movementMode == 5 || movementMode == 6; }
     bool stateAllows(int part) const;
     bool isBlendingOut() const;
     void setKeepHeld(bool held) { keepHeld = held; }
@@ -127,6 +129,8 @@ public:
     int setHoldCount(int value);
     void turnTowards(const Vector3& point, float weight);
     void moveTowards(const Vector3& point);
+    // A strike's reaction: a standing fighter is knocked over (mode 1) and recovers after half
+    // its recovery time; a fighter who is down keeps its mode and only has its bodies pushed.
     void knockDown(const Vector3& force, int part);
     // A knock-down 0.05 s from now.
     void scheduleKnockDown(const Vector3& force, int part);

@@ -147,10 +147,14 @@ void FighterInstance::faceOpponent(FighterInstance* opp, float weight) {
 }
 
 void FighterInstance::knockDown(const Vector3& force, int part) {
-    stateTimer = 0.0f;
-    previousMode = movementMode;
-    movementMode = 1;
-    startAction(ActionIdle, 0);
+    // A fighter who is already down stays down: the strike still shoves the lying body, but
+    // only the count or the get-up stands the fighter up again, never the knock-over's recovery.
+    if (!isDown()) {
+        stateTimer = 0.0f;
+        previousMode = movementMode;
+        movementMode = 1;
+        startAction(ActionIdle, 0);
+    }
     pushBodies(1.0f);
     if (part >= 0 && part < PartCount) iBodyForceApply(bodies[part], &force, 0);
 }

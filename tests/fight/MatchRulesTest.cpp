@@ -187,6 +187,61 @@ TEST_F(MatchRules, APlayerGetsUpByTappingTheKickKeyOrIsCountedOut) {
     EXPECT_EQ(m().master.results.size(), 1u);
 }
 
+// A strike that lands on a fighter who is already down (the other's kick was still in the air):
+// the fighter stays down past the knock-over's recovery time, in either count.
+TEST_F(MatchRules, AStrikeOnAFighterWhoIsDownLeavesThemDownAndTheCountGoesOn) {
+    m().prepare("", "medium_ai_1");
+    m().fightNow();
+    m().frames(2);
+    FighterInstance& red = m().b();
+    const int recoveryFrames = static_cast<int>(red.recoveryTime() * 0.5f * 60.0f) + 30;
+    auto strikeTheDownedFighter = [&] {
+        ASSERT_FALSE(red.groundTouched);
+        red.knockDown(Vector3(0.0f, 0.0f, -700.0f), 1);
+        for (int i = 0; i < recoveryFrames; ++i) {
+            m().frame();
+            ASSERT_EQ(red.getMovementMode(), 5) << "frame " << i;
+        }
+    };
+    red.balance() = 0.0f;
+    m().frame();
+    ASSERT_EQ(mgr().getBattleState(), 8);
+    strikeTheDownedFighter();
+    for (int i = 0; i < 900 && log().frameOf("showCount(1)") < 0; ++i) m().frame();
+    ASSERT_GT(log().frameOf("showCount(1)"), 0) << log().text();
+    const float stopped = m().battle().matchClock;
+    ASSERT_TRUE(m().runUntilState(0, 900));
+    EXPECT_EQ(log().count("hideCount"), 1);  // got up by tapping
+    EXPECT_FLOAT_EQ(m().battle().matchClock, stopped);  // no clock from count 1 to the get-up
+    m().frames(60);
+    EXPECT_NEAR(m().battle().matchClock, stopped - 1.0f, 0.05f);  // the match goes on
+
+    red.health() = 0.0f;
+    m().frame();
+    ASSERT_EQ(mgr().getBattleState(), 16);
+    strikeTheDownedFighter();
+    ASSERT_TRUE(m().runUntilState(22, 900)) << log().text();
+}
+
+// A body that never reports its contact with the mat is counted all the same, a few seconds
+// after the knock-down, and the fighter can still get up by tapping.
+TEST_F(MatchRules, AFighterWhoseBodyNeverReportsTheMatIsStillCounted) {
+    m().prepare("", "medium_ai_1");
+    m().fightNow();
+    m().frames(2);
+    m().b().balance() = 0.0f;
+    m().frame();
+    ASSERT_EQ(mgr().getBattleState(), 8);
+    const int down = vtFrameCount();
+    for (int i = 0; i < 600 && mgr().getBattleState() == 8; ++i) {
+        m().frame();
+        m().b().enableBodyFeedback(false);
+    }
+    EXPECT_NEAR(log().frameOf("showCount(1)") - down, 180, 2) << log().text();
+    EXPECT_EQ(mgr().getBattleState(), 10);
+    ASSERT_TRUE(m().runUntilState(0, 600));
+}
+
 TEST_F(MatchRules, AHealthKnockDownGivesASecondWindAtAFavourableDrawElseACountToTen) {
     m().prepare("", "");
     m().fightNow();
