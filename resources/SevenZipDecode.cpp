@@ -81,6 +81,10 @@ uint64_t SevenZipBlockDecoder::Place::decode(const ArchiveFile& file, unsigned c
     return made;
 }
 
+uint64_t SevenZipBlockDecoder::resumesAt(const SevenZipBlock& block, uint64_t offset) const {
+    return place && place->block == &block && place->position <= offset ? place->position : 0;
+}
+
 SevenZipBlockDecoder::SevenZipBlockDecoder() = default;
 SevenZipBlockDecoder::~SevenZipBlockDecoder() = default;
 

@@ -84,6 +84,9 @@ public:
     SevenZipBlockDecoder& operator=(const SevenZipBlockDecoder&) = delete;
 
     void decode(const ArchiveFile& file, const SevenZipBlock& block, uint64_t offset, unsigned char* out, uint64_t size);
+    // Where decoding the block for bytes from offset on would begin: where the last load
+    // stopped when it can go on from there, else the block's start.
+    uint64_t resumesAt(const SevenZipBlock& block, uint64_t offset) const;
 
 private:
     struct Place;

@@ -13,6 +13,15 @@
 #include "platform/win32/hostpath.h"
 #include "platform/win32/win32_host.h"
 
+namespace {
+
+// What the entries of a solid block kept for later loads may take. Start-up asks for most of a
+// solid pack's entries out of its order by less than this; the block's decoder takes its
+// dictionary besides.
+constexpr uint64_t mostKeptBytes = 24u << 20;
+
+}  // namespace
+
 SevenZipLoader::SevenZipLoader(const std::string& archivePath)
     : file(std::make_unique<ArchiveFile>(hostPath(archivePath))), archiveName(archivePath) {
     if (!file->opened()) {
@@ -92,7 +101,7 @@ FileMemory* SevenZipLoader::load(const std::string& name) {
     if (found == index.end()) return nullptr;
     const SevenZipEntry& entry = contents.entries[found->second];
     try {
-        return loadEntry(entry);
+        return loadEntry(found->second);
     } catch (const SevenZipRefused& refusal) {
         refuseEntry(name, refusal.what());
     } catch (const std::bad_alloc&) {
@@ -101,7 +110,8 @@ FileMemory* SevenZipLoader::load(const std::string& name) {
     return nullptr;
 }
 
-FileMemory* SevenZipLoader::loadEntry(const SevenZipEntry& entry) {
+FileMemory* SevenZipLoader::loadEntry(uint32_t number) {
+    const SevenZipEntry& entry = contents.entries[number];
     // The index holds no entry of a refused block, and no block of an unknown coder is unrefused;
     // nothing is allocated for an entry before its block is known to be readable.
     if (entry.hasData) {
@@ -112,10 +122,12 @@ FileMemory* SevenZipLoader::loadEntry(const SevenZipEntry& entry) {
     if (entry.size > largestArchiveEntry) {  // its block says the same: nothing is allocated for it
         throw SevenZipRefused("it declares " + std::to_string(entry.size) + " bytes");
     }
+    if (FileMemory* memory = takeKept(number)) return memory;
     std::unique_ptr<unsigned char, decltype(&std::free)> bytes(
         static_cast<unsigned char*>(std::malloc(std::max<uint64_t>(entry.size, 1))), &std::free);
     if (!bytes) throw std::bad_alloc();
     if (entry.hasData) {
+        if (contents.blocks[entry.block].coder == SevenZipBlock::Coder::Lzma) passOver(number);
         decoder.decode(*file, contents.blocks[entry.block], entry.offset, bytes.get(), entry.size);
         if (entry.hasCrc && lzma_crc32(bytes.get(), entry.size, 0) != entry.crc) {
             throw SevenZipRefused("its checksum does not match");
@@ -124,6 +136,51 @@ FileMemory* SevenZipLoader::loadEntry(const SevenZipEntry& entry) {
     FileMemory* const memory = new FileMemory(bytes.get(), static_cast<uint32_t>(entry.size));
     bytes.release();  // the block owns them now
     return memory;
+}
+
+FileMemory* SevenZipLoader::takeKept(uint32_t number) {
+    const auto found = keptAt.find(number);
+    if (found == keptAt.end()) return nullptr;
+    const auto at = found->second;
+    const uint64_t size = contents.entries[number].size;
+    FileMemory* const memory = new FileMemory(at->bytes.get(), static_cast<uint32_t>(size));
+    at->bytes.release();
+    keptBytes -= size;
+    kept.erase(at);
+    keptAt.erase(found);
+    return memory;
+}
+
+// Decodes, and keeps, the entries of the block between where its decoder stands and this entry.
+// Entries come in the archive's order of blocks and offsets, so they are the ones just before it.
+void SevenZipLoader::passOver(uint32_t number) {
+    const SevenZipEntry& entry = contents.entries[number];
+    const uint64_t from = decoder.resumesAt(contents.blocks[entry.block], entry.offset);
+    uint32_t first = number;
+    for (; first > 0; --first) {
+        const SevenZipEntry& before = contents.entries[first - 1];
+        if (before.hasData && (before.block != entry.block || before.offset < from)) break;
+    }
+    for (uint32_t k = first; k < number; ++k) {
+        const SevenZipEntry& passed = contents.entries[k];
+        if (passed.hasData && passed.size <= mostKeptBytes && keptAt.count(k) == 0) keep(k);
+    }
+}
+
+void SevenZipLoader::keep(uint32_t number) {
+    const SevenZipEntry& entry = contents.entries[number];
+    std::unique_ptr<unsigned char, void (*)(void*)> bytes(static_cast<unsigned char*>(std::malloc(std::max<uint64_t>(entry.size, 1))),
+                                                          &std::free);
+    if (!bytes) throw std::bad_alloc();
+    decoder.decode(*file, contents.blocks[entry.block], entry.offset, bytes.get(), entry.size);
+    if (entry.hasCrc && lzma_crc32(bytes.get(), entry.size, 0) != entry.crc) return;  // its own load says so
+    keptAt[number] = kept.insert(kept.end(), KeptEntry{number, std::move(bytes)});
+    keptBytes += entry.size;
+    while (keptBytes > mostKeptBytes) {
+        keptBytes -= contents.entries[kept.front().number].size;
+        keptAt.erase(kept.front().number);
+        kept.pop_front();
+    }
 }
 
 std::vector<std::string> SevenZipLoader::entryNames() const {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -46,11 +47,26 @@ private:
     void buildIndex();
     void logUnreadable(const SevenZipEntry& first, size_t count) const;
     void refuseEntry(const std::string& name, const std::string& why) const;
-    FileMemory* loadEntry(const SevenZipEntry& entry);
+    FileMemory* loadEntry(uint32_t number);
+    FileMemory* takeKept(uint32_t number);
+    void passOver(uint32_t number);
+    void keep(uint32_t number);
 
     std::unique_ptr<ArchiveFile> file;  // held open while the loader is open
     std::string archiveName;            // as the caller gave it, for log lines
     SevenZipIndex contents;
     std::unordered_map<std::string, uint32_t> index;  // normalised name -> entry of contents
     SevenZipBlockDecoder decoder;                     // of contents.blocks
+
+    // Entries of a solid LZMA block decoded on the way to a later one, in the order they were
+    // decoded: the game asks for most of them soon after (a model's textures after the model).
+    // Each is given away when it is asked for; the oldest are let go while they take more than
+    // mostKeptBytes.
+    struct KeptEntry {
+        uint32_t number;
+        std::unique_ptr<unsigned char, void (*)(void*)> bytes;
+    };
+    std::list<KeptEntry> kept;
+    std::unordered_map<uint32_t, std::list<KeptEntry>::iterator> keptAt;
+    uint64_t keptBytes = 0;
 };
