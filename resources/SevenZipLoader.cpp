@@ -106,6 +106,8 @@ FileMemory* SevenZipLoader::load(const std::string& name) {
         refuseEntry(name, refusal.what());
     } catch (const std::bad_alloc&) {
         refuseEntry(name, "there is no memory for its " + std::to_string(entry.size) + " bytes");
+    } catch (const std::length_error&) {
+        refuseEntry(name, "its " + std::to_string(entry.size) + " bytes are too many");
     }
     return nullptr;
 }
