@@ -36,6 +36,12 @@ enum : uint8_t {
 
 constexpr uint64_t signatureHeaderSize = 32;
 
+// The most files, blocks, packed streams or parts one archive may declare. The game's pack has
+// under 2,000 of each; a header of the largest size with names of ordinary length holds fewer
+// than this many files. Each item costs up to 80 bytes of index, so the index stays within
+// some 10 MB for each list, whatever the header declares.
+constexpr uint64_t mostItems = 1u << 17;
+
 [[noreturn]] inline void refuse(const std::string& why) { throw SevenZipRefused(why); }
 
 inline uint32_t littleEndian32(const unsigned char* p) {
@@ -47,7 +53,7 @@ inline uint64_t littleEndian64(const unsigned char* p) {
 }
 
 // A cursor over header bytes. Every read checks what is left; a count is never allowed to
-// exceed the bytes left, since each item it counts takes at least one byte.
+// exceed what the bytes left can hold of the items it counts, nor mostItems.
 class HeaderBytes {
 public:
     HeaderBytes(const unsigned char* begin, size_t length) : at(begin), end(begin + length) {}
@@ -74,9 +80,12 @@ public:
         return value;
     }
 
-    uint64_t count(const char* what) {
+    // A count of items of which each takes at least leastBytesEach bytes of what follows.
+    uint64_t count(const char* what, uint64_t leastBytesEach = 1) {
         const uint64_t n = number();
-        if (n > left()) refuse(std::string("its header declares ") + std::to_string(n) + " " + what + ", more than it holds");
+        if (n > left() / leastBytesEach || n > mostItems) {
+            refuse(std::string("its header declares ") + std::to_string(n) + " " + what + ", more than it holds");
+        }
         return n;
     }
 

@@ -55,7 +55,9 @@ std::vector<std::optional<std::string>> readNames(HeaderBytes& p, uint64_t files
 // The files' list: names, and which files have no data (directories and empty files). Times
 // and attributes are not needed and are passed over.
 std::vector<SevenZipEntry> readFiles(HeaderBytes& h, const Streams& s) {
-    const uint64_t files = h.count("files");
+    // A file takes at least its name's two terminating bytes; each part of a block is a file.
+    const uint64_t files = h.count("files", 2);
+    if (files < s.parts.size()) refuse("its blocks hold more files than its header lists");
     std::vector<bool> emptyStream(files, false), emptyFile, anti;
     std::vector<std::optional<std::string>> names;
     bool named = false;
@@ -77,6 +79,7 @@ std::vector<SevenZipEntry> readFiles(HeaderBytes& h, const Streams& s) {
         }
     }
     if (!named && files > 0) refuse("its files have no names");
+    if (files - empties != s.parts.size()) refuse("its header lists other files with data than its blocks hold");
     emptyFile.resize(empties, false);
     anti.resize(empties, false);
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -68,3 +69,28 @@ SevenZipIndex readSevenZipIndex(const ArchiveFile& file);
 // ends before or after its declared size is damaged.
 void decodeSevenZipBlock(const ArchiveFile& file, const SevenZipBlock& block, uint64_t offset, unsigned char* out,
                          uint64_t size);
+
+// The same for the entries of one archive, one after another. The decoder of the last LZMA block
+// is kept where the load stopped, so an entry further on in the same block (the next file of a
+// solid archive, asked for in archive order as the game mostly does) goes on from there instead
+// of decoding the block again from its start; it is let go once a load reaches the block's end.
+// What it keeps is the block's dictionary, never larger than the block. The blocks must outlive
+// the decoder.
+class SevenZipBlockDecoder {
+public:
+    SevenZipBlockDecoder();
+    ~SevenZipBlockDecoder();
+    SevenZipBlockDecoder(const SevenZipBlockDecoder&) = delete;
+    SevenZipBlockDecoder& operator=(const SevenZipBlockDecoder&) = delete;
+
+    void decode(const ArchiveFile& file, const SevenZipBlock& block, uint64_t offset, unsigned char* out, uint64_t size);
+    // Where decoding the block for bytes from offset on would begin: where the last load
+    // stopped when it can go on from there, else the block's start.
+    uint64_t resumesAt(const SevenZipBlock& block, uint64_t offset) const;
+
+private:
+    struct Place;
+    void decodeLzma(const ArchiveFile& file, const SevenZipBlock& block, uint64_t offset, unsigned char* out,
+                    uint64_t size);
+    std::unique_ptr<Place> place;
+};

@@ -1,5 +1,6 @@
 // The lists of streams of a 7z header: packed data, blocks with their coders and sizes, and
 // the files' parts of the blocks.
+#include <algorithm>
 #include <cstring>
 
 #include "SevenZipHeader.h"
@@ -25,7 +26,7 @@ Digests readDigests(HeaderBytes& h, uint64_t n) {
 
 void readPackInfo(HeaderBytes& h, Streams& s) {
     s.packPosition = h.number();
-    const uint64_t n = h.count("packed streams");
+    const uint64_t n = h.count("packed streams");  // each has at least a byte of size
     for (uint8_t id; (id = h.byte()) != kEnd;) {
         if (id == kSize) {
             s.packSizes.resize(n);
@@ -44,6 +45,20 @@ std::string hexOf(const unsigned char* id, size_t size) {
     std::string text;
     for (size_t i = 0; i < size; ++i) text += {digits[id[i] >> 4], digits[id[i] & 15]};
     return text.empty() ? "(none)" : text;
+}
+
+void setCoder(SevenZipBlock& block, const unsigned char* id, size_t idSize, const unsigned char* properties,
+              uint64_t propertiesSize) {
+    if (idSize == 1 && id[0] == 0x00) {
+        block.coder = SevenZipBlock::Coder::Stored;
+    } else if (idSize == 3 && std::memcmp(id, "\x03\x01\x01", 3) == 0 && propertiesSize == 5) {
+        block.coder = SevenZipBlock::Coder::Lzma;
+        std::memcpy(block.lzmaProperties, properties, 5);
+    } else if (idSize == 4 && std::memcmp(id, "\x06\xF1\x07\x01", 4) == 0) {
+        block.refusal = "it is encrypted";
+    } else {
+        block.refusal = "its coder " + hexOf(id, idSize) + " is not LZMA";
+    }
 }
 
 // One block's coders. Returns the index of the output stream that is the block's data and
@@ -72,17 +87,13 @@ uint64_t readCoders(HeaderBytes& h, SevenZipBlock& block, uint64_t& packStreams,
         }
         inputs += in;
         outputs += out;
-        if (coders != 1 || in != 1 || out != 1) continue;
-        if (idSize == 1 && id[0] == 0x00) {
-            block.coder = SevenZipBlock::Coder::Stored;
-        } else if (idSize == 3 && std::memcmp(id, "\x03\x01\x01", 3) == 0 && propertiesSize == 5) {
-            block.coder = SevenZipBlock::Coder::Lzma;
-            std::memcpy(block.lzmaProperties, properties, 5);
-        } else if (idSize == 4 && std::memcmp(id, "\x06\xF1\x07\x01", 4) == 0) {
-            block.refusal = "it is encrypted";
-        } else {
-            block.refusal = "its coder " + hexOf(id, idSize) + " is not LZMA";
-        }
+        if (coders == 1 && in == 1 && out == 1) setCoder(block, id, idSize, properties, propertiesSize);
+    }
+    // Only a single coder of one packed input and one output is read; any other shape is refused
+    // here, before anything is allocated for its entries.
+    if (coders == 1 && (inputs != 1 || outputs != 1)) {
+        block.refusal = "its block's coder reads " + std::to_string(inputs) + " packed streams and makes " +
+                        std::to_string(outputs);
     }
     if (coders != 1) block.refusal = "its block is coded by a chain of " + std::to_string(coders) + " coders";
     if (outputs == 0 || outputs - 1 > inputs) refuse("its header declares a block with no way through its coders");
@@ -108,7 +119,10 @@ uint64_t readCoders(HeaderBytes& h, SevenZipBlock& block, uint64_t& packStreams,
 
 void readBlocks(HeaderBytes& h, Streams& s) {
     h.expect(kFolder, "its list of blocks");
-    const uint64_t n = h.count("blocks");
+    // A block takes at least its coder count, one coder's flags and its size: three bytes.
+    const uint64_t n = h.count("blocks", 3);
+    // Each block reads at least one packed stream of its own.
+    if (n > s.packSizes.size()) refuse("its header declares more blocks than packed streams");
     if (h.byte() != 0) refuse("its list of blocks is kept outside the header");
     s.blocks.resize(n);
     s.packStreamsOfBlock.resize(n);
@@ -140,11 +154,15 @@ uint8_t readParts(HeaderBytes& h, Streams& s) {
     uint8_t id = h.byte();
     if (id == kNumUnpackStream) {
         // Every file of a block but its last has its size written: at least a byte each.
+        // Each of those files is also listed among the files, with a name of at least two bytes.
         uint64_t total = 0;
-        const uint64_t room = h.left() + s.blocks.size();
+        const uint64_t room = std::min(h.left() + s.blocks.size(), mostItems);
         for (uint64_t& n : files) {
             n = h.number();
             if (n > room || (total += n) > room) refuse("its header declares more files in its blocks than it holds");
+        }
+        if (total > s.blocks.size() && (total - s.blocks.size()) * 3 > h.left()) {
+            refuse("its header declares more files in its blocks than it holds");
         }
         id = h.byte();
     }
@@ -192,22 +210,21 @@ uint8_t readParts(HeaderBytes& h, Streams& s) {
 // Places each block's packed bytes in the file and checks that they lie inside it, and that
 // each block's declared size is one its coder can make of its packed bytes.
 void placeBlocks(Streams& s, uint64_t fileSize) {
-    std::vector<uint64_t> offsets;
     if (s.packPosition > fileSize - signatureHeaderSize) refuse("its packed data starts beyond the end of the file");
     uint64_t at = signatureHeaderSize + s.packPosition;
     for (uint64_t size : s.packSizes) {
         if (size > fileSize - at) refuse("its packed data runs past the end of the file");
-        offsets.push_back(at);
         at += size;
     }
     size_t next = 0;
+    at = signatureHeaderSize + s.packPosition;
     for (size_t b = 0; b < s.blocks.size(); ++b) {
         SevenZipBlock& block = s.blocks[b];
         const uint64_t count = s.packStreamsOfBlock[b];
         if (count > s.packSizes.size() - next) refuse("its blocks read more packed data than it declares");
-        block.packOffset = offsets[next];
+        block.packOffset = at;
         block.packSize = s.packSizes[next];
-        next += count;
+        for (uint64_t p = 0; p < count; ++p) at += s.packSizes[next++];
         if (!block.refusal.empty()) continue;
         if (block.unpackSize > largestArchiveEntry) {
             block.refusal = "its block declares " + std::to_string(block.unpackSize) + " bytes, above the limit of " +

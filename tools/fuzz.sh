@@ -4,7 +4,8 @@
 # resource pack and from tests/fuzz/corpus/<target>/, runs them side by side for SECONDS
 # (default 300) and prints executions and distinct crashes per target.
 #   bash tools/fuzz.sh [SECONDS]        FUZZ_JOBS=n runs n targets at a time (default 3),
-#                                       FUZZ_TARGETS="xml archive_index" only those targets
+#                                       FUZZ_TARGETS="xml archive_index" only those targets,
+#                                       FUZZ_MALLOC_MB / FUZZ_RSS_MB other limits (1024 / 2048)
 # Crashing inputs land in build-fuzz/crashes/<target>/; reduce one and keep it in the corpus
 # (named refused-... when the reader must refuse it) once the fault is mended.
 set -euo pipefail
@@ -65,13 +66,13 @@ run_one() {
   cp "$root/tests/fuzz/corpus/$t/"* "$work/corpus/" 2>/dev/null || true
   # A single allocation above 1 GB counts as a fault in every reader alike: none may size a
   # buffer from what a file declares before checking it against what the file can hold.
-  local malloc_limit=1024 asan="$ASAN_OPTIONS"
+  local malloc_limit="${FUZZ_MALLOC_MB:-1024}" rss_limit="${FUZZ_RSS_MB:-2048}" asan="$ASAN_OPTIONS"
   local max_len=16384
   [ "$t" = xml ] && max_len=4096  # every key of a document is read twice: keep documents small
   local i=0
   while read -r f; do i=$((i + 1)); cp "$f" "$work/corpus/pack-$i-$(basename "$f" | tr ' ' '_')"; done < <(seed_pack "$t")
   (cd "$work" && ASAN_OPTIONS="$asan" "$out/bin/fuzz_$t" corpus -max_total_time="$seconds" -max_len=$max_len -timeout=10 \
-     -rss_limit_mb=2048 -malloc_limit_mb=$malloc_limit -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+     -rss_limit_mb=$rss_limit -malloc_limit_mb=$malloc_limit -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
      -artifact_prefix="$out/crashes/$t/" -print_final_stats=1 > "$work/log" 2>&1) || true
 }
 

@@ -64,6 +64,16 @@ std::string streamsInfo(uint64_t packPosition, const std::vector<uint64_t>& pack
     return s;
 }
 
+std::string wrap(const std::string& packed, const std::string& header, std::optional<uint64_t> declaredHeaderOffset) {
+    std::string start;
+    put64(start, declaredHeaderOffset.value_or(packed.size()));
+    put64(start, header.size());
+    put32(start, crcOf(header));
+    std::string archive("7z\xBC\xAF\x27\x1C\x00\x04", 8);
+    put32(archive, crcOf(start));
+    return archive + start + packed + header;
+}
+
 }  // namespace
 
 std::string lzmaPacked(const std::string& data, bool endMarker) {
@@ -118,11 +128,64 @@ std::string SevenZipBuilder::build() const {
         header = info;
     }
 
-    std::string start;
-    put64(start, declaredHeaderOffset.value_or(packed.size()));
-    put64(start, header.size());
-    put32(start, crcOf(header));
-    std::string archive("7z\xBC\xAF\x27\x1C\x00\x04", 8);
-    put32(archive, crcOf(start));
-    return archive + start + packed + header;
+    return wrap(packed, header, declaredHeaderOffset);
 }
+
+std::string sevenZipNumber(uint64_t value) {
+    std::string out;
+    putNumber(out, value);
+    return out;
+}
+
+std::string sevenZipArchive(const std::string& packed, const std::string& header, bool coded) {
+    if (!coded) return wrap(packed, header, std::nullopt);
+    const std::string codedHeader = lzmaPacked(header, false);
+    const std::string info = "\x17" + streamsInfo(packed.size(), {codedHeader.size()}, {SevenZipBuilder::Coder::Lzma},
+                                                   {header.size()}, {crcOf(header)});
+    return wrap(packed + codedHeader, info, std::nullopt);
+}
+
+namespace crafted {
+
+std::string hugeBlockCount() {
+    // One packed stream, then a list of 8,388,000 blocks in a header of 8 MB, which holds a
+    // third of them.
+    std::string header = "\x01\x04\x06" + sevenZipNumber(0) + sevenZipNumber(1) + "\x09" + sevenZipNumber(1) + '\0';
+    header += "\x07\x0B" + sevenZipNumber(8388000) + '\0';
+    while (header.size() + 3 <= (8u << 20)) header += std::string("\x01\x01\x00", 3);  // a stored block's coder
+    header.resize(8u << 20, '\0');
+    return sevenZipArchive("x", header, true);
+}
+
+std::string twoInputCoder() {
+    std::string header = "\x01\x04\x06" + sevenZipNumber(0) + sevenZipNumber(2) + "\x09" + sevenZipNumber(5) +
+                         sevenZipNumber(5) + '\0';
+    // One coder (LZMA's id, complex form: two inputs, one output), no properties, reading
+    // packed streams 0 and 1, declaring 250 MB.
+    header += "\x07\x0B" + sevenZipNumber(1) + '\0' + "\x01\x13\x03\x01\x01" + sevenZipNumber(2) + sevenZipNumber(1);
+    header += sevenZipNumber(0) + sevenZipNumber(1);
+    header += "\x0C" + sevenZipNumber(250u << 20) + '\0' + '\0';
+    header += "\x05" + sevenZipNumber(1) + "\x11" + sevenZipNumber(1 + 6) + '\0' + std::string("a\0x\0\0\0", 6);
+    header += std::string(2, '\0');
+    return sevenZipArchive("0123456789", header, false);
+}
+
+std::string millionsOfEmptyFiles() {
+    const uint64_t files = 3700000;
+    std::string header = "\x01\x05" + sevenZipNumber(files);
+    header += "\x0E" + sevenZipNumber((files + 7) / 8) + std::string((files + 7) / 8, '\xFF');
+    header += "\x11" + sevenZipNumber(1 + 2 * files) + std::string(1 + 2 * files, '\0');
+    header += std::string(2, '\0');
+    return sevenZipArchive("", header, true);
+}
+
+std::string millionsOfOneBytePart() {
+    const uint64_t parts = 8000000;
+    std::string header = "\x01\x04\x06" + sevenZipNumber(0) + sevenZipNumber(1) + "\x09" + sevenZipNumber(parts) + '\0';
+    header += "\x07\x0B" + sevenZipNumber(1) + '\0' + std::string("\x01\x01\x00", 3) + "\x0C" + sevenZipNumber(parts) + '\0';
+    header += "\x08\x0D" + sevenZipNumber(parts) + "\x09" + std::string(parts - 1, '\x01') + '\0' + '\0';
+    header += '\0';
+    return sevenZipArchive("x", header, true);
+}
+
+}  // namespace crafted

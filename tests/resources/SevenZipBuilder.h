@@ -40,3 +40,18 @@ struct SevenZipBuilder {
 
 // The raw LZMA stream of data (properties lc 3, lp 0, pb 2, a 64 KB dictionary).
 std::string lzmaPacked(const std::string& data, bool endMarker);
+
+// The header's variable-length form of a number.
+std::string sevenZipNumber(uint64_t value);
+// An archive of the given packed data followed by the given header, written as it is or
+// LZMA-coded (the coded header then follows the packed data).
+std::string sevenZipArchive(const std::string& packed, const std::string& header, bool coded);
+
+// Archives whose headers declare counts that would each make a list of hundreds of megabytes,
+// in a few kilobytes of file.
+namespace crafted {
+std::string hugeBlockCount();          // 8,388,000 blocks in an 8 MB coded header
+std::string twoInputCoder();           // one coder that reads two packed streams, 250 MB declared
+std::string millionsOfEmptyFiles();    // 3,700,000 empty files with empty names, coded header
+std::string millionsOfOneBytePart();   // one block of 8,000,000 one-byte parts, coded header
+}  // namespace crafted
